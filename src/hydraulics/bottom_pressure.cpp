@@ -1,0 +1,97 @@
+#include "hydraulics/bottom_pressure.h"
+
+#include "shell/application.h"
+#include "shell/number_text.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(BottomPressureForm, "frmBodendruck");
+
+namespace {
+constexpr const char* Pattern = "##,##0.0 ";
+constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
+}  // namespace
+
+BottomPressureForm::BottomPressureForm(Application& app) : FormModel(app, "frmBodendruck") {
+    on(On::KeyUp, "txtd", [this] {
+        guarded({TypingError, "Eingabefehler", {{"txtd", ""}, {"txtWS", ""}}}, [this] {
+            Kreisfläche();
+            if (!empty("txtWS")) Wasser();
+        });
+    });
+    on(On::KeyUp, "txtWS", [this] {
+        guarded({TypingError, "Eingabefehler", {{"txtWS", ""}}}, [this] {
+            if (!empty("txtd")) Wasser();
+        });
+    });
+    on(On::Click, "Command1", [this] {
+        setNumber("txtd", 1128.37784777716);
+        setText("txtWS", "10");
+        Kreisfläche();
+        Wasser();
+    });
+}
+
+void BottomPressureForm::design() {
+    auto& w = win();
+    w.title = "Ermittlung der Bodendruckkkraft";
+    w.clientWidth = 5550;
+    w.clientHeight = 4860;
+    w.focus = "txtd";
+
+    add(Kind::Label, "Label1").caption("Durchmesser in mm").at(800, 240, 2400, 255);
+    add(Kind::TextBox, "txtd").at(3360, 240, 1300, 285).right().tab(0);
+    add(Kind::Label, "Label2").caption("Druckhöhe in m WS").at(800, 720, 2400, 255);
+    add(Kind::TextBox, "txtWS").at(3360, 720, 1300, 285).right().tab(1);
+    add(Kind::Label, "Label4").caption("Fläche in m²").at(800, 1200, 2400, 255);
+
+    struct Row {
+        const char* output;
+        int top;
+    };
+    const Row outputs[] = {{"lblFläche", 1200}, {"lblkp", 1560}, {"LblN", 1920},
+                           {"lblPa", 2280},     {"lblkpcm", 2640}};
+    const char* captions[] = {"Bodendruckkraft in kp", "Bodendruckkraft in N",
+                              "Bodendruck in Pa (N/m²)", "Bodendruck in kp/cm² bzw. bar"};
+    for (int i = 0; i < 4; ++i)
+        add(Kind::Label, "Label3", i)
+            .caption(captions[i])
+            .at(i == 3 ? 795 : 800, outputs[i + 1].top, 2500, 255);
+    for (const Row& r : outputs)
+        add(Kind::Label, r.output)
+            .at(3360, r.top, 1305, 255)
+            .right()
+            .framed()
+            .back(Color::WindowBackground)
+            .fore(Color::WindowText);
+
+    add(Kind::Label, "Label5")
+        .caption("Das Programm dient z.B. der Kalkualtion der Bodendruckkkraft auf einen "
+                 "geschlossenen Kanaldeckel oder auf eine Endkappe einer Rohrleitung.")
+        .at(840, 3240, 3975, 735)
+        .wrap();
+    add(Kind::Command, "Command1")
+        .caption("Probe: Kreisfläche = 1 m² und Druckhöhe = 10 m WS")
+        .at(840, 4200, 3975, 375)
+        .tab(2);
+}
+
+void BottomPressureForm::Kreisfläche() {
+    durchmesser = num("txtd") / 1000;
+    fläche = chk::ok(3.1416 * durchmesser * durchmesser / 4);
+    show("lblFläche", fläche, "##,##0.0000 ");
+}
+
+void BottomPressureForm::Wasser() {
+    druckhöhe = num("txtWS");
+    kraftKp = chk::ok(druckhöhe * fläche * 1000);
+    show("lblkp", kraftKp, Pattern);
+    kraftN = chk::ok(9.81 * kraftKp);
+    show("LblN", kraftN, Pattern);
+    druckPa = chk::div(kraftN, fläche);
+    show("lblPa", druckPa, Pattern);
+    druckKpCm2 = chk::div(kraftKp, chk::ok(10000 * fläche));
+    show("lblkpcm", druckKpCm2, Pattern);
+}
+
+}  // namespace morvane

@@ -1,0 +1,498 @@
+#include "shell/form_model.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+
+#include "shell/application.h"
+#include "shell/number_text.h"
+
+namespace morvane {
+
+namespace Color {
+std::string text(std::uint32_t colour) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "&H%08X", static_cast<unsigned>(colour));
+    return buf;
+}
+bool isSystem(std::uint32_t colour) { return (colour & 0x80000000u) != 0; }
+}  // namespace Color
+
+std::string controlKey(const std::string& name, int index) {
+    return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+}
+
+FormModel::FormModel(Application& app, std::string name) : app_(app), name_(std::move(name)) {}
+
+FormModel::~FormModel() = default;
+
+Platform& FormModel::platform() { return app_.platform(); }
+
+void FormModel::init() {
+    if (designed_) return;
+    designed_ = true;
+    design();
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const std::string k = controls_[i].key();
+        if (byKey_.count(k)) throw std::logic_error(name_ + ": control declared twice: " + k);
+        byKey_.emplace(k, static_cast<int>(i));
+    }
+    designControls_ = controls_;
+    designWindow_ = window_;
+}
+
+void FormModel::create() {
+    init();
+    controls_ = designControls_;
+    window_ = designWindow_;
+    focus_ = window_.focus;
+    if (focus_.empty()) {
+        const auto order = tabOrder();
+        if (!order.empty()) focus_ = order.front();
+    }
+    open_ = true;
+    Event e;
+    dispatch(On::Load, "", e);
+}
+
+void FormModel::destroy() {
+    if (!open_) return;
+    Event e;
+    dispatch(On::Unload, "", e);
+    open_ = false;
+    controls_ = designControls_;
+    window_ = designWindow_;
+    focus_.clear();
+}
+
+// ---- Reading ----
+
+int FormModel::indexOf(std::string_view key) const {
+    auto it = byKey_.find(key);
+    return it == byKey_.end() ? -1 : it->second;
+}
+
+bool FormModel::has(std::string_view key) const { return indexOf(key) >= 0; }
+
+const Control& FormModel::c(std::string_view key) const {
+    const int i = indexOf(key);
+    if (i < 0) throw std::out_of_range(name_ + ": no control " + std::string(key));
+    return controls_[static_cast<std::size_t>(i)];
+}
+
+Control& FormModel::mut(std::string_view key) { return const_cast<Control&>(c(key)); }
+
+int FormModel::outerWidth() const {
+    return window_.width > 0 ? window_.width : window_.clientWidth + FrameWidthTwips;
+}
+
+int FormModel::outerHeight() const {
+    if (window_.height > 0) return window_.height;
+    return window_.clientHeight + FrameHeightTwips + (hasMenu() ? MenuBarTwips : 0);
+}
+
+bool FormModel::hasMenu() const {
+    return std::any_of(controls_.begin(), controls_.end(),
+                       [](const Control& x) { return x.kind == Kind::Menu; });
+}
+
+double FormModel::num(std::string_view key) const { return NumberText::read(text(key)); }
+
+bool FormModel::reachable(std::string_view key) const {
+    const Control* x = &c(key);
+    for (int depth = 0; depth < 16; ++depth) {
+        if (!x->enabled || !x->visible) return false;
+        if (x->container.empty() || !has(x->container)) return true;
+        x = &c(x->container);
+    }
+    return true;
+}
+
+bool FormModel::canHoldFocus(const Control& x) const {
+    switch (x.kind) {
+        case Kind::TextBox:
+        case Kind::Command:
+        case Kind::Option:
+        case Kind::CheckBox:
+        case Kind::ListBox:
+        case Kind::HScroll:
+            return x.tabStop && reachable(x.key());
+        default:
+            return false;
+    }
+}
+
+std::vector<std::string> FormModel::tabOrder() const {
+    std::vector<const Control*> v;
+    for (const auto& x : controls_)
+        if (canHoldFocus(x)) v.push_back(&x);
+    std::stable_sort(v.begin(), v.end(), [](const Control* a, const Control* b) {
+        const int ia = a->tabIndex < 0 ? 1 << 30 : a->tabIndex;
+        const int ib = b->tabIndex < 0 ? 1 << 30 : b->tabIndex;
+        return ia < ib;
+    });
+    std::vector<std::string> keys;
+    for (const auto* x : v) keys.push_back(x->key());
+    return keys;
+}
+
+// ---- Writing ----
+
+void FormModel::notify(const Control& control) {
+    for (auto* v : std::vector<FormView*>(views_)) v->controlChanged(control);
+}
+
+void FormModel::notifyWindow() {
+    for (auto* v : std::vector<FormView*>(views_)) v->windowChanged();
+}
+
+void FormModel::setText(std::string_view key, std::string_view text) {
+    Control& x = mut(key);
+    if (x.text == text) return;
+    x.text = std::string(text);
+    notify(x);
+    Event e;
+    e.index = x.index;
+    raise(On::Change, x, e);
+}
+
+void FormModel::setNumber(std::string_view key, double value) {
+    setText(key, NumberText::plain(value));
+}
+
+void FormModel::show(std::string_view key, double value, std::string_view pattern) {
+    setText(key, NumberText::plain(value));
+    setText(key, NumberText::formatText(text(key), pattern));
+}
+
+#define MORVANE_SETTER(fn, type, member)            \
+    void FormModel::fn(std::string_view key, type v) { \
+        Control& x = mut(key);                        \
+        if (x.member == v) return;                    \
+        x.member = v;                                 \
+        notify(x);                                    \
+    }
+MORVANE_SETTER(setVisible, bool, visible)
+MORVANE_SETTER(setEnabled, bool, enabled)
+MORVANE_SETTER(setForeColor, std::uint32_t, foreColor)
+MORVANE_SETTER(setBackColor, std::uint32_t, backColor)
+MORVANE_SETTER(setBold, bool, bold)
+MORVANE_SETTER(setReadOnly, bool, readOnly)
+MORVANE_SETTER(setWidth, int, width)
+MORVANE_SETTER(setHeight, int, height)
+MORVANE_SETTER(setTop, int, top)
+MORVANE_SETTER(setLeft, int, left)
+MORVANE_SETTER(setTabStop, bool, tabStop)
+MORVANE_SETTER(setInterval, int, interval)
+#undef MORVANE_SETTER
+
+void FormModel::setToolTip(std::string_view key, std::string_view tip) {
+    Control& x = mut(key);
+    x.toolTip = std::string(tip);
+    notify(x);
+}
+
+void FormModel::setGeometry(std::string_view key, int l, int t, int w, int h) {
+    Control& x = mut(key);
+    x.left = l, x.top = t, x.width = w, x.height = h;
+    notify(x);
+}
+
+void FormModel::setSelected(std::string_view key, bool selected) {
+    Control& x = mut(key);
+    if (selected && x.kind == Kind::Option) {
+        for (auto& o : controls_) {
+            if (&o != &x && o.kind == Kind::Option && o.container == x.container &&
+                o.page == x.page && o.selected) {
+                o.selected = false;
+                notify(o);
+            }
+        }
+    }
+    if (x.selected == selected) return;
+    x.selected = selected;
+    notify(x);
+}
+
+void FormModel::select(std::string_view key) {
+    const bool was = c(key).selected;
+    setSelected(key, true);
+    if (was) return;
+    const Control& x = c(key);
+    Event e;
+    e.index = x.index;
+    raise(On::Click, x, e);
+}
+
+void FormModel::setItems(std::string_view key, std::vector<std::string> items) {
+    Control& x = mut(key);
+    x.items = std::move(items);
+    x.listIndex = -1;
+    notify(x);
+}
+
+void FormModel::addItem(std::string_view key, std::string item) {
+    Control& x = mut(key);
+    x.items.push_back(std::move(item));
+    notify(x);
+}
+
+void FormModel::setListIndex(std::string_view key, int index) {
+    Control& x = mut(key);
+    if (index < -1 || index >= static_cast<int>(x.items.size()))
+        throw Failure(FailureKind::Invalid);
+    x.listIndex = index;
+    if (index >= 0) x.text = x.items[static_cast<std::size_t>(index)];
+    notify(x);
+    Event e;
+    e.index = x.index;
+    e.value = index;
+    raise(On::Click, x, e);
+}
+
+void FormModel::setValue(std::string_view key, int value) {
+    Control& x = mut(key);
+    value = std::clamp(value, std::min(x.min, x.max), std::max(x.min, x.max));
+    if (x.value == value) return;
+    x.value = value;
+    notify(x);
+    Event e;
+    e.index = x.index;
+    e.value = value;
+    raise(On::Scroll, x, e);
+}
+
+void FormModel::setCurrentTab(std::string_view key, int page) {
+    Control& x = mut(key);
+    if (x.currentTab == page) return;
+    x.currentTab = page;
+    notify(x);
+}
+
+void FormModel::setCell(std::string_view key, std::string_view address, std::string_view text) {
+    Control& x = mut(key);
+    std::string a(address);
+    for (auto& ch : a) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    x.cells[a] = std::string(text);
+    notify(x);
+}
+
+void FormModel::setFocus(std::string_view key) {
+    focus_ = std::string(key);
+    for (auto* v : std::vector<FormView*>(views_)) v->focusChanged(focus_);
+}
+
+void FormModel::setTitle(std::string_view title) {
+    window_.title = std::string(title);
+    notifyWindow();
+}
+
+void FormModel::setOuterHeight(int twips) {
+    window_.height = twips;
+    notifyWindow();
+}
+
+void FormModel::setOuterWidth(int twips) {
+    window_.width = twips;
+    notifyWindow();
+}
+
+void FormModel::setWindowPos(int left, int top) {
+    window_.left = left;
+    window_.top = top;
+    notifyWindow();
+}
+
+// ---- Messages and guards ----
+
+void FormModel::message(const std::string& text, const std::string& title, MessageIcon icon) {
+    platform().message(text, title, icon);
+}
+
+void FormModel::guarded(const Guard& guard, const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const Failure& f) {
+        auto reset = [&] {
+            for (const auto& [key, text] : guard.reset) setText(key, text);
+            if (guard.resetAction) guard.resetAction();
+        };
+        if (!guard.messageFirst) reset();
+        message(std::string(describe(f.kind())) + "\r\n" + guard.text, guard.title);
+        if (guard.messageFirst) reset();
+    }
+}
+
+void FormModel::reportUnguarded(const Failure& failure) {
+    message(std::string(describe(failure.kind())) + "\r\nDie Berechnung wurde abgebrochen.",
+            AppTitle, MessageIcon::Error);
+}
+
+// ---- Events ----
+
+void FormModel::on(On event, std::string_view key, Reaction reaction) {
+    reactions_[{static_cast<int>(event), std::string(key)}] = std::move(reaction);
+}
+
+void FormModel::on(On event, std::string_view key, std::function<void()> reaction) {
+    on(event, key, Reaction([r = std::move(reaction)](Event&) { r(); }));
+}
+
+void FormModel::onLoad(std::function<void()> reaction) { on(On::Load, "", std::move(reaction)); }
+
+void FormModel::raise(On on, const Control& control, Event& event) {
+    const int ev = static_cast<int>(on);
+    auto it = reactions_.find({ev, control.key()});
+    if (it == reactions_.end() && control.index >= 0) it = reactions_.find({ev, control.name});
+    if (it == reactions_.end()) return;
+    event.index = control.index;
+    Reaction r = it->second;  // a reaction may outlive changes to the table
+    r(event);
+}
+
+void FormModel::dispatch(On on, std::string_view key, Event& event) {
+    try {
+        if (key.empty()) {
+            auto it = reactions_.find({static_cast<int>(on), std::string()});
+            if (it != reactions_.end()) {
+                Reaction r = it->second;
+                r(event);
+            }
+        } else {
+            raise(on, c(key), event);
+        }
+    } catch (const Failure& f) {
+        reportUnguarded(f);
+    } catch (const std::out_of_range&) {
+        reportUnguarded(Failure(FailureKind::Invalid));
+    }
+}
+
+int FormModel::keyPress(std::string_view key, int character) {
+    Event e;
+    e.key = character;
+    dispatch(On::KeyPress, key, e);
+    return e.key;
+}
+
+void FormModel::keyUp(std::string_view key, int keyCode) {
+    Event e;
+    e.key = keyCode;
+    dispatch(On::KeyUp, key, e);
+}
+
+void FormModel::userEdit(std::string_view key, std::string_view text) {
+    Control& x = mut(key);
+    if (x.text == text) return;
+    x.text = std::string(text);
+    notify(x);
+    Event e;
+    dispatch(On::Change, key, e);
+}
+
+void FormModel::click(std::string_view key) {
+    const Control& x = c(key);
+    if (x.kind == Kind::Option) setSelected(key, true);
+    if (x.kind == Kind::CheckBox) setSelected(key, !x.selected);
+    Event e;
+    dispatch(On::Click, key, e);
+}
+
+void FormModel::listClick(std::string_view key, int index) {
+    Control& x = mut(key);
+    if (index < 0 || index >= static_cast<int>(x.items.size())) return;
+    x.listIndex = index;
+    x.text = x.items[static_cast<std::size_t>(index)];
+    notify(x);
+    Event e;
+    e.value = index;
+    dispatch(On::Click, key, e);
+}
+
+void FormModel::scroll(std::string_view key, int value) {
+    Control& x = mut(key);
+    value = std::clamp(value, std::min(x.min, x.max), std::max(x.min, x.max));
+    x.value = value;
+    notify(x);
+    Event e;
+    e.value = value;
+    dispatch(On::Scroll, key, e);
+}
+
+void FormModel::mouseMove(std::string_view key) {
+    Event e;
+    dispatch(On::MouseMove, key, e);
+}
+
+void FormModel::mouseMoveWindow() {
+    Event e;
+    dispatch(On::MouseMove, "", e);
+}
+
+void FormModel::tick(std::string_view key) {
+    Event e;
+    dispatch(On::Tick, key, e);
+}
+
+void FormModel::tabShown(std::string_view key, int page) {
+    setCurrentTab(key, page);
+    Event e;
+    e.value = page;
+    dispatch(On::TabShown, key, e);
+}
+
+void FormModel::menu(std::string_view key) {
+    Event e;
+    dispatch(On::Click, key, e);
+}
+
+void FormModel::submenu(std::string_view key) {
+    Event e;
+    dispatch(On::Submenu, key, e);
+}
+
+void FormModel::userFocus(std::string_view key) { focus_ = std::string(key); }
+
+// ---- Views and declaration ----
+
+void FormModel::addView(FormView* view) { views_.push_back(view); }
+
+void FormModel::removeView(FormView* view) {
+    views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+}
+
+Control& FormModel::add(Kind kind, std::string name, int index) {
+    Control x;
+    x.kind = kind;
+    x.name = std::move(name);
+    x.index = index;
+    x.fontName = window_.font;
+    switch (kind) {
+        case Kind::TextBox:
+        case Kind::ListBox:
+            x.backColor = Color::WindowBackground;
+            x.foreColor = Color::WindowText;
+            x.border = true;
+            break;
+        case Kind::Label:
+            x.tabStop = false;
+            break;
+        case Kind::Shape:
+        case Kind::Line:
+            x.foreColor = Color::WindowText;
+            x.tabStop = false;
+            break;
+        case Kind::Frame:
+        case Kind::Picture:
+        case Kind::Timer:
+        case Kind::Menu:
+            x.tabStop = false;
+            break;
+        default:
+            break;
+    }
+    controls_.push_back(std::move(x));
+    return controls_.back();
+}
+
+}  // namespace morvane

@@ -1,0 +1,238 @@
+// The state and reactions behind one window, independent of any toolkit.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/control.h"
+#include "shell/failure.h"
+#include "shell/platform.h"
+
+namespace morvane {
+
+class Application;
+
+// Keys as the reactions see them (key released) and as key pressed delivers them.
+namespace Key {
+inline constexpr int Backspace = 8;
+inline constexpr int Tab = 9;
+inline constexpr int Enter = 13;
+inline constexpr int Shift = 16;
+inline constexpr int Escape = 27;
+inline constexpr int End = 35;
+inline constexpr int Home = 36;
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int Delete = 46;
+}  // namespace Key
+
+struct Event {
+    int index = -1;  // element of a control array, -1 for a single control
+    int key = 0;     // key pressed: the character (0 discards it); key released: the key code
+    int value = 0;   // scroll bar value, tab page, list index
+};
+
+using Reaction = std::function<void(Event&)>;
+
+enum class On {
+    Load,
+    Change,
+    KeyPress,
+    KeyUp,
+    Click,
+    Scroll,
+    MouseMove,
+    Tick,
+    TabShown,
+    Submenu,
+    Unload,
+};
+
+// A guarded reaction's parameters.
+struct Guard {
+    std::string text;                                        // line after the failure description
+    std::string title = "Eingabefehler";
+    std::vector<std::pair<std::string, std::string>> reset;  // control key, reset text, in order
+    bool messageFirst = false;                               // message, then reset
+    std::function<void()> resetAction;                       // runs after the text resets
+};
+
+// The window itself.
+struct WindowProps {
+    std::string title;
+    int clientWidth = 0, clientHeight = 0;  // twips
+    int left = -1, top = -1;                // twips on the screen; -1 = placed by the desktop
+    int width = 0, height = 0;              // outer size in twips (0 = client + frame)
+    std::uint32_t backColor = Color::ButtonFace;
+    std::string icon;                       // picture resource; "" = the program's icon
+    bool sizable = false;
+    std::string focus;                      // control that holds the focus at open
+    std::string font = "MS Sans Serif";    // default font of the window's controls
+};
+
+// Frame of a top-level window in twips, for the outer size derived from the client area.
+inline constexpr int FrameWidthTwips = 90;
+inline constexpr int FrameHeightTwips = 405;
+inline constexpr int MenuBarTwips = 285;
+
+class FormView {
+public:
+    virtual ~FormView() = default;
+    virtual void controlChanged(const Control& control) = 0;
+    virtual void windowChanged() = 0;
+    virtual void focusChanged(const std::string& key) = 0;
+};
+
+class FormModel {
+public:
+    FormModel(Application& app, std::string name);
+    virtual ~FormModel();
+    FormModel(const FormModel&) = delete;
+    FormModel& operator=(const FormModel&) = delete;
+
+    const std::string& name() const { return name_; }
+    Application& app() { return app_; }
+    Platform& platform();
+
+    // ---- Lifecycle (called by Application) ----
+    // Declares the controls and takes their design values (once, before first use).
+    void init();
+    // Restores the design values and runs the load reaction.
+    void create();
+    // Runs the unload reaction, then returns the controls to their design values.
+    void destroy();
+    bool isOpen() const { return open_; }
+
+    // ---- Reading ----
+    bool has(std::string_view key) const;
+    const Control& c(std::string_view key) const;
+    const std::vector<Control>& controls() const { return controls_; }
+    const WindowProps& window() const { return window_; }
+    int outerWidth() const;
+    int outerHeight() const;
+    bool hasMenu() const;
+    const std::string& text(std::string_view key) const { return c(key).text; }
+    bool empty(std::string_view key) const { return c(key).text.empty(); }
+    // The text read as a number; a text that is no number raises Failure(NoNumber).
+    double num(std::string_view key) const;
+    const std::string& focus() const { return focus_; }
+    // Whether a user can reach the control: it and all its containers enabled and visible.
+    bool reachable(std::string_view key) const;
+    bool canHoldFocus(const Control& control) const;
+    // Focusable controls in tab order.
+    std::vector<std::string> tabOrder() const;
+
+    // ---- Writing (every change is mirrored to the views) ----
+    // Sets a text or caption; a different text raises the control's change reaction at once.
+    void setText(std::string_view key, std::string_view text);
+    void setCaption(std::string_view key, std::string_view text) { setText(key, text); }
+    // Writes a number in two steps: its plain text, then that text with the pattern.
+    void show(std::string_view key, double value, std::string_view pattern);
+    // Writes the plain text of a number.
+    void setNumber(std::string_view key, double value);
+    void setVisible(std::string_view key, bool visible);
+    void setEnabled(std::string_view key, bool enabled);
+    void setForeColor(std::string_view key, std::uint32_t colour);
+    void setBackColor(std::string_view key, std::uint32_t colour);
+    void setBold(std::string_view key, bool bold);
+    void setReadOnly(std::string_view key, bool readOnly);
+    void setToolTip(std::string_view key, std::string_view tip);
+    void setGeometry(std::string_view key, int left, int top, int width, int height);
+    void setWidth(std::string_view key, int width);
+    void setHeight(std::string_view key, int height);
+    void setTop(std::string_view key, int top);
+    void setLeft(std::string_view key, int left);
+    void setTabStop(std::string_view key, bool stop);
+    // Selects an option button (deselecting its group) and raises its click reaction.
+    void select(std::string_view key);
+    // Sets an option button or check box without raising anything.
+    void setSelected(std::string_view key, bool selected);
+    void setItems(std::string_view key, std::vector<std::string> items);
+    void addItem(std::string_view key, std::string item);
+    // Sets the selected list item; raises the list's click reaction like a user's choice.
+    void setListIndex(std::string_view key, int index);
+    // Sets a scroll bar's value; a different value raises its scroll reaction.
+    void setValue(std::string_view key, int value);
+    void setInterval(std::string_view key, int ms);
+    void setCurrentTab(std::string_view key, int page);
+    void setCell(std::string_view key, std::string_view address, std::string_view text);
+    void setFocus(std::string_view key);
+    void setTitle(std::string_view title);
+    void setOuterHeight(int twips);
+    void setOuterWidth(int twips);
+    void setWindowPos(int left, int top);
+
+    // ---- Message boxes and guards ----
+    void message(const std::string& text, const std::string& title,
+                 MessageIcon icon = MessageIcon::None);
+    // Runs body; on the first failure applies the guard (reset and message).
+    void guarded(const Guard& guard, const std::function<void()>& body);
+    // Shows what an unguarded reaction's failure means to the user; the system goes on.
+    virtual void reportUnguarded(const Failure& failure);
+
+    // ---- Events from the user (view or replay); each returns when all reactions ended ----
+    // Key pressed: returns the character to insert (0 if a reaction discarded it).
+    int keyPress(std::string_view key, int character);
+    void keyUp(std::string_view key, int keyCode);
+    // The user edited the text (typing, deleting, pasting): sets it and raises change.
+    void userEdit(std::string_view key, std::string_view text);
+    void click(std::string_view key);
+    void listClick(std::string_view key, int index);
+    void scroll(std::string_view key, int value);
+    void mouseMove(std::string_view key);
+    void mouseMoveWindow();
+    void tick(std::string_view key);
+    void tabShown(std::string_view key, int page);
+    void menu(std::string_view key);
+    void submenu(std::string_view key);
+    // The user moved the focus (by mouse or Tab); no event.
+    void userFocus(std::string_view key);
+    // Runs a reaction for a user event; a failure nobody guarded is reported, never thrown.
+    void dispatch(On on, std::string_view key, Event& event);
+
+    // ---- Views ----
+    void addView(FormView* view);
+    void removeView(FormView* view);
+
+protected:
+    // Declares the window and its controls with their design values. Called once.
+    virtual void design() = 0;
+    WindowProps& win() { return window_; }
+    Control& add(Kind kind, std::string name, int index = -1);
+    // Registers a reaction. A key without index ("Label1") catches every element of an array.
+    void on(On event, std::string_view key, Reaction reaction);
+    void on(On event, std::string_view key, std::function<void()> reaction);
+    void onLoad(std::function<void()> reaction);
+
+    Control& mut(std::string_view key);
+
+private:
+    void ensureDesigned();
+    void notify(const Control& control);
+    void notifyWindow();
+    void raise(On on, const Control& control, Event& event);
+    int indexOf(std::string_view key) const;
+
+    Application& app_;
+    std::string name_;
+    bool designed_ = false;
+    bool open_ = false;
+    WindowProps window_;
+    WindowProps designWindow_;
+    std::vector<Control> controls_;
+    std::vector<Control> designControls_;
+    std::map<std::string, int, std::less<>> byKey_;
+    std::map<std::pair<int, std::string>, Reaction> reactions_;
+    std::string focus_;
+    std::vector<FormView*> views_;
+    int dispatchDepth_ = 0;
+};
+
+}  // namespace morvane

@@ -49,8 +49,8 @@ void BottomPressureForm::design() {
         const char* output;
         int top;
     };
-    const Row outputs[] = {{"lblFläche", 1200}, {"lblkp", 1560}, {"LblN", 1920},
-                           {"lblPa", 2280},     {"lblkpcm", 2640}};
+    const Row outputs[] = {
+        {"lblFläche", 1200}, {"lblkp", 1560}, {"LblN", 1920}, {"lblPa", 2280}, {"lblkpcm", 2640}};
     const char* captions[] = {"Bodendruckkraft in kp", "Bodendruckkraft in N",
                               "Bodendruck in Pa (N/m²)", "Bodendruck in kp/cm² bzw. bar"};
     for (int i = 0; i < 4; ++i)
@@ -66,8 +66,9 @@ void BottomPressureForm::design() {
             .fore(Color::WindowText);
 
     add(Kind::Label, "Label5")
-        .caption("Das Programm dient z.B. der Kalkualtion der Bodendruckkkraft auf einen "
-                 "geschlossenen Kanaldeckel oder auf eine Endkappe einer Rohrleitung.")
+        .caption(
+            "Das Programm dient z.B. der Kalkualtion der Bodendruckkkraft auf einen "
+            "geschlossenen Kanaldeckel oder auf eine Endkappe einer Rohrleitung.")
         .at(840, 3240, 3975, 735)
         .wrap();
     add(Kind::Command, "Command1")

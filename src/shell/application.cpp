@@ -86,8 +86,7 @@ std::vector<FormModel*> Application::openForms() {
 void Application::addListener(AppListener* listener) { listeners_.push_back(listener); }
 
 void Application::removeListener(AppListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener),
-                     listeners_.end());
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
 }  // namespace morvane

@@ -17,9 +17,9 @@ inline constexpr const char* AppTitle = "Morvane - Kleine Programme";
 class AppListener {
 public:
     virtual ~AppListener() = default;
-    virtual void opened(FormModel& form) = 0;   // created and loaded: show it
-    virtual void closed(FormModel& form) = 0;   // discard its window
-    virtual void raised(FormModel& form) = 0;   // bring it to the front
+    virtual void opened(FormModel& form) = 0;  // created and loaded: show it
+    virtual void closed(FormModel& form) = 0;  // discard its window
+    virtual void raised(FormModel& form) = 0;  // bring it to the front
 };
 
 class Application {
@@ -69,10 +69,11 @@ struct FormRegistrar {
 };
 }  // namespace detail
 
-#define MORVANE_REGISTER_FORM(Class, Name)                                         \
-    static const ::morvane::detail::FormRegistrar morvaneRegistrar_##Class{       \
+#define MORVANE_REGISTER_FORM(Class, Name)                                               \
+    static const ::morvane::detail::FormRegistrar morvaneRegistrar_##Class {             \
         Name, [](::morvane::Application& app) -> std::unique_ptr<::morvane::FormModel> { \
-            return std::make_unique<Class>(app);                                   \
-        }}
+            return std::make_unique<Class>(app);                                         \
+        }                                                                                \
+    }
 
 }  // namespace morvane

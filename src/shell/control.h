@@ -62,10 +62,10 @@ struct Control {
     int index = -1;  // element of a control array; -1 for a single control
     Kind kind = Kind::Label;
 
-    std::string text;       // text of a text box, caption of everything else
-    std::string container;  // key of the containing frame or tab control; "" = the window
-    int page = -1;          // page of the containing tab control
-    std::string parentMenu; // menu entries: key of the parent entry; "" = the menu bar
+    std::string text;        // text of a text box, caption of everything else
+    std::string container;   // key of the containing frame or tab control; "" = the window
+    int page = -1;           // page of the containing tab control
+    std::string parentMenu;  // menu entries: key of the parent entry; "" = the menu bar
 
     int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
     bool enabled = true;
@@ -78,13 +78,13 @@ struct Control {
     bool bold = false;
     bool underline = false;
     Align align = Align::Left;
-    bool border = false;      // single-line border (labels, pictures); text boxes have one
-    bool flat = false;        // text box drawn without three-dimensional border
+    bool border = false;  // single-line border (labels, pictures); text boxes have one
+    bool flat = false;    // text box drawn without three-dimensional border
     bool multiLine = false;
-    bool scrollBar = false;   // vertical scroll bar of a multi-line text box
+    bool scrollBar = false;  // vertical scroll bar of a multi-line text box
     bool readOnly = false;
     bool wordWrap = false;
-    int tabIndex = -1;        // position in the tab order; -1 = after all others
+    int tabIndex = -1;  // position in the tab order; -1 = after all others
     bool tabStop = true;
     std::string toolTip;
     bool handCursor = false;  // link controls

@@ -6,14 +6,10 @@ namespace morvane {
 
 const char* describe(FailureKind kind) {
     switch (kind) {
-        case FailureKind::NoNumber:
-            return "Der eingegebene Text ist keine Zahl.";
-        case FailureKind::Overflow:
-            return "Überlauf: das Ergebnis ist zu groß.";
-        case FailureKind::DivZero:
-            return "Division durch Null.";
-        case FailureKind::Invalid:
-            return "Ungültiges Argument: die Rechnung ist nicht definiert.";
+        case FailureKind::NoNumber: return "Der eingegebene Text ist keine Zahl.";
+        case FailureKind::Overflow: return "Überlauf: das Ergebnis ist zu groß.";
+        case FailureKind::DivZero: return "Division durch Null.";
+        case FailureKind::Invalid: return "Ungültiges Argument: die Rechnung ist nicht definiert.";
     }
     return "Unbekannter Fehler.";
 }

@@ -115,10 +115,8 @@ bool FormModel::canHoldFocus(const Control& x) const {
         case Kind::Option:
         case Kind::CheckBox:
         case Kind::ListBox:
-        case Kind::HScroll:
-            return x.tabStop && reachable(x.key());
-        default:
-            return false;
+        case Kind::HScroll: return x.tabStop && reachable(x.key());
+        default: return false;
     }
 }
 
@@ -165,12 +163,12 @@ void FormModel::show(std::string_view key, double value, std::string_view patter
     setText(key, NumberText::formatText(text(key), pattern));
 }
 
-#define MORVANE_SETTER(fn, type, member)            \
+#define MORVANE_SETTER(fn, type, member)               \
     void FormModel::fn(std::string_view key, type v) { \
-        Control& x = mut(key);                        \
-        if (x.member == v) return;                    \
-        x.member = v;                                 \
-        notify(x);                                    \
+        Control& x = mut(key);                         \
+        if (x.member == v) return;                     \
+        x.member = v;                                  \
+        notify(x);                                     \
     }
 MORVANE_SETTER(setVisible, bool, visible)
 MORVANE_SETTER(setEnabled, bool, enabled)
@@ -474,9 +472,7 @@ Control& FormModel::add(Kind kind, std::string name, int index) {
             x.foreColor = Color::WindowText;
             x.border = true;
             break;
-        case Kind::Label:
-            x.tabStop = false;
-            break;
+        case Kind::Label: x.tabStop = false; break;
         case Kind::Shape:
         case Kind::Line:
             x.foreColor = Color::WindowText;
@@ -485,11 +481,8 @@ Control& FormModel::add(Kind kind, std::string name, int index) {
         case Kind::Frame:
         case Kind::Picture:
         case Kind::Timer:
-        case Kind::Menu:
-            x.tabStop = false;
-            break;
-        default:
-            break;
+        case Kind::Menu: x.tabStop = false; break;
+        default: break;
     }
     controls_.push_back(std::move(x));
     return controls_.back();

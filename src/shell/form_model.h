@@ -57,10 +57,19 @@ enum class On {
 
 // A guarded reaction's parameters.
 struct Guard {
-    std::string text;                                        // line after the failure description
-    std::string title = "Eingabefehler";
+    Guard(std::string message, std::string caption = "Eingabefehler",
+          std::vector<std::pair<std::string, std::string>> resets = {}, bool first = false,
+          std::function<void()> action = {})
+        : text(std::move(message)),
+          title(std::move(caption)),
+          reset(std::move(resets)),
+          messageFirst(first),
+          resetAction(std::move(action)) {}
+
+    std::string text;  // line after the failure description
+    std::string title;
     std::vector<std::pair<std::string, std::string>> reset;  // control key, reset text, in order
-    bool messageFirst = false;                               // message, then reset
+    bool messageFirst;                                       // message, then reset
     std::function<void()> resetAction;                       // runs after the text resets
 };
 
@@ -71,10 +80,10 @@ struct WindowProps {
     int left = -1, top = -1;                // twips on the screen; -1 = placed by the desktop
     int width = 0, height = 0;              // outer size in twips (0 = client + frame)
     std::uint32_t backColor = Color::ButtonFace;
-    std::string icon;                       // picture resource; "" = the program's icon
+    std::string icon;  // picture resource; "" = the program's icon
     bool sizable = false;
-    std::string focus;                      // control that holds the focus at open
-    std::string font = "MS Sans Serif";    // default font of the window's controls
+    std::string focus;                   // control that holds the focus at open
+    std::string font = "MS Sans Serif";  // default font of the window's controls
 };
 
 // Frame of a top-level window in twips, for the outer size derived from the client area.

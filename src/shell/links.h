@@ -9,8 +9,10 @@ inline constexpr const char* Download = "https://www.morvane-programme.de/downlo
 inline constexpr const char* DownloadFile =
     "https://www.morvane-programme.de/download/morvane-kleine-programme.zip";
 inline constexpr const char* Mail = "mailto:institut@morvane-programme.de";
-inline constexpr const char* WastewaterCosts = "https://www.morvane-programme.de/abwasserkosten.html";
-inline constexpr const char* CourtRuling = "https://www.morvane-programme.de/urteil-ueberbemessung.pdf";
+inline constexpr const char* WastewaterCosts =
+    "https://www.morvane-programme.de/abwasserkosten.html";
+inline constexpr const char* CourtRuling =
+    "https://www.morvane-programme.de/urteil-ueberbemessung.pdf";
 inline constexpr const char* Humour = "https://www.der-postillon.com/";
 
 }  // namespace morvane::Links

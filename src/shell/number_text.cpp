@@ -159,10 +159,10 @@ void incrementDigits(std::string& digits) {
 }
 
 struct Pattern {
-    bool hasNumber = false;   // the pattern starts with digit placeholders
-    bool grouping = false;    // a ',' among the integer placeholders
-    std::size_t minInt = 0;   // '0' placeholders before the decimal point
-    std::size_t decimals = 0; // '0' placeholders after the decimal point
+    bool hasNumber = false;    // the pattern starts with digit placeholders
+    bool grouping = false;     // a ',' among the integer placeholders
+    std::size_t minInt = 0;    // '0' placeholders before the decimal point
+    std::size_t decimals = 0;  // '0' placeholders after the decimal point
     bool percent = false;
     std::string_view tail;
 };
@@ -236,12 +236,9 @@ bool tryRead(std::string_view text, double& out) {
 double read(std::string_view text) {
     double value = 0.0;
     switch (readNumber(text, value)) {
-        case ReadResult::Ok:
-            return value;
-        case ReadResult::Overflow:
-            throw Failure(FailureKind::Overflow);
-        case ReadResult::NoNumber:
-            break;
+        case ReadResult::Ok: return value;
+        case ReadResult::Overflow: throw Failure(FailureKind::Overflow);
+        case ReadResult::NoNumber: break;
     }
     throw Failure(FailureKind::NoNumber);
 }
@@ -295,8 +292,8 @@ std::string format(double v, std::string_view pattern) {
     std::string scaled = "0";
     if (v != 0.0) {
         const Decimal15 d = decimal15(v);
-        const long long lead =
-            static_cast<long long>(d.exp) + (p.percent ? 2 : 0) + static_cast<long long>(p.decimals);
+        const long long lead = static_cast<long long>(d.exp) + (p.percent ? 2 : 0) +
+                               static_cast<long long>(p.decimals);
         if (lead >= 14) {
             scaled = d.digits;
             scaled.append(static_cast<std::size_t>(lead - 14), '0');

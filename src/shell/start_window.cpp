@@ -7,21 +7,18 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(StartWindow, "frmStart");
 
-void AdresseÖffnen(Platform& platform, const std::string& address) {
-    platform.shellOpen(address);
-}
+void AdresseÖffnen(Platform& platform, const std::string& address) { platform.shellOpen(address); }
 
 namespace {
 
 // The windows a menu entry closes before it opens its own, in this order.
 constexpr const char* CloseList[] = {
-    "frmIndex",          "frmAutor",        "frmgewährleistung", "frmUpdate",
-    "frmVersion",        "frmSchlamm",      "frmSchlammA",       "frmSchlammB",
-    "frmSchlammC",       "frmSchlammD",     "frmSchlammEindick", "frmSchlammStart",
-    "frmEuro",           "frmEW",           "frmgroseKA",        "frmgroseKAInfo1",
-    "frmgroseKAInfo2",   "frmGroseKAInfo5", "frmNagel",          "frmEnergiePW",
-    "frmEnergiePWInfo",  "frmThomsen",      "frmKreis",          "frmNagel",
-    "frmJKKKA",          "frmRegenspende",  "frmPyramidenstumpf",
+    "frmIndex",          "frmAutor",           "frmgewährleistung", "frmUpdate",   "frmVersion",
+    "frmSchlamm",        "frmSchlammA",        "frmSchlammB",       "frmSchlammC", "frmSchlammD",
+    "frmSchlammEindick", "frmSchlammStart",    "frmEuro",           "frmEW",       "frmgroseKA",
+    "frmgroseKAInfo1",   "frmgroseKAInfo2",    "frmGroseKAInfo5",   "frmNagel",    "frmEnergiePW",
+    "frmEnergiePWInfo",  "frmThomsen",         "frmKreis",          "frmNagel",    "frmJKKKA",
+    "frmRegenspende",    "frmPyramidenstumpf",
 };
 
 enum class Does { Parent, Open, Link };

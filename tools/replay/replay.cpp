@@ -76,7 +76,11 @@ std::vector<std::string> utf8Chars(const std::string& s) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
+        std::size_t n = b < 0x80         ? 1
+                        : (b >> 5) == 6  ? 2
+                        : (b >> 4) == 14 ? 3
+                        : (b >> 3) == 30 ? 4
+                                         : 1;
         if (i + n > s.size()) n = 1;
         out.push_back(s.substr(i, n));
         i += n;
@@ -134,20 +138,24 @@ std::string removeLastChar(const std::string& s) {
 }
 
 const std::map<std::string, int> NamedKeys = {
-    {"Enter", Key::Enter}, {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
-    {"Tab", Key::Tab},     {"Escape", Key::Escape},       {"Left", Key::Left},
-    {"Right", Key::Right}, {"Up", Key::Up},               {"Down", Key::Down},
-    {"Home", Key::Home},   {"End", Key::End},             {"Shift", Key::Shift},
+    {"Enter", Key::Enter},   {"Backspace", Key::Backspace},
+    {"Delete", Key::Delete}, {"Tab", Key::Tab},
+    {"Escape", Key::Escape}, {"Left", Key::Left},
+    {"Right", Key::Right},   {"Up", Key::Up},
+    {"Down", Key::Down},     {"Home", Key::Home},
+    {"End", Key::End},       {"Shift", Key::Shift},
 };
 
-const std::vector<std::string> BoolProps = {"visible", "enabled", "readonly",
-                                            "selected", "bold", "flat"};
-const std::vector<std::string> Props = {
-    "visible", "enabled", "readonly", "selected", "bold", "flat",   "tooltip",   "forecolor",
-    "backcolor", "left", "top",       "width",    "height", "value", "min",      "max",
-    "count",   "listindex", "tab"};
+const std::vector<std::string> BoolProps = {"visible",  "enabled", "readonly",
+                                            "selected", "bold",    "flat"};
+const std::vector<std::string> Props = {"visible", "enabled", "readonly",  "selected",  "bold",
+                                        "flat",    "tooltip", "forecolor", "backcolor", "left",
+                                        "top",     "width",   "height",    "value",     "min",
+                                        "max",     "count",   "listindex", "tab"};
 
-bool isProp(const std::string& s) { return std::find(Props.begin(), Props.end(), s) != Props.end(); }
+bool isProp(const std::string& s) {
+    return std::find(Props.begin(), Props.end(), s) != Props.end();
+}
 
 std::string quote(const std::string& s) {
     std::string out = "\"";
@@ -172,7 +180,8 @@ bool matchTemplate(const std::string& tpl, std::size_t ti, const std::string& s,
         {"{divzero}", {FailureKind::DivZero}},
         {"{invalid}", {FailureKind::Invalid}},
         {"{any}",
-         {FailureKind::NoNumber, FailureKind::Overflow, FailureKind::DivZero, FailureKind::Invalid}},
+         {FailureKind::NoNumber, FailureKind::Overflow, FailureKind::DivZero,
+          FailureKind::Invalid}},
     };
     while (ti < tpl.size()) {
         if (tpl[ti] == '{') {
@@ -194,18 +203,25 @@ bool matchTemplate(const std::string& tpl, std::size_t ti, const std::string& s,
 }
 
 std::optional<std::uint32_t> parseColour(std::string s) {
-    if (s.size() > 2 && (s.compare(0, 2, "&H") == 0 || s.compare(0, 2, "&h") == 0)) s = s.substr(2);
-    else if (s.size() > 2 && (s.compare(0, 2, "0x") == 0)) s = s.substr(2);
-    else return std::nullopt;
+    if (s.size() > 2 && (s.compare(0, 2, "&H") == 0 || s.compare(0, 2, "&h") == 0))
+        s = s.substr(2);
+    else if (s.size() > 2 && (s.compare(0, 2, "0x") == 0))
+        s = s.substr(2);
+    else
+        return std::nullopt;
     if (!s.empty() && s.back() == '&') s.pop_back();
     if (s.empty() || s.size() > 8) return std::nullopt;
     std::uint32_t v = 0;
     for (char ch : s) {
         int d;
-        if (ch >= '0' && ch <= '9') d = ch - '0';
-        else if (ch >= 'a' && ch <= 'f') d = ch - 'a' + 10;
-        else if (ch >= 'A' && ch <= 'F') d = ch - 'A' + 10;
-        else return std::nullopt;
+        if (ch >= '0' && ch <= '9')
+            d = ch - '0';
+        else if (ch >= 'a' && ch <= 'f')
+            d = ch - 'a' + 10;
+        else if (ch >= 'A' && ch <= 'F')
+            d = ch - 'A' + 10;
+        else
+            return std::nullopt;
         v = v * 16 + static_cast<std::uint32_t>(d);
     }
     return v;
@@ -242,8 +258,10 @@ public:
         try {
             auto tokens = tokenize(text);
             if (tokens.empty()) return;
-            if (tokens[0].text == "expect") expect(tokens);
-            else action(tokens);
+            if (tokens[0].text == "expect")
+                expect(tokens);
+            else
+                action(tokens);
         } catch (const ScriptError& e) {
             fail(std::string("error: ") + e.what());
         } catch (const std::exception& e) {
@@ -260,8 +278,10 @@ private:
     }
     void pass() { ++result_.passed; }
     void check(bool ok, const std::string& expected, const std::string& found) {
-        if (ok) pass();
-        else fail("expected " + expected + ", found " + found);
+        if (ok)
+            pass();
+        else
+            fail("expected " + expected + ", found " + found);
     }
 
     static void need(const std::vector<Token>& t, std::size_t min, std::size_t max) {
@@ -364,8 +384,7 @@ private:
                 f.keyPress(key, 27);
                 if (f.isOpen()) f.keyUp(key, code);
                 return;
-            default:
-                f.keyUp(key, code);
+            default: f.keyUp(key, code);
         }
     }
 
@@ -410,9 +429,11 @@ private:
             auto k = NamedKeys.find(t[2].text);
             if (k == NamedKeys.end()) throw ScriptError("unknown key " + t[2].text);
             const int n = t.size() == 4 ? parseInt(t[3].text) : 1;
-            act([&, f = f, key = key] {
-                for (int i = 0; i < n && f->isOpen(); ++i) pressKey(*f, key, k->second);
-            }, true);
+            act(
+                [&, f = f, key = key] {
+                    for (int i = 0; i < n && f->isOpen(); ++i) pressKey(*f, key, k->second);
+                },
+                true);
         } else if (cmd == "keyup") {
             need(t, 2, 3);
             auto [f, key] = control(t[1].text);
@@ -422,18 +443,22 @@ private:
                 if (k == NamedKeys.end()) throw ScriptError("unknown key " + t[2].text);
                 code = k->second;
             }
-            act([&, f = f, key = key] {
-                f->setFocus(key);
-                f->keyUp(key, code);
-            }, true);
+            act(
+                [&, f = f, key = key] {
+                    f->setFocus(key);
+                    f->keyUp(key, code);
+                },
+                true);
         } else if (cmd == "paste") {
             need(t, 3, 3);
             auto [f, key] = reachableControl(t[1].text);
             const std::string& text = str(t, 2);
-            act([&, f = f, key = key] {
-                f->userFocus(key);
-                if (!f->c(key).readOnly) f->userEdit(key, text);
-            }, true);
+            act(
+                [&, f = f, key = key] {
+                    f->userFocus(key);
+                    if (!f->c(key).readOnly) f->userEdit(key, text);
+                },
+                true);
         } else if (cmd == "click") {
             need(t, 2, 2);
             auto [f, key] = reachableControl(t[1].text);
@@ -467,9 +492,11 @@ private:
             need(t, 2, 3);
             auto [f, key] = control(t[1].text);
             const int n = t.size() == 3 ? parseInt(t[2].text) : 1;
-            act([&, f = f, key = key] {
-                for (int i = 0; i < n && f->isOpen(); ++i) f->tick(key);
-            }, false);
+            act(
+                [&, f = f, key = key] {
+                    for (int i = 0; i < n && f->isOpen(); ++i) f->tick(key);
+                },
+                false);
         } else if (cmd == "tabpage") {
             need(t, 3, 3);
             auto [f, key] = reachableControl(t[1].text);
@@ -514,8 +541,8 @@ private:
                 std::string found = "no further message";
                 if (left > 0) {
                     const auto& m = platform_.messages[checkedMessages_];
-                    found = std::to_string(left) + " unchecked, the first " + quote(m.title) +
-                            " " + quote(m.text);
+                    found = std::to_string(left) + " unchecked, the first " + quote(m.title) + " " +
+                            quote(m.text);
                 }
                 check(left == 0, "no unchecked message", found);
                 return;
@@ -534,7 +561,8 @@ private:
             }
             if (what == "clipboard") {
                 need(t, 3, 3);
-                check(platform_.clipboard == str(t, 2), quote(t[2].text), quote(platform_.clipboard));
+                check(platform_.clipboard == str(t, 2), quote(t[2].text),
+                      quote(platform_.clipboard));
                 return;
             }
             if (what == "printed") {
@@ -556,7 +584,8 @@ private:
                 need(t, 5, 5);
                 auto [f, key] = control(t[2].text);
                 std::string address = t[3].text;
-                for (auto& ch : address) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+                for (auto& ch : address)
+                    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
                 const auto& cells = f->c(key).cells;
                 auto it = cells.find(address);
                 check(it != cells.end() && it->second == str(t, 4), quote(t[4].text),
@@ -596,12 +625,18 @@ private:
         if (std::find(BoolProps.begin(), BoolProps.end(), prop) != BoolProps.end()) {
             if (v != "true" && v != "false") throw ScriptError("expected true or false: " + v);
             bool actual = false;
-            if (prop == "visible") actual = x.visible;
-            else if (prop == "enabled") actual = x.enabled;
-            else if (prop == "readonly") actual = x.readOnly;
-            else if (prop == "selected") actual = x.selected;
-            else if (prop == "bold") actual = x.bold;
-            else actual = x.flat;
+            if (prop == "visible")
+                actual = x.visible;
+            else if (prop == "enabled")
+                actual = x.enabled;
+            else if (prop == "readonly")
+                actual = x.readOnly;
+            else if (prop == "selected")
+                actual = x.selected;
+            else if (prop == "bold")
+                actual = x.bold;
+            else
+                actual = x.flat;
             check(actual == (v == "true"), v, actual ? "true" : "false");
         } else if (prop == "tooltip") {
             check(x.toolTip == str(t, 2), quote(v), quote(x.toolTip));
@@ -612,16 +647,26 @@ private:
             check(actual == *want, v, Color::text(actual));
         } else {
             int actual = 0;
-            if (prop == "left") actual = x.left;
-            else if (prop == "top") actual = x.top;
-            else if (prop == "width") actual = x.width;
-            else if (prop == "height") actual = x.height;
-            else if (prop == "value") actual = x.value;
-            else if (prop == "min") actual = x.min;
-            else if (prop == "max") actual = x.max;
-            else if (prop == "count") actual = static_cast<int>(x.items.size());
-            else if (prop == "listindex") actual = x.listIndex;
-            else actual = x.currentTab;
+            if (prop == "left")
+                actual = x.left;
+            else if (prop == "top")
+                actual = x.top;
+            else if (prop == "width")
+                actual = x.width;
+            else if (prop == "height")
+                actual = x.height;
+            else if (prop == "value")
+                actual = x.value;
+            else if (prop == "min")
+                actual = x.min;
+            else if (prop == "max")
+                actual = x.max;
+            else if (prop == "count")
+                actual = static_cast<int>(x.items.size());
+            else if (prop == "listindex")
+                actual = x.listIndex;
+            else
+                actual = x.currentTab;
             check(actual == parseInt(v), v, std::to_string(actual));
         }
     }

@@ -28,9 +28,11 @@ cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DMORVANE_FUZZ=ON -DMORVAN
   -DMORVANE_BENCH=OFF >/dev/null
 cmake --build build/fuzz -j"$jobs" --target number_text_fuzz
 mkdir -p build/fuzz/corpus
+status=0
 build/fuzz/fuzz/number_text_fuzz -runs=500000 -max_len=80 -print_final_stats=1 \
-  build/fuzz/corpus fuzz/corpus 2>&1 | grep -E 'Done|stat::number_of_executed_units|ERROR' || true
-test "${PIPESTATUS[0]}" -eq 0
+  build/fuzz/corpus fuzz/corpus >build/fuzz/fuzz.log 2>&1 || status=$?
+grep -E 'Done|number_of_executed_units|ERROR|SUMMARY' build/fuzz/fuzz.log || true
+[ "$status" -eq 0 ] || { tail -40 build/fuzz/fuzz.log; exit "$status"; }
 
 echo "== Final test run"
 ctest --test-dir build/test -j"$jobs"

@@ -182,6 +182,7 @@ MORVANE_SETTER(setTop, int, top)
 MORVANE_SETTER(setLeft, int, left)
 MORVANE_SETTER(setTabStop, bool, tabStop)
 MORVANE_SETTER(setInterval, int, interval)
+MORVANE_SETTER(setFlat, bool, flat)
 #undef MORVANE_SETTER
 
 void FormModel::setToolTip(std::string_view key, std::string_view tip) {
@@ -295,6 +296,11 @@ void FormModel::setOuterWidth(int twips) {
     notifyWindow();
 }
 
+void FormModel::setWindowBackColor(std::uint32_t colour) {
+    window_.backColor = colour;
+    notifyWindow();
+}
+
 void FormModel::setWindowPos(int left, int top) {
     window_.left = left;
     window_.top = top;
@@ -337,6 +343,21 @@ void FormModel::on(On event, std::string_view key, std::function<void()> reactio
 }
 
 void FormModel::onLoad(std::function<void()> reaction) { on(On::Load, "", std::move(reaction)); }
+
+void FormModel::appendLineBreakOnEdit(std::string_view key) {
+    auto busy = std::make_shared<bool>(false);
+    on(On::Change, key, [this, busy, k = std::string(key)] {
+        if (*busy) return;
+        *busy = true;
+        try {
+            setText(k, text(k) + "\r\n");
+        } catch (...) {
+            *busy = false;
+            throw;
+        }
+        *busy = false;
+    });
+}
 
 void FormModel::raise(On on, const Control& control, Event& event) {
     const int ev = static_cast<int>(on);

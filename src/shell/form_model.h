@@ -159,6 +159,7 @@ public:
     void setTop(std::string_view key, int top);
     void setLeft(std::string_view key, int left);
     void setTabStop(std::string_view key, bool stop);
+    void setFlat(std::string_view key, bool flat);
     // Selects an option button (deselecting its group) and raises its click reaction.
     void select(std::string_view key);
     // Sets an option button or check box without raising anything.
@@ -177,6 +178,7 @@ public:
     void setOuterHeight(int twips);
     void setOuterWidth(int twips);
     void setWindowPos(int left, int top);
+    void setWindowBackColor(std::uint32_t colour);
 
     // ---- Message boxes and guards ----
     void message(const std::string& text, const std::string& title,
@@ -219,6 +221,9 @@ protected:
     void on(On event, std::string_view key, Reaction reaction);
     void on(On event, std::string_view key, std::function<void()> reaction);
     void onLoad(std::function<void()> reaction);
+    // An editable info text box: each user edit appends one line break at the end (the
+    // caret stays at the end); the change this makes does not trigger it again.
+    void appendLineBreakOnEdit(std::string_view key);
 
     Control& mut(std::string_view key);
 

@@ -17,7 +17,8 @@ namespace morvane::NumberText {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// Blanks around a number; a multi-line field's line breaks count as blanks too.
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 void requireFinite(double v) {

@@ -1,0 +1,254 @@
+#include "costs/pump_energy.h"
+
+#include "shell/application.h"
+#include "shell/links.h"
+#include "shell/start_window.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(PumpEnergyForm, "frmEnergiePW");
+
+namespace {
+constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
+constexpr double KwDivisor = 102;
+constexpr double LsToM3h = 3.6;
+constexpr double DmPerEuro = 1.95583;
+
+// The maker's address without the scheme, and as the button writes it.
+std::string webAddress() { return Links::HomePage; }
+std::string buttonAddress() {
+    std::string a = Links::HomePage;
+    const auto at = a.find("://");
+    return at == std::string::npos ? a : a.substr(0, at) + ":\\\\" + a.substr(at + 3);
+}
+}  // namespace
+
+PumpEnergyForm::PumpEnergyForm(Application& app) : FormModel(app, "frmEnergiePW") {
+    onLoad([this] {
+        for (const char* item :
+             {"0,05", "0,10", "0,15", "0,20", "0,25", "0,30", "0,35", "0,40", "0,45", "0,50",
+              "0,55", "0,60", "0,65", "0,70", "0,75", "0,80", "0,85", "0,90", "0,95", "1,00"})
+            addItem("ListEta", item);
+    });
+    on(On::KeyUp, "txtQls", [this] {
+        guarded({TypingError, "Eingabefehler", {{"txtQls", "0"}}}, [this] { BerechnungQm3h(); });
+    });
+    on(On::KeyUp, "txtQm3h", [this] {
+        guarded({TypingError, "Eingabefehler", {{"txtQm3h", "0"}}}, [this] {
+            show("txtQls", num("txtQm3h") / LsToM3h, "##,##0.00 ");
+            if (filled("txtHman")) Leistung();
+            if (filled("TxtPZda")) Kosten();
+            visibleLeistung();
+        });
+    });
+    on(On::Change, "txtHman", [this] {
+        guarded({TypingError, "Eingabefehler", {{"txtHman", "0"}}}, [this] {
+            setEnabled("ListEta", true);
+            Leistung();
+            unlock("txtPZhd");
+            if (filled("TxtPZda")) Kosten();
+        });
+    });
+    on(On::Click, "ListEta", [this](Event& e) {
+        const Control& list = c("ListEta");
+        if (e.value < 0 || e.value >= static_cast<int>(list.items.size())) return;
+        const std::string item = list.items[static_cast<std::size_t>(e.value)];
+        setText("LblEta", item);
+        eta = item;
+        guarded({TypingError, "Eingabefehler", {}, false, [this] { eta = 0.75; }}, [this] {
+            Leistung();
+            if (filled("TxtPZda")) Kosten();
+        });
+    });
+    on(On::KeyUp, "txtPZhd", [this] {
+        guarded({TypingError, "Eingabefehler", {{"txtPZhd", "0"}}}, [this] {
+            if (num("txtPZhd") > 24)
+                message("\r\nTippfehler - Ein Tag hat nur 24 Stunden!", "Eingabe ändern!");
+            if (filled("TxtPZda")) setNumber("LblPZha", chk::mul(num("TxtPZda"), num("txtPZhd")));
+            if (filled("TxtPZda")) menge();
+            if (filled("TxtPZda")) Kosten();
+            unlock("TxtPZda");
+            setText("TxtPZda", NumberText::formatText(text("TxtPZda"), "##,##0.0 "));
+        });
+    });
+    on(On::KeyUp, "TxtPZda", [this] {
+        guarded({TypingError, "Eingabefehler", {{"TxtPZda", "0"}}}, [this] {
+            if (num("TxtPZda") > 365)
+                message("\r\nTippfehler - Dieses Jahr hat sicher nur 365 Tage!", "Eingabe ändern!");
+            if (filled("txtPZhd")) setNumber("LblPZha", chk::mul(num("TxtPZda"), num("txtPZhd")));
+            unlock("txtDMkw");
+            setText("LblPZha", NumberText::formatText(text("LblPZha"), "##,##0.0  "));
+            Kosten();
+            menge();
+        });
+    });
+    on(On::Change, "txtDMkw", [this] {
+        guarded({"Tippfehler - Wert wird auf 0,25 gesetzt",
+                 "Eingabefehler",
+                 {{"txtDMkw", NumberText::plain(0.25)}}},
+                [this] { Kosten(); });
+    });
+    on(On::Click, "Command2", [this] { this->app().open("frmEnergiePWInfo"); });
+    on(On::Click, "Command1", [this] {
+        setText("URL", webAddress());
+        AdresseÖffnen(platform(), text("URL"));
+    });
+    on(On::Click, "URL", [this] { AdresseÖffnen(platform(), text("URL")); });
+}
+
+bool PumpEnergyForm::filled(std::string_view key) const { return text(key) > std::string("0"); }
+
+void PumpEnergyForm::Leistung() {
+    eta = text("LblEta");
+    const double power =
+        chk::div(chk::mul(num("txtHman"), num("txtQls")), chk::mul(eta.number(), KwDivisor));
+    setNumber("LblPk", power);
+    setText("LblPk", NumberText::formatText(text("LblPk"), "##,##0.000"));
+}
+
+void PumpEnergyForm::Kosten() {
+    setNumber("lblkWha", chk::mul(num("LblPZha"), num("LblPk")));
+    setNumber("lblEk(0)", chk::mul(num("txtDMkw"), num("lblkWha")) / 1000);
+    setNumber("lblEkEuro(1)", chk::mul(num("lblEk(0)"), DmPerEuro));
+    for (const char* key : {"LblPZha", "LblPk", "lblkWha", "lblEk(0)", "lblEkEuro(1)"})
+        setBackColor(key, Color::ActiveTitleText);
+    setText("lblkWha", NumberText::formatText(text("lblkWha"), "##,##0 "));
+    setText("lblEk(0)", NumberText::formatText(text("lblEk(0)"), "##,##0.000 "));
+    setText("lblEkEuro(1)", NumberText::formatText(text("lblEkEuro(1)"), "##,##0.000 "));
+}
+
+void PumpEnergyForm::menge() {
+    setNumber("lblMengejeTag", chk::mul(num("txtPZhd"), num("txtQm3h")));
+    setNumber("lblMengejeJahr", chk::mul(num("TxtPZda"), num("lblMengejeTag")));
+    for (const char* key : {"lblMengejeTag", "lblMengejeJahr"}) {
+        setBackColor(key, Color::WindowBackground);
+        setText(key, NumberText::formatText(text(key), "##,##0.0 "));
+    }
+}
+
+void PumpEnergyForm::unlock(std::string_view key) {
+    setBackColor(key, Color::WindowBackground);
+    setEnabled(key, true);
+}
+
+void PumpEnergyForm::visibleLeistung() {
+    unlock("txtHman");
+    unlock("LblPk");
+    setBackColor("LblEta", Color::WindowBackground);
+}
+
+void PumpEnergyForm::BerechnungQm3h() {
+    show("txtQm3h", chk::mul(num("txtQls"), LsToM3h), "##,##0.0 ");
+    if (filled("TxtPZda")) menge();
+    if (filled("txtHman")) Leistung();
+    if (filled("TxtPZda")) Kosten();
+    visibleLeistung();
+}
+
+void PumpEnergyForm::design() {
+    auto& w = win();
+    w.title = "Energiekosten der Trink- und Abwasserförderung";
+    w.clientWidth = 8955;
+    w.clientHeight = 8070;
+    w.focus = "txtQls";
+
+    auto input = [this](const char* name, int l, int t, int wd, int tab) -> Control& {
+        return add(Kind::TextBox, name)
+            .at(l, t, wd, 360)
+            .right()
+            .font("MS Sans Serif", 9.75)
+            .tab(tab);
+    };
+    auto locked = [](Control& c) -> Control& { return c.disabled().back(Color::InactiveBorder); };
+    auto output = [this](const char* name, int index, int l, int t, int wd, int h) -> Control& {
+        return add(Kind::Label, name, index)
+            .at(l, t, wd, h)
+            .right()
+            .framed()
+            .font("MS Sans Serif", 9.75)
+            .colors(Color::WindowText, Color::InactiveBorder);
+    };
+    auto label = [this](const char* name, int index, const char* caption, int l, int t,
+                        int wd = 900) -> Control& {
+        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 255);
+    };
+
+    add(Kind::TextBox, "Text1")
+        .caption("Pumpwerk:")
+        .at(240, 180, 6855, 375)
+        .font("MS Sans Serif", 9.75)
+        .tab(5);
+
+    // Flow.
+    add(Kind::Shape, "Shape1").at(240, 720, 2175, 1815);
+    label("c", 1, "Volumenstrom", 600, 960, 1575).bold_();
+    input("txtQls", 480, 1440, 1200, 0)
+        .tip(
+            "Volumenstrom bei manometrischer Förderhöhe; kann auch in m³/h im unteren Feld "
+            "eigegeben werden!");
+    label("Label10", -1, "l/s", 1800, 1440, 500);
+    input("txtQm3h", 480, 1920, 1200, 6)
+        .tip(
+            "Volumenstrom bei manometrischer Förderhöhe; kann auch in l/s im oberen Feld "
+            "eigegeben werden!");
+    label("Label1", 0, "m³/h", 1800, 1920, 500);
+
+    // Power.
+    add(Kind::Shape, "Shape2").at(2700, 795, 4455, 2100);
+    label("c", 0, "Leistung", 4200, 960, 1215).bold_();
+    label("Label8", 0, "Hman", 3000, 1440, 700).tip("manometrische Förderhöhe");
+    locked(input("txtHman", 3840, 1440, 825, 1))
+        .fore(Color::MenuText)
+        .tip("manometrische Förderhöhe");
+    label("Label9", -1, "m WS", 4800, 1440, 600);
+    label("lbl2", 1, "eta", 3000, 1980, 500).tip("Pumpengesamtwirkungsgrad");
+    output("LblEta", -1, 4080, 1980, 540, 225)
+        .caption("0,75  ")
+        .back(Color::MenuBackground)
+        .tip("Pumpengesamtwirkungsgrad");
+    label("Label11", -1, "Pk", 3000, 2400, 500).tip("Kupplungsleistung");
+    output("LblPk", -1, 3840, 2340, 855, 345).bold_().tip("Kupplungsleistung");
+    label("Label12", -1, "kW", 4800, 2400, 500);
+    label("lbl2", 0, "eta", 6240, 960, 500).tip("Änderung des Pumpengesamtwirkungsgrades");
+    add(Kind::ListBox, "ListEta")
+        .at(6000, 1440, 795, 1230)
+        .disabled()
+        .tab(7)
+        .tip("Änderung des Pumpenwirkungsgrades");
+
+    // Running time.
+    add(Kind::Shape, "Shape3").at(240, 2640, 2175, 3075);
+    label("Label17", -1, "Pumpzeit", 840, 2760, 975).bold_().center();
+    locked(input("txtPZhd", 480, 3120, 1200, 2));
+    label("Label5", -1, "h/d", 1800, 3120, 500);
+    locked(input("TxtPZda", 480, 3600, 1200, 3));
+    label("Label6", 0, "d/a", 1800, 3600, 500);
+    output("LblPZha", -1, 480, 4080, 1200, 345);
+    label("Label6", 1, "h/a", 1800, 4080, 500);
+    output("lblMengejeTag", -1, 480, 4560, 1200, 345);
+    label("Label1", 1, "m³/d", 1800, 4560, 500);
+    output("lblMengejeJahr", -1, 480, 5040, 1200, 345);
+    label("Label1", 2, "m³/a", 1800, 5040, 500);
+
+    // Energy costs.
+    add(Kind::Shape, "Shape4").at(2640, 3120, 4485, 2535);
+    label("c", 2, "Energiekosten", 3960, 3240, 1965).bold_();
+    label("Label15", -1, "elektrische Arbeit", 3000, 3660, 1700);
+    output("lblkWha", -1, 4800, 3600, 1095, 345);
+    label("Label14", 1, "kWh/a", 6000, 3660, 700);
+    label("Label13", -1, "Energiepreis", 3000, 4140, 1700);
+    locked(input("txtDMkw", 5280, 4080, 615, 4)).caption("0,16").tip("2007 = 0,16 ?");
+    label("Label14", 0, "Euro/kWh", 6000, 4140, 900);
+    label("Label3", 0, "Energiekosten", 3000, 4620, 1600);
+    output("lblEk", 0, 4680, 4560, 1215, 345).bold_();
+    label("Label18", 0, "TEuro/a", 6000, 4620, 900);
+    label("Label3", 1, "Energiekosten", 3000, 5100, 1600);
+    output("lblEkEuro", 1, 4680, 5040, 1215, 345);
+    label("Label18", 1, "TDM/a", 6000, 5100, 900);
+
+    add(Kind::Command, "Command2").caption("Programmbeschreibung").at(240, 5880, 3135, 255).tab(9);
+    add(Kind::Command, "Command1").caption(buttonAddress()).at(4320, 5880, 2775, 255).tab(8).link();
+    add(Kind::Label, "URL").caption(webAddress()).at(360, 6360, 2160, 195).fore(Color::Blue).link();
+}
+
+}  // namespace morvane

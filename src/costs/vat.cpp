@@ -1,0 +1,191 @@
+#include "costs/vat.h"
+
+#include "shell/application.h"
+#include "shell/number_text.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(VatForm, "frmEuro");
+
+namespace {
+constexpr double DmPerEuro = 1.95583;
+constexpr const char* AmountPattern = "##,##0.00 ";
+}  // namespace
+
+VatForm::VatForm(Application& app) : FormModel(app, "frmEuro") {
+    onLoad(
+        [this] { setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0")); });
+
+    amountReaction("BruttoDM", [this] {
+        Kurs = DmPerEuro;
+        amount("NettoDM", chk::div(num("BruttoDM"), rate() / 100 + 1));
+        amount("UstDM", chk::mul(num("NettoDM"), rate()) / 100);
+        amount("BruttoEuro", chk::div(num("BruttoDM"), Kurs.number()));
+        amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
+        amount("NettoEuro", chk::sub(num("BruttoEuro"), num("UstEuro")));
+    });
+    amountReaction("BruttoEuro", [this] {
+        amount("NettoEuro", chk::div(num("BruttoEuro"), rate() / 100 + 1));
+        amount("UstEuro", chk::mul(num("NettoEuro"), rate()) / 100);
+        Kurs = DmPerEuro;
+        amount("BruttoDM", chk::mul(num("BruttoEuro"), Kurs.number()));
+        amount("UstDM", chk::mul(num("UstEuro"), Kurs.number()));
+        amount("NettoDM", chk::sub(num("BruttoDM"), num("UstDM")));
+    });
+    amountReaction("NettoDM", [this] {
+        Kurs = DmPerEuro;
+        Netto = fixed("NettoDM");
+        setNumber("USTProzent", NumberText::fixed4(rate()));
+        amount("UstDM", chk::mul(num("NettoDM"), rate()) / 100);
+        Steuer = fixed("UstDM");
+        amount("BruttoDM", NumberText::fixed4(chk::add(Netto, Steuer)));
+        setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0 "));
+        amount("BruttoEuro", chk::div(num("BruttoDM"), Kurs.number()));
+        amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
+        amount("NettoEuro", chk::sub(num("BruttoEuro"), num("UstEuro")));
+    });
+    amountReaction("NettoEuro", [this] {
+        amount("UstEuro", chk::mul(num("NettoEuro"), rate()) / 100);
+        Netto = fixed("NettoEuro");
+        Steuer = fixed("UstEuro");
+        amount("BruttoEuro", NumberText::fixed4(chk::add(Netto, Steuer)));
+        setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0"));
+        Kurs = DmPerEuro;
+        amount("BruttoDM", chk::mul(num("BruttoEuro"), Kurs.number()));
+        amount("UstDM", chk::mul(num("UstEuro"), Kurs.number()));
+        amount("NettoDM", chk::sub(num("BruttoDM"), num("UstDM")));
+    });
+    // The tax in one currency gives the net and gross in it, then the other currency.
+    auto fromTax = [this](const char* tax, const char* net, const char* gross, bool dm) {
+        Steuer = fixed(tax);
+        amount(net, chk::div(num(tax), rate() / 100));
+        amount(gross, NumberText::fixed4(chk::add(num(net), Steuer)));
+        setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0"));
+        Kurs = DmPerEuro;
+        if (dm) {
+            amount("BruttoEuro", chk::div(num("BruttoDM"), Kurs.number()));
+            amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
+            amount("NettoEuro", chk::sub(num("BruttoEuro"), num("UstEuro")));
+        } else {
+            amount("BruttoDM", chk::mul(num("BruttoEuro"), Kurs.number()));
+            amount("UstDM", chk::mul(num("UstEuro"), Kurs.number()));
+            amount("NettoDM", chk::sub(num("BruttoDM"), num("UstDM")));
+        }
+    };
+    amountReaction("UstDM", [fromTax] { fromTax("UstDM", "NettoDM", "BruttoDM", true); });
+    amountReaction("UstEuro", [fromTax] { fromTax("UstEuro", "NettoEuro", "BruttoEuro", false); });
+
+    on(On::KeyUp, "USTProzent", [this] {
+        if (text("NettoDM") == "0") {
+            message(
+                "\r\nBitte zuerst einen anderen Parameter eingeben, um Divisionen durch Null "
+                "zu vermeiden!",
+                "Unzweckmäßige Eingabereihenfolge");
+            return;
+        }
+        FunktionUSTProzent();
+    });
+    on(On::Click, "Option1", [this] {
+        setOuterWidth(8625);
+        setWidth("Shape1", 7695);
+    });
+    on(On::Click, "Option2", [this] { Kopierformat(); });
+}
+
+void VatForm::amountReaction(const char* field, std::function<void()> body) {
+    on(On::KeyUp, field, [this, field, body = std::move(body)] {
+        setEnabled("USTProzent", true);
+        setBackColor("USTProzent", Color::WindowBackground);
+        guarded({"Tippfehler - Wert wird auf 0 gesetzt", "Eingabefehler", {{field, "0"}}}, body);
+    });
+}
+
+double VatForm::fixed(std::string_view key) const { return NumberText::fixed4(num(key)); }
+
+void VatForm::amount(std::string_view key, double value) { show(key, value, AmountPattern); }
+
+void VatForm::FunktionUSTProzent() {
+    amount("UstDM", chk::mul(num("NettoDM"), rate()) / 100);
+    Steuer = fixed("UstDM");
+    amount("BruttoDM", NumberText::fixed4(chk::add(num("NettoDM"), Steuer)));
+    amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
+    Steuer = fixed("UstEuro");
+    amount("BruttoEuro", NumberText::fixed4(chk::add(num("NettoEuro"), Steuer)));
+}
+
+void VatForm::Kopierformat() {
+    setWindowBackColor(Color::WindowBackground);
+    for (int i = 0; i <= 2; ++i) setBackColor(controlKey("Text1", i), Color::WindowBackground);
+    for (int i = 1; i <= 6; ++i) setBackColor(controlKey("Label1", i), Color::WindowBackground);
+    setBackColor("Frame1", Color::WindowBackground);
+    for (const char* key :
+         {"USTProzent", "NettoEuro", "UstEuro", "BruttoEuro", "NettoDM", "UstDM", "BruttoDM"})
+        setFlat(key, true);
+    setOuterHeight(2535);
+}
+
+void VatForm::design() {
+    auto& w = win();
+    w.title = "Umsatzsteuerrechner - Morvane";
+    w.clientWidth = 9285;
+    w.clientHeight = 4980;
+    w.focus = "NettoDM";
+
+    auto caption = [this](int index, const char* text, int l, int t, int wd) {
+        add(Kind::TextBox, "Text1", index)
+            .caption(text)
+            .at(l, t, wd, 330)
+            .colors(Color::MenuText, Color::ButtonFace)
+            .framed(false)
+            .noTab();
+    };
+    caption(2, "Netto", 360, 360, 735);
+    caption(1, "% UST", 1080, 840, 975);
+    caption(0, "Brutto", 360, 1320, 735);
+    add(Kind::Shape, "Shape1").at(120, 180, 4935, 1635);
+    add(Kind::TextBox, "USTProzent")
+        .caption("19\r\n")
+        .at(360, 780, 615, 360)
+        .multi(false)
+        .center()
+        .font("Arial", 12)
+        .colors(Color::Black, Color::LightYellow)
+        .disabled()
+        .tab(6);
+
+    auto field = [this](const char* name, int l, int t, int h, int tab) {
+        add(Kind::TextBox, name)
+            .at(l, t, 1815, h)
+            .multi(false)
+            .right()
+            .back(Color::ActiveTitleText)
+            .tab(tab);
+    };
+    field("NettoEuro", 2280, 300, 360, 3);
+    field("UstEuro", 2280, 840, 360, 4);
+    field("BruttoEuro", 2280, 1320, 375, 5);
+    field("NettoDM", 5280, 315, 360, 0);
+    field("UstDM", 5280, 780, 360, 1);
+    field("BruttoDM", 5280, 1260, 345, 2);
+    const int euroTops[] = {330, 795, 1305};
+    const int dmTops[] = {360, 810, 1290};
+    for (int i = 0; i < 3; ++i) {
+        add(Kind::Label, "Label1", i + 4).caption("Euro").at(4200, euroTops[i], 700, 255);
+        add(Kind::Label, "Label1", i + 1).caption("DM").at(7200, dmTops[i], 500, 255);
+    }
+    add(Kind::Frame, "Frame1").at(120, 2040, 4935, 855);
+    add(Kind::Option, "Option1")
+        .in("Frame1")
+        .caption("in DM")
+        .at(120, 300, 1335, 375)
+        .font("MS Sans Serif", 9.75)
+        .tab(7);
+    add(Kind::Option, "Option2")
+        .in("Frame1")
+        .caption("weißer Hintergrund")
+        .at(2640, 300, 2175, 375)
+        .font("MS Sans Serif", 9.75)
+        .tab(8);
+}
+
+}  // namespace morvane

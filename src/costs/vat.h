@@ -1,0 +1,36 @@
+// frmEuro: net, value-added tax and gross amounts in euro and Deutsche Mark.
+#pragma once
+
+#include <functional>
+
+#include "shell/form_model.h"
+#include "shell/value.h"
+
+namespace morvane {
+
+class VatForm : public FormModel {
+public:
+    explicit VatForm(Application& app);
+
+    // Recomputes tax and gross from the net amounts after a change of the rate.
+    void FunktionUSTProzent();
+    // The white, flat layout for copying the window.
+    void Kopierformat();
+
+protected:
+    void design() override;
+
+private:
+    // An amount field's key reaction: unlocks the rate field, then runs body guarded.
+    void amountReaction(const char* field, std::function<void()> body);
+    double rate() const { return num("USTProzent"); }
+    // The text of a field as a four-decimal fixed-point amount.
+    double fixed(std::string_view key) const;
+    void amount(std::string_view key, double value);
+
+    Value Kurs;
+    double Steuer = 0;
+    double Netto = 0;
+};
+
+}  // namespace morvane

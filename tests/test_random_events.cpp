@@ -18,6 +18,7 @@
 
 #include "recording_platform.h"
 #include "shell/application.h"
+#include "user_input.h"
 
 namespace morvane {
 namespace {
@@ -174,51 +175,13 @@ public:
         const Control& c = f.c(s.key);
         switch (s.act) {
             case Act::Type:
-            case Act::Retype: {
-                bool first = s.act == Act::Retype;
-                for (char ch : s.text) {
-                    if (!f.isOpen()) break;
-                    const int kept = f.keyPress(s.key, static_cast<unsigned char>(ch));
-                    if (kept && f.isOpen() && !f.c(s.key).readOnly) {
-                        f.userEdit(s.key, (first ? "" : f.text(s.key)) +
-                                              std::string(1, static_cast<char>(kept)));
-                        first = false;
-                    }
-                    if (f.isOpen()) f.keyUp(s.key, ch >= 'a' && ch <= 'z' ? ch - 32 : ch);
-                }
-                break;
-            }
+            case Act::Retype: typeText(f, s.key, s.text, s.act == Act::Retype); break;
             case Act::Paste:
                 if (!c.readOnly) f.userEdit(s.key, s.text);
                 break;
-            case Act::Backspace: {
-                if (f.keyPress(s.key, 8) && f.isOpen() && !f.c(s.key).readOnly &&
-                    !f.text(s.key).empty()) {
-                    std::string t = f.text(s.key);
-                    while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80)
-                        t.pop_back();
-                    if (!t.empty()) t.pop_back();
-                    f.userEdit(s.key, t);
-                }
-                if (f.isOpen()) f.keyUp(s.key, Key::Backspace);
-                break;
-            }
-            case Act::Enter:
-                if (f.keyPress(s.key, 13) && f.isOpen() && f.c(s.key).multiLine &&
-                    !f.c(s.key).readOnly)
-                    f.userEdit(s.key, f.text(s.key) + "\r\n");
-                if (f.isOpen()) f.keyUp(s.key, Key::Enter);
-                break;
-            case Act::Tab: {
-                const auto order = f.tabOrder();
-                if (order.empty()) break;
-                auto it = std::find(order.begin(), order.end(), s.key);
-                const std::string next =
-                    (it == order.end() || it + 1 == order.end()) ? order.front() : *(it + 1);
-                f.setFocus(next);
-                f.keyUp(next, Key::Tab);
-                break;
-            }
+            case Act::Backspace: pressKey(f, s.key, Key::Backspace); break;
+            case Act::Enter: pressKey(f, s.key, Key::Enter); break;
+            case Act::Tab: pressKey(f, s.key, Key::Tab); break;
             case Act::Click: f.click(s.key); break;
             case Act::List: f.listClick(s.key, s.value); break;
             case Act::Scroll: f.scroll(s.key, s.value); break;

@@ -9,44 +9,43 @@ namespace morvane::friction {
 
 namespace {
 
-// The checked steps below mirror chk:: exactly, but report instead of throwing, so that the
-// gradient search can evaluate the law many times without exceptions.
+// The checked steps below mirror chk:: exactly (operands are checked as results are), but
+// report instead of throwing, so that the gradient search can evaluate the law many times
+// without exceptions. After the first failure every step is skipped.
 struct Checked {
     std::optional<FailureKind> failure;
 
+    double fail(FailureKind kind) {
+        if (!failure) failure = kind;
+        return 0;
+    }
     double ok(double v) {
         if (failure) return 0;
-        if (std::isnan(v))
-            failure = FailureKind::Invalid;
-        else if (std::isinf(v))
-            failure = FailureKind::Overflow;
-        return failure ? 0 : v;
+        if (std::isnan(v)) return fail(FailureKind::Invalid);
+        if (std::isinf(v)) return fail(FailureKind::Overflow);
+        return v;
     }
-    double mul(double a, double b) { return ok(a * b); }
-    double add(double a, double b) { return ok(a + b); }
+    double mul(double a, double b) {
+        ok(a), ok(b);
+        return ok(a * b);
+    }
+    double add(double a, double b) {
+        ok(a), ok(b);
+        return ok(a + b);
+    }
     double div(double a, double b) {
+        ok(a), ok(b);
         if (failure) return 0;
-        if (b == 0.0) {
-            failure = a == 0.0 ? FailureKind::Invalid : FailureKind::DivZero;
-            return 0;
-        }
+        if (b == 0.0) return fail(a == 0.0 ? FailureKind::Invalid : FailureKind::DivZero);
         return ok(a / b);
     }
     double sqrt(double v) {
-        if (failure) return 0;
-        if (v < 0.0) {
-            failure = FailureKind::Invalid;
-            return 0;
-        }
-        return std::sqrt(v);
+        if (ok(v) < 0.0) return fail(FailureKind::Invalid);
+        return failure ? 0 : std::sqrt(v);
     }
     double log(double v) {
-        if (failure) return 0;
-        if (v <= 0.0) {
-            failure = FailureKind::Invalid;
-            return 0;
-        }
-        return std::log(v);
+        if (ok(v) <= 0.0) return fail(FailureKind::Invalid);
+        return failure ? 0 : std::log(v);
     }
 };
 
@@ -56,7 +55,6 @@ const double Ln10 = std::log(10.0);
 
 Evaluation evaluate(double J, double d, double kb, double nu) noexcept {
     Checked k;
-    k.ok(J), k.ok(d), k.ok(kb), k.ok(nu);
     const double s = k.sqrt(k.mul(d, k.mul(J, TwoG)));
     const double a = k.div(k.mul(2.51, nu), k.mul(s, d));
     const double b = k.div(kb, k.mul(3.71, d));

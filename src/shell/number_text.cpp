@@ -299,7 +299,7 @@ std::string format(double v, std::string_view pattern) {
             scaled = d.digits;
             scaled.append(static_cast<std::size_t>(lead - 14), '0');
         } else if (lead == -1) {
-            scaled = d.digits[0] >= '5' ? "1" : "0";
+            scaled.assign(1, d.digits[0] >= '5' ? '1' : '0');
         } else if (lead >= 0) {
             const auto keep = static_cast<std::size_t>(lead) + 1;
             scaled = d.digits.substr(0, keep);

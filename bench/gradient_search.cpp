@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -31,6 +32,24 @@ const Case HundredLitres = flow(100, 300);      // 1042 steps
 const Case Fast300 = {100, 0.3};                // about 5 million steps
 const Case Fast10 = {100, 0.01};                // about 660 million steps
 const Case Unreachable = {1.4147, 0.3 / 1000};  // diameter typed in metres: none
+
+// A negative roughness that lets the law fail at about the 1000th step, before the target.
+double failingRoughness() {
+    const double d = 0.3, J = 1000 * morvane::friction::GradientStep;
+    const double s = std::sqrt(d * (J * morvane::friction::TwoG));
+    return -((2.51 * Nu) / (s * d)) * (3.71 * d);
+}
+
+void failing(benchmark::State& state) {
+    const double kb = failingRoughness();
+    for (auto _ : state) {
+        try {
+            benchmark::DoNotOptimize(searchGradient(100, 0.3, kb, Nu));
+        } catch (const morvane::Failure& f) {
+            benchmark::DoNotOptimize(f.kind());
+        }
+    }
+}
 
 void fast(benchmark::State& state, Case c) {
     std::uint64_t steps = 0;
@@ -61,6 +80,7 @@ BENCHMARK_CAPTURE(fast, dn300_at_100ms, Fast300);
 BENCHMARK_CAPTURE(loop, dn300_at_100ms, Fast300)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(fast, dn10_at_100ms, Fast10);
 BENCHMARK_CAPTURE(fast, no_gradient, Unreachable);
+BENCHMARK(failing);
 
 }  // namespace
 

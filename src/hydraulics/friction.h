@@ -17,14 +17,14 @@ namespace friction {
 inline constexpr double TwoG = 19.62;
 
 // The outcome of one evaluation of the law: a velocity, or the failure that the checked
-// arithmetic raises at the first step that goes wrong.
+// arithmetic raised at the first step that went wrong.
 struct Evaluation {
     double v = 0;
     std::optional<FailureKind> failure;
     bool ok() const { return !failure; }
 };
 
-// Evaluates the law without throwing, in exactly the order of PrandtlColebrook.
+// PrandtlColebrook as a value: the velocity, or the kind of its failure.
 Evaluation evaluate(double J, double d, double kb, double nu) noexcept;
 
 // Full-pipe velocity in m/s for the gradient J (fraction), inner diameter d (m), operational

@@ -113,7 +113,16 @@ GradientResult searchGradient(double target, double d, double kb, double nu) {
     // target the grid values where the rule stops are all those from one point on.
     std::uint64_t hi = gridEnd();
     if (!stops(hi, nullptr)) return {};  // no grid value reaches the target
+    // Galloping from the start, then bisection: the cost grows with the logarithm of the
+    // answer, and few probes land where the law fails (a failure costs an exception).
     std::uint64_t lo = 1;
+    for (std::uint64_t n = 2; n < hi; n *= 2) {
+        if (stops(n, nullptr)) {
+            hi = n;
+            break;
+        }
+        lo = n;
+    }
     while (hi - lo > 1) {
         const std::uint64_t mid = lo + (hi - lo) / 2;
         (stops(mid, nullptr) ? hi : lo) = mid;

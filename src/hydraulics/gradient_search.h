@@ -11,7 +11,8 @@
 // searchGradient gives exactly the rule's outcome in logarithmic time. The grid of repeated
 // additions is an arithmetic progression inside each binade, so its n-th value is computed
 // directly; the velocity, once below the target at the first step, first falls and then
-// rises with J, so the first grid value that reaches the target is found by bisection.
+// rises with J, so the first grid value that reaches the target is found by galloping and
+// bisection.
 #pragma once
 
 #include <cstdint>

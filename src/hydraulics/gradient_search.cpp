@@ -67,7 +67,7 @@ const std::vector<Run>& grid() {
 constexpr int NoiseScanLimit = 256;
 
 // A velocity within this distance of the target may be on the wrong side of it by rounding:
-// more than a hundred times the error bound of the law's evaluation for non-negative
+// about a hundred times the error bound of the law's evaluation for non-negative
 // roughness and viscosity.
 double noiseBand(double J, double d, double v) {
     const double s = std::sqrt(std::fabs(d * (J * TwoG)));

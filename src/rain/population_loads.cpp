@@ -76,7 +76,10 @@ void PopulationLoadsForm::design() {
 
     auto label = [this](const char* name, int index, const char* caption, int l, int t, int wd,
                         int h) -> Control& {
-        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, h).font("MS Sans Serif", 9.75);
+        return add(Kind::Label, name, index)
+            .caption(caption)
+            .at(l, t, wd, h)
+            .font("MS Sans Serif", 9.75);
     };
     auto head = [&](int index, const char* caption, int l, int t, int wd, int h) -> Control& {
         return label("Label2", index, caption, l, t, wd, h)
@@ -131,17 +134,29 @@ void PopulationLoadsForm::design() {
         int indices[4];
         bool bold;
     } rows[] = {
-        {9, "absetzbare Stoffe",
+        {9,
+         "absetzbare Stoffe",
          {{"lblAbsStMs", "20"}, {"lblabsStOs", "30"}, {"lblabsStTs", "50"}, {"lblAbsStBsb", "20"}},
-         {19, 13, 0, 4}, false},
-        {12, "Nicht absetzbare Schwebstoffe",
-         {{"lblNabsStMs", "5"}, {"lblNabsStOs", "10"}, {"lblNabsStTs", "15"}, {"lblNabsStBsb", "10"}},
-         {11, 21, 1, 0}, false},
-        {14, "gelöste Stoffe",
+         {19, 13, 0, 4},
+         false},
+        {12,
+         "Nicht absetzbare Schwebstoffe",
+         {{"lblNabsStMs", "5"},
+          {"lblNabsStOs", "10"},
+          {"lblNabsStTs", "15"},
+          {"lblNabsStBsb", "10"}},
+         {11, 21, 1, 0},
+         false},
+        {14,
+         "gelöste Stoffe",
          {{"lblGelStMs", "75"}, {"lblgelStOs", "50"}, {"lblgelStTs", "125"}, {"lblGelStBsb", "30"}},
-         {18, 15, 2, 6}, false},
-        {16, "Zusammen", {{"lblMs", "100"}, {"lblOs", "90"}, {"lblTs", "190"}, {"lblBsb", "60"}},
-         {10, 23, 3, 7}, true},
+         {18, 15, 2, 6},
+         false},
+        {16,
+         "Zusammen",
+         {{"lblMs", "100"}, {"lblOs", "90"}, {"lblTs", "190"}, {"lblBsb", "60"}},
+         {10, 23, 3, 7},
+         true},
     };
     int top = 1410;
     for (const auto& r : rows) {
@@ -160,7 +175,8 @@ void PopulationLoadsForm::design() {
           8760, 300)
         .bold_()
         .center();
-    label("Label2", 11, "Bemessung von einstufigen Belebungsanlagen ab 5000 EW", 120, 3780, 8760, 285)
+    label("Label2", 11, "Bemessung von einstufigen Belebungsanlagen ab 5000 EW", 120, 3780, 8760,
+          285)
         .center();
     head(23, "", 120, 4140, 2880, 1230);
     label("Label1", -1, "Parameter", 240, 4560, 2640, 345).font("MS Sans Serif", 12, true).center();

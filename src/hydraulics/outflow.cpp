@@ -140,7 +140,8 @@ void OutflowForm::einzelLoch() {
     const double dm = d.number();
     a1 = chk::ok((Pi * dm * dm) / 4);
     h = num("txth") / 1000;
-    Q1 = chk::mul(chk::pow(chk::ok(h.number() * TwoG), 0.5), chk::mul(a1, chk::ok(mue.number() * 1000)));
+    Q1 = chk::mul(chk::pow(chk::ok(h.number() * TwoG), 0.5),
+                  chk::mul(a1, chk::ok(mue.number() * 1000)));
     show("lblAusflussjeÖffnung", Q1, "##,##0.0 ");
 }
 
@@ -172,7 +173,11 @@ void OutflowForm::design() {
     };
 
     add(Kind::Frame, "Frame1").caption("Anzahl der Bodenöffnungen").at(360, 240, 4695, 855).bold_();
-    add(Kind::Option, "Option1").in("Frame1").caption("Eine Öffnung?").at(240, 360, 2000, 315).tab(0);
+    add(Kind::Option, "Option1")
+        .in("Frame1")
+        .caption("Eine Öffnung?")
+        .at(240, 360, 2000, 315)
+        .tab(0);
     add(Kind::Option, "Option2")
         .in("Frame1")
         .caption("mehr als 1 Öffnung?")
@@ -206,8 +211,9 @@ void OutflowForm::design() {
 
     add(Kind::Shape, "Shape2").at(120, 4440, 10065, 1695);
     add(Kind::Label, "Label4", 0)
-        .caption("Fremdwassermenge, die bei Überstau mit Regenwasser durch den Schachtdeckel in "
-                 "den Kanal fließt")
+        .caption(
+            "Fremdwassermenge, die bei Überstau mit Regenwasser durch den Schachtdeckel in "
+            "den Kanal fließt")
         .at(360, 4560, 4995, 900)
         .wrap()
         .bold_();
@@ -220,8 +226,9 @@ void OutflowForm::design() {
 
     add(Kind::Shape, "Shape1").at(120, 6240, 10065, 2415);
     add(Kind::Label, "Label19")
-        .caption("Kalkulation der Fremdwassermenge bei mehreren Schächten unter analogen "
-                 "Verhältnissen")
+        .caption(
+            "Kalkulation der Fremdwassermenge bei mehreren Schächten unter analogen "
+            "Verhältnissen")
         .at(360, 6360, 9600, 285)
         .bold_();
     caption(6, "Anzahl der Schächte", 6960, 2000);
@@ -236,7 +243,11 @@ void OutflowForm::design() {
     unit(11, "m³", 7950);
 
     add(Kind::Shape, "Shape4").at(8160, 120, 2055, 4095);
-    add(Kind::Label, "Label3").caption("Reibungsbeiwert mue").at(8280, 240, 1815, 420).wrap().center();
+    add(Kind::Label, "Label3")
+        .caption("Reibungsbeiwert mue")
+        .at(8280, 240, 1815, 420)
+        .wrap()
+        .center();
     add(Kind::ListBox, "Listmue")
         .at(8760, 720, 795, 2460)
         .back(Color::LightYellow)
@@ -247,9 +258,10 @@ void OutflowForm::design() {
     add(Kind::Label, "Label5").caption("gewählt").at(8760, 3720, 795, 255).fore(Color::Blue);
 
     add(Kind::Label, "Label26")
-        .caption("Die Öffnungen in den Schachtdeckeln dienen der Belüftung des Kanals und dürfen "
-                 "nicht  verschlossen werden, z.B. um zu verhindern, das Regenwasser als "
-                 "Fremdwasser in den Kanal tritt.")
+        .caption(
+            "Die Öffnungen in den Schachtdeckeln dienen der Belüftung des Kanals und dürfen "
+            "nicht  verschlossen werden, z.B. um zu verhindern, das Regenwasser als "
+            "Fremdwasser in den Kanal tritt.")
         .at(360, 8760, 7200, 495)
         .wrap();
     add(Kind::Label, "Label27")

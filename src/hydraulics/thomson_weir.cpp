@@ -35,7 +35,8 @@ void ThomsonWeirForm::Thomsen() {
     Beiwert();
     Bogen();
     setEnabled("txtÜberfallhöhe", true);
-    qM3s = chk::ok(std::tan(alpha) * (chk::pow(h, 2.5) * (std::sqrt(19.62) * ((8.0 / 15.0) * mue))));
+    qM3s =
+        chk::ok(std::tan(alpha) * (chk::pow(h, 2.5) * (std::sqrt(19.62) * ((8.0 / 15.0) * mue))));
     show("lblQm3s", qM3s, "##,##0.00 ");
     qLs = chk::ok(1000 * qM3s);
     show("lblQls", qLs, "##,##0.00 ");
@@ -134,8 +135,9 @@ void ThomsonWeirForm::design() {
     add(Kind::Picture, "Image1").at(360, 5160, 3285, 690).pic("thomson_discharge_formula.svg");
     add(Kind::Picture, "Image2").at(6720, 3360, 2670, 795).pic("thomson_coefficient_formula.svg");
     add(Kind::TextBox, "Text1")
-        .caption("Quelle:\r\nBollrich, Technische Hydromechanik 1, Abschnitt Messwehre "
-                 "(Dreieckwehr nach Thomson)\r\n")
+        .caption(
+            "Quelle:\r\nLehrbücher der technischen Hydromechanik, Abschnitt Messwehre "
+            "(Dreieckwehr nach Thomson)\r\n")
         .at(6720, 4440, 2655, 1335)
         .multi()
         .tab(4);

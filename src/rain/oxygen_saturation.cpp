@@ -188,7 +188,7 @@ void OxygenSaturationForm::design() {
     output("LblCsCx", 2520);
 
     add(Kind::Command, "Command1")
-        .caption("Quelle: Sauerstoffsättigung nach DIN 38408-23")
+        .caption("Quelle: Sättigungswerte für reines Wasser bei 1013 hPa")
         .at(240, 3480, 6195, 495)
         .font("MS Sans Serif", 9.75)
         .tab(3);
@@ -196,9 +196,8 @@ void OxygenSaturationForm::design() {
         .caption(
             "Sättigungskonzentration von Sauerstoff in reinem Wasser bei einem Luftdruck von "
             "1013 hPa, in Schritten von 0,1 °C.\r\n\r\n"
-            "Quelle: DIN 38408-23, Deutsche Einheitsverfahren zur Wasser-, Abwasser- und "
-            "Schlammuntersuchung, Gasförmige Bestandteile (Gruppe G), Bestimmung des "
-            "Sauerstoffsättigungsindex.\r\n\r\n"
+            "Quelle: die genormten Einheitsverfahren zur Wasser-, Abwasser- und "
+            "Schlammuntersuchung, Abschnitt gasförmige Bestandteile.\r\n\r\n"
             "Für andere Luftdrücke und für salzhaltiges Wasser sind die Werte zu "
             "korrigieren.")
         .at(240, 4440, 4335, 3495)

@@ -7,9 +7,7 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(NailWindow, "frmNagel");
 
-NailWindow::NailWindow(Application& app) : InfoWindow(app, "frmNagel") {
-
-}
+NailWindow::NailWindow(Application& app) : InfoWindow(app, "frmNagel") {}
 
 void NailWindow::design() {
     win().title = "Brauchen Sie einen Nagel mit Kopf?";

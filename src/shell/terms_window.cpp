@@ -7,9 +7,7 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(TermsWindow, "frmNutzungsrechte");
 
-TermsWindow::TermsWindow(Application& app) : InfoWindow(app, "frmNutzungsrechte") {
-
-}
+TermsWindow::TermsWindow(Application& app) : InfoWindow(app, "frmNutzungsrechte") {}
 
 void TermsWindow::design() {
     win().title = "Nutzungsrechte";

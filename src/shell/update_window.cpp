@@ -33,9 +33,15 @@ void UpdateWindow::design() {
         .colors(Color::Black, Color::ButtonFace)
         .font("Arial", 9)
         .noTab();
-    add(Kind::Command, "Command1").caption("e-Mail an den Urheber").at(3240, 2640, 2775, 375).tab(1);
+    add(Kind::Command, "Command1")
+        .caption("e-Mail an den Urheber")
+        .at(3240, 2640, 2775, 375)
+        .tab(1);
     add(Kind::Command, "Command5").caption("Homepage").at(240, 2640, 2775, 375).tab(2);
-    add(Kind::Command, "Command6").caption("Download aktuelle Version").at(240, 2160, 2775, 375).tab(3);
+    add(Kind::Command, "Command6")
+        .caption("Download aktuelle Version")
+        .at(240, 2160, 2775, 375)
+        .tab(3);
     add(Kind::Command, "Command2").caption("Newsletter bestellen").at(3240, 2160, 2775, 375).tab(4);
 }
 

@@ -7,9 +7,7 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(VersionWindow, "frmVersion");
 
-VersionWindow::VersionWindow(Application& app) : InfoWindow(app, "frmVersion") {
-
-}
+VersionWindow::VersionWindow(Application& app) : InfoWindow(app, "frmVersion") {}
 
 void VersionWindow::design() {
     win().title = "Version";

@@ -7,9 +7,7 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(WarrantyWindow, "frmgewährleistung");
 
-WarrantyWindow::WarrantyWindow(Application& app) : InfoWindow(app, "frmgewährleistung") {
-
-}
+WarrantyWindow::WarrantyWindow(Application& app) : InfoWindow(app, "frmgewährleistung") {}
 
 void WarrantyWindow::design() {
     win().title = "Gewährleistung";

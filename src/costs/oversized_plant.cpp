@@ -1,0 +1,245 @@
+#include "costs/oversized_plant.h"
+
+#include "shell/application.h"
+#include "shell/links.h"
+#include "shell/number_text.h"
+#include "shell/start_window.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(OversizedPlantForm, "frmgroseKA");
+
+namespace {
+constexpr const char* ResultRows[] = {"lblnichtGebührenfähigDM",
+                                      "lblNichtGebührenfähigProzent",
+                                      "Label1(11)",
+                                      "Label1(13)",
+                                      "Label2(0)",
+                                      "Label2(1)",
+                                      "lblKostenanteilBBNKDM",
+                                      "lblKostenanteilgebührenfähig",
+                                      "lblBei1",
+                                      "lblBei2"};
+constexpr const char* MioEuro = "##,##0.0 Mio € ";
+constexpr const char* Percent = "##,##0.0 % ";
+}  // namespace
+
+OversizedPlantForm::OversizedPlantForm(Application& app) : FormModel(app, "frmgroseKA") {
+    on(On::Click, "Hinweise", [this] {
+        schließen();
+        this->app().open("frmgroseKAInfo1");
+    });
+    on(On::Click, "Verwendung", [this] {
+        schließen();
+        this->app().open("frmGroseKAInfo5");
+    });
+    on(On::Click, "Funktion", [this] {
+        schließen();
+        this->app().open("frmgroseKAInfo2");
+    });
+    on(On::Click, "Urteil", [this] { AdresseÖffnen(platform(), Links::CourtRuling); });
+    on(On::Click, "Problemlösung", [this] {
+        schließen();
+        this->app().open("frmGroseKAInfo3");
+    });
+    on(On::Click, "Command1", [this] { Berechnung(); });
+    on(On::Click, "Beispiel", [this] {
+        setText("TxtEWKAreal", "30");
+        setText("txtAnschlußEW", "15");
+        setNumber("txtBruttoGKKA", 25.5);
+        Berechnung();
+    });
+}
+
+void OversizedPlantForm::schließen() {
+    for (const char* w :
+         {"frmgroseKAInfo1", "frmgroseKAInfo2", "frmGroseKAInfo3", "frmGroseKAInfo5"})
+        app().close(w);
+}
+
+void OversizedPlantForm::reformat(std::string_view key, const char* pattern) {
+    setText(key, NumberText::formatText(text(key), pattern));
+}
+
+void OversizedPlantForm::Berechnung() {
+    const Guard guard{"Tippfehler - Alle Eingabewerte werden zurückgesetzt",
+                      "Eingabefehler",
+                      {{"TxtEWKAreal", "0"},
+                       {"txtAnschlußEW", "0"},
+                       {"txtBruttoGKKA", "0"},
+                       {"txtDdeggesKA", NumberText::plain(0.7)},
+                       {"txtKostenanteilBBNKProzent", "30"},
+                       {"txtzulReserveProzent", "20"}}};
+    guarded(guard, [this] {
+        auto A = [this] { return num("TxtEWKAreal"); };
+        auto B = [this] { return num("txtAnschlußEW"); };
+        auto G = [this] { return num("txtBruttoGKKA"); };
+        auto D = [this] { return num("txtDdeggesKA"); };
+        auto K = [this] { return num("txtKostenanteilBBNKProzent"); };
+        auto R = [this] { return num("txtzulReserveProzent"); };
+
+        setNumber("lblvorhReserveEW", chk::sub(A(), B()));
+        V = num("lblvorhReserveEW");
+        reserveProzent = NumberText::fixed4(chk::ok(chk::div(V, A()) * 100));
+        setNumber("lblvorhReserveProzent", reserveProzent);
+        setNumber("lblzulReserveEW", chk::mul(A(), R() / 100));
+        C = chk::mul(G(), K() / 100);
+        setNumber("lblKostenanteilBBNKDM", C);
+        F = chk::div(chk::ok(100 * B()), 100 - R());
+        setNumber("lblAusbaugrößeGebührenfähig", F);
+        setText("lblBei1", text("TxtEWKAreal"));
+        reformat("lblBei1", "##,##0.0 ");
+        setText("lblBei2", text("lblAusbaugrößeGebührenfähig"));
+        reformat("lblBei2", "##,##0.0 ");
+        E = NumberText::fixed4(chk::div(C, chk::pow(chk::div(A(), F), D())));
+        setNumber("lblKostenanteilgebührenfähig", E);
+        N = chk::sub(C, E);
+        setNumber("lblnichtGebührenfähigDM", N);
+        P = NumberText::fixed4(chk::div(N, G()));
+        setNumber("lblNichtGebührenfähigProzent", P);
+
+        reformat("lblnichtGebührenfähigDM", MioEuro);
+        reformat("lblNichtGebührenfähigProzent", Percent);
+        reformat("lblKostenanteilgebührenfähig", MioEuro);
+        for (const char* key :
+             {"TxtEWKAreal", "txtAnschlußEW", "txtzulReserveProzent", "txtBruttoGKKA"})
+            reformat(key, "##,##0.0 ");
+        reformat("txtKostenanteilBBNKProzent", "##,##0.0");
+        for (const char* key : {"lblvorhReserveEW", "lblvorhReserveProzent", "lblzulReserveEW"})
+            reformat(key, "##,##0.0 ");
+        reformat("lblAusbaugrößeGebührenfähig", "##,##0.0");
+        reformat("lblKostenanteilBBNKDM", MioEuro);
+        reformat("lblBei1", "##,##0.0 TEW ");
+        reformat("lblBei2", "##,##0.0 TEW ");
+
+        if (V < 0) {
+            setForeColor("lblvorhReserveEW", Color::Red);
+            setForeColor("lblvorhReserveProzent", Color::Red);
+        }
+        if (N > 0) {
+            setBackColor("lblnichtGebührenfähigDM", Color::LightRed);
+            setBackColor("lblNichtGebührenfähigProzent", Color::LightRed);
+            setForeColor("Label5(0)", Color::Red);
+        }
+        verdict();
+
+        if (A() <= B())
+            message("\r\nAnschlußgrad ist >= Anlagenkapazität!", "Vielleicht ein Problem!");
+        if (N <= 0)
+            message("\r\nGewählte zulässige Reserve ist größer oder gleich vorhandener Reserve!",
+                    "Meist kein Problem!");
+        if (N <= 0) {
+            message("\r\nAufwendungen sind dem ersten Anschein nach gebührenfähig!",
+                    "Kein Problem!");
+            setText("lblnichtGebührenfähigDM", "0");
+            reformat("lblnichtGebührenfähigDM", MioEuro);
+            setText("lblNichtGebührenfähigProzent", "0");
+            reformat("lblNichtGebührenfähigProzent", Percent);
+        }
+    });
+}
+
+void OversizedPlantForm::verdict() {
+    const bool eligible = N <= 0;
+    setCaption("Label5(0)",
+               eligible
+                   ? "Investkosten sind dem ersten Anschein nach gebühren- und beitragsfähig!"
+                   : "Nach dem ersten Anschein nicht gebühren- und beitragsfähiger Investaufwand!");
+    setForeColor("Label5(0)", eligible ? Color::ButtonText : Color::Red);
+    for (const char* key : ResultRows) setVisible(key, !eligible);
+}
+
+void OversizedPlantForm::design() {
+    auto& w = win();
+    w.title = "Nicht gebührenfähiger Aufwand infolge Überdimensionierung bei einer Kläranlage";
+    w.clientWidth = 9765;
+    w.clientHeight = 5970;
+    w.focus = "TxtEWKAreal";
+
+    add(Kind::Menu, "Hinweise").caption("Problemstellung");
+    add(Kind::Menu, "Verwendung").caption("Verwendung");
+    add(Kind::Menu, "Funktion").caption("Funktion");
+    add(Kind::Menu, "Urteil").caption("Gerichtsurteil im Internet");
+    add(Kind::Menu, "Problemlösung").caption("Auch eine Lösung!");
+
+    auto rowLabel = [this](const char* name, int index, const char* caption, int l, int t,
+                           int wd) -> Control& {
+        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 420).wrap();
+    };
+    auto input = [this](const char* name, const char* text, int l, int t, int wd, int tab) {
+        add(Kind::TextBox, name).caption(text).at(l, t, wd, 285).right().tab(tab);
+    };
+    auto output = [this](const char* name, int l, int t) {
+        add(Kind::Label, name)
+            .at(l, t, 1005, 255)
+            .right()
+            .framed()
+            .colors(Color::WindowText, Color::ToolTipBackground);
+    };
+
+    add(Kind::Shape, "Shape1").at(6000, 360, 3615, 735);
+    add(Kind::Label, "Label6")
+        .caption("Hier nur Abschätzung der Folgen aus einmaliger Aufwendung!")
+        .at(6120, 420, 3375, 615)
+        .bold_()
+        .center()
+        .wrap();
+    add(Kind::Shape, "Shape2").at(6000, 1200, 3615, 2295);
+    add(Kind::Label, "Label4").caption("Konstanten").at(6960, 1320, 1695, 255).bold_().center();
+
+    rowLabel("Label1", 4, "realsierte Ausbaugröße der Kläranlage in TEW", 120, 360, 4080);
+    input("TxtEWKAreal", "", 4320, 360, 1000, 0);
+    rowLabel("Label1", 5, "tatsächlicher, bzw. mittelfristig realer Anschluß in TEW", 120, 840,
+             4080);
+    input("txtAnschlußEW", "", 4320, 840, 1000, 1);
+    rowLabel("Label1", 1, "Bruttokosten der realisierten Kläranlage in Mio €", 120, 1320, 4080);
+    input("txtBruttoGKKA", "", 4320, 1320, 1000, 2);
+    rowLabel("Label1", 0, "Degressionskoeffizient", 6120, 1680, 2760);
+    input("txtDdeggesKA", "0,7", 9000, 1680, 375, 5);
+    rowLabel("Label1", 10, "Kostenanteil der last- und mengenabhängigen Anlagen in %", 6120, 2100,
+             2700);
+    input("txtKostenanteilBBNKProzent", "30", 8880, 2160, 495, 3);
+    rowLabel("Label1", 6, "zulässige Anlagenreserve in % ( max. 20 %)", 6120, 2580, 2700);
+    input("txtzulReserveProzent", "20", 8880, 2640, 495, 4);
+    add(Kind::Label, "Label3")
+        .caption("TEW = 1000 EW")
+        .at(6120, 3120, 1500, 255)
+        .fore(Color::DarkBlue);
+
+    rowLabel("Label1", 7, "vorhandene Reserve in TEW", 120, 1800, 4080);
+    output("lblvorhReserveEW", 4320, 1800);
+    rowLabel("Label1", 8, "vorhandene Reserve in %", 120, 2280, 4080);
+    output("lblvorhReserveProzent", 4320, 2280);
+    rowLabel("Label1", 9, "zulässige Reserve in TEW bei realisierter Ausbaugröße", 120, 2760, 4080);
+    output("lblzulReserveEW", 4320, 2760);
+    rowLabel("Label1", 12, "gebührenfähige Ausbaugröße in TEW", 120, 3240, 4080);
+    output("lblAusbaugrößeGebührenfähig", 4320, 3240);
+    rowLabel("Label1", 11, "Kostenanteil der last- und mengenabhängigen Anlagen", 120, 3720, 4080);
+    output("lblKostenanteilBBNKDM", 4320, 3720);
+    add(Kind::Label, "Label2", 0).caption("bei").at(5520, 3720, 400, 255);
+    output("lblBei1", 6000, 3720);
+    rowLabel("Label1", 13, "Kostenanteil der last- und mengenabhängigen Anlagen", 120, 4200, 4080);
+    output("lblKostenanteilgebührenfähig", 4320, 4200);
+    add(Kind::Label, "Label2", 1).caption("bei").at(5520, 4200, 400, 255);
+    output("lblBei2", 6000, 4200);
+
+    add(Kind::Line, "Line1").at(120, 4800, 9600, 4800).fore(Color::Blue).borderWidth = 3;
+    add(Kind::Label, "Label5", 0)
+        .caption("nicht beitrags- oder gebührenfähiger Aufwand")
+        .at(120, 5040, 4575, 975)
+        .font("MS Sans Serif", 12, true)
+        .fore(Color::Black)
+        .wrap();
+    output("lblnichtGebührenfähigDM", 6000, 5040);
+    output("lblNichtGebührenfähigProzent", 6000, 5520);
+    add(Kind::Command, "Beispiel").caption("Beispiel").at(7680, 3000, 1815, 375).tab(6);
+    add(Kind::Command, "Command1").caption("Berechnung").at(7680, 4080, 1815, 375).tab(7);
+    add(Kind::Label, "Label7")
+        .caption("Morvane")
+        .at(7425, 5175, 1650, 660)
+        .font("MS Sans Serif", 8.25, true)
+        .fore(Color::Blue);
+    add(Kind::Picture, "Image1").at(9165, 5235, 480, 480).pic("morvane_mark.svg");
+}
+
+}  // namespace morvane

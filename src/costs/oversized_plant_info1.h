@@ -1,0 +1,13 @@
+// frmgroseKAInfo1: "Anwendungshinweise", an info text of the oversized plant window.
+#pragma once
+
+#include "shell/text_window.h"
+
+namespace morvane {
+
+class OversizedPlantInfo1 : public TextWindow {
+public:
+    explicit OversizedPlantInfo1(Application& app);
+};
+
+}  // namespace morvane

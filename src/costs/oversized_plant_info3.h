@@ -1,0 +1,13 @@
+// frmGroseKAInfo3: "Ein Vorschlag!", an info text of the oversized plant window.
+#pragma once
+
+#include "shell/text_window.h"
+
+namespace morvane {
+
+class OversizedPlantInfo3 : public TextWindow {
+public:
+    explicit OversizedPlantInfo3(Application& app);
+};
+
+}  // namespace morvane

@@ -1,0 +1,33 @@
+// morvane: the program. Shows the start window; ends when its last window is closed.
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "shell/application.h"
+#include "ui/qt_platform.h"
+#include "ui/window_manager.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvane - Kleine Programme"));
+    QApplication::setOrganizationDomain(QStringLiteral("morvane.de"));
+    QApplication::setDesktopFileName(QStringLiteral("de.morvane.KleineProgramme"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
+    QApplication::setQuitOnLastWindowClosed(false);  // the application decides when it ends
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    // Qt's own dialogs (message box buttons, file dialog) speak German like the program.
+    QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
+
+    morvane::ui::QtPlatform platform;
+    morvane::Application app(platform);
+    morvane::ui::WindowManager windows(app);
+    app.open("frmStart");
+    if (app.ended() || app.openForms().empty()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,146 @@
+#include "ui/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "ui/look.h"
+
+namespace morvane::ui {
+
+namespace {
+// Remembers the key whose press closed a message box.
+class CloseKeyWatch : public QObject {
+public:
+    int key = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (!k->isAutoRepeat()) key = k->key();
+        } else if (e->type() == QEvent::KeyRelease) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (!k->isAutoRepeat() && k->key() == key) key = 0;
+        } else if (e->type() == QEvent::MouseButtonPress) {
+            key = 0;
+        }
+        return false;
+    }
+};
+
+QWidget* activeParent() {
+    QWidget* w = QApplication::activeWindow();
+    return w && w->isVisible() ? w : nullptr;
+}
+}  // namespace
+
+QtPlatform::QtPlatform() { qApp->installEventFilter(this); }
+
+QtPlatform::~QtPlatform() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+void QtPlatform::message(const std::string& text, const std::string& title, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    qs(title), toDisplay(text), QMessageBox::Ok, activeParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    CloseKeyWatch watch;
+    box.installEventFilter(&watch);
+    if (QAbstractButton* b = box.button(QMessageBox::Ok)) b->installEventFilter(&watch);
+    box.exec();
+    if (watch.key) swallowReleaseOf(watch.key);
+}
+
+void QtPlatform::swallowReleaseOf(int qtKey) { swallowKey_ = qtKey; }
+
+bool QtPlatform::eventFilter(QObject*, QEvent* e) {
+    if (swallowKey_ == 0) return false;
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (!k->isAutoRepeat()) swallowKey_ = 0;  // a new key: the old release is gone
+    } else if (e->type() == QEvent::KeyRelease) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == swallowKey_) {
+            if (!k->isAutoRepeat()) swallowKey_ = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+void QtPlatform::shellOpen(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(qs(address)));  // a failure is ignored
+}
+
+void QtPlatform::setClipboard(const std::string& text) {
+    QClipboard* c = QGuiApplication::clipboard();
+    c->clear();
+    c->setText(qs(text));
+}
+
+void renderPage(QPrinter& printer, const PrintPage& page) {
+    QPainter p;
+    if (!p.begin(&printer)) return;
+    // Millimetres from the top-left corner of the printable area to device pixels.
+    const double perMm = printer.resolution() / 25.4;
+    for (const PrintLine& line : page.lines) {
+        QFont f(qs(line.fontName));
+        f.setPointSizeF(line.fontSize > 0 ? line.fontSize : 10);
+        f.setBold(line.bold);
+        p.setFont(QFont(f, p.device()));
+        const QFontMetricsF fm(p.font());
+        // The position is the top of the line of text, as on the printer of old.
+        const QPointF at(line.xCm * 10 * perMm, line.yCm * 10 * perMm + fm.ascent());
+        p.drawText(at, qs(line.text));
+    }
+    p.end();
+}
+
+void QtPlatform::print(const PrintPage& page) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setDocName(qs(page.title));
+        renderPage(printer, page);
+        return;
+    }
+    const auto answer = QMessageBox::question(
+        activeParent(), qs(page.title.empty() ? std::string("Drucken") : page.title),
+        QStringLiteral("Es ist kein Drucker eingerichtet. Soll die Seite als PDF-Datei "
+                       "gespeichert werden?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) return;
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString file = QFileDialog::getSaveFileName(
+        activeParent(), QStringLiteral("Seite als PDF-Datei speichern"),
+        dir + QStringLiteral("/") + (page.title.empty() ? QStringLiteral("Ausdruck") : qs(page.title)) +
+            QStringLiteral(".pdf"),
+        QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (file.isEmpty()) return;
+    if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setDocName(qs(page.title));
+    renderPage(printer, page);
+}
+
+Date QtPlatform::today() {
+    const QDate d = QDate::currentDate();
+    return Date{d.year(), d.month(), d.day()};
+}
+
+}  // namespace morvane::ui

@@ -709,6 +709,17 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
             auto* k = static_cast<QKeyEvent*>(event);
             if (key.empty() || k->isAutoRepeat() || !takesKeys(model_.c(key).kind)) return false;
             const int code = keyCode(*k);
+            if (code == Key::Tab) {
+                // A Tab's release belongs to the control the Tab moved the focus to.
+                QWidget* f = QApplication::focusWidget();
+                const std::string to =
+                    f && f != w && f->window() == this ? ss(f->property(KeyProperty).toString())
+                                                       : std::string();
+                if (!to.empty() && takesKeys(model_.c(to).kind)) {
+                    model_.keyUp(to, code);
+                    return true;
+                }
+            }
             if (code != 0) model_.keyUp(key, code);
             return !attached_;
         }

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -24,6 +28,7 @@
 #include "shell/application.h"
 #include "ui/drawn_widgets.h"
 #include "ui/form_window.h"
+#include "ui/look.h"
 #include "ui/qt_platform.h"
 #include "ui/sheet_widget.h"
 #include "ui/window_manager.h"
@@ -57,11 +62,23 @@ public:
         on(On::Scroll, "HScroll1", [this](Event& e) { scrolls.push_back(e.value); });
         on(On::Tick, "Timer1", [this] { ++ticks; });
         on(On::Click, "mnuEintrag", [this] { ++menuClicks; });
+        on(On::Click, "cmdMore", [this] {
+            setFocus("txtB");
+            setOuterHeight(3000);
+            setVisible("txtA", false);
+            setCurrentTab("SSTab1", 1);
+        });
+        on(On::Click, "List1", [this](Event& e) { listClicks.push_back(e.value); });
+        on(On::Click, "Check1", [this] { ++checkClicks; });
+        on(On::MouseMove, "cmdSet", [this] { ++hovers; });
+        on(On::MouseMove, "", [this] { ++windowHovers; });
+        on(On::TabShown, "SSTab1", [this](Event& e) { tabsShown.push_back(e.value); });
     }
 
-    int changes = 0, ticks = 0, optionClicks = 0, menuClicks = 0;
+    int changes = 0, ticks = 0, optionClicks = 0, menuClicks = 0, checkClicks = 0, hovers = 0,
+        windowHovers = 0;
     std::vector<std::string> keyUps;
-    std::vector<int> labelClicks, scrolls;
+    std::vector<int> labelClicks, scrolls, listClicks, tabsShown;
 
 protected:
     void design() override {
@@ -82,6 +99,13 @@ protected:
         add(Kind::Picture, "Image1").at(3120, 1260, 1200, 900).pic("gibt_es_nicht.svg");
         add(Kind::Timer, "Timer1").interval = 20;
         add(Kind::Sheet, "OLE1").at(120, 2640, 5700, 1740);
+        add(Kind::Command, "cmdMore").caption("Mehr").at(4500, 120, 1200, 375);
+        add(Kind::ListBox, "List1").at(4500, 600, 1200, 600).list({"eins", "zwei", "drei"});
+        add(Kind::CheckBox, "Check1").caption("Haken").at(3120, 2280, 1200, 255);
+        auto& tab = add(Kind::Tab, "SSTab1").at(6100, 120, 2400, 1800);
+        tab.tabs = {"Erste", "Zweite"};
+        add(Kind::Label, "lblSeite", 0).in("SSTab1", 0).caption("Seite 1").at(120, 600, 1200, 255);
+        add(Kind::Label, "lblSeite", 1).in("SSTab1", 1).caption("Seite 2").at(120, 600, 1200, 255);
     }
 };
 MORVANE_REGISTER_FORM(ProbeForm, "frmGuiProbe");
@@ -282,6 +306,69 @@ TEST_F(Gui, ClosingWindowsByReactionCloseBoxAndMenu) {
     start->close();
     EXPECT_TRUE(app.ended());
     flush();
+}
+
+TEST_F(Gui, ListsCheckBoxesTabsFocusSizeAndMouse) {
+    FormWindow* w = open("frmGuiProbe");
+    ASSERT_NE(w, nullptr);
+    FormModel& m = app.model("frmGuiProbe");
+    auto* list = find<QListWidget>(w, "List1");
+    ASSERT_EQ(list->count(), 3);
+    list->setCurrentRow(1);  // as a click on the item does
+    EXPECT_EQ(probe().listClicks, std::vector<int>{1});
+    EXPECT_EQ(m.text("List1"), "zwei");
+    m.setListIndex("List1", 2);  // raises the click once, from the model only
+    EXPECT_EQ(probe().listClicks, (std::vector<int>{1, 2}));
+    EXPECT_EQ(list->currentRow(), 2);
+
+    QTest::mouseClick(find<QCheckBox>(w, "Check1"), Qt::LeftButton);
+    EXPECT_TRUE(m.c("Check1").selected);
+    EXPECT_TRUE(find<QCheckBox>(w, "Check1")->isChecked());
+    EXPECT_EQ(probe().checkClicks, 1);
+
+    // Controls of a tab control's page are shown with their page only.
+    auto* tabs = find<QTabWidget>(w, "SSTab1");
+    auto* first = find<QLabel>(w, "lblSeite(0)");
+    auto* second = find<QLabel>(w, "lblSeite(1)");
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(second->isVisible());
+    tabs->setCurrentIndex(1);  // the user shows the second page
+    EXPECT_EQ(probe().tabsShown, std::vector<int>{1});
+    EXPECT_EQ(m.c("SSTab1").currentTab, 1);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(second->mapTo(tabs, QPoint(0, 0)), QPoint(8, 40));  // relative to the tab control
+
+    const int before = w->surface()->height();
+    EXPECT_EQ(before, 300);
+    tabs->setCurrentIndex(0);
+    QTest::mouseClick(find<QPushButton>(w, "cmdMore"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(w, "txtB"));
+    EXPECT_EQ(w->surface()->height(), (3000 - FrameHeightTwips - MenuBarTwips) / 15);
+    EXPECT_FALSE(find<QLineEdit>(w, "txtA")->isVisible());
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(probe().tabsShown, (std::vector<int>{1, 0}));  // no tab event from the model
+
+    QTest::mouseMove(find<QPushButton>(w, "cmdSet"), QPoint(5, 5));
+    EXPECT_GE(probe().hovers, 1);
+    QTest::mouseMove(w->surface(), QPoint(390, 10));
+    EXPECT_GE(probe().windowHovers, 1);
+}
+
+TEST_F(Gui, EditableInfoTextGetsOneLineBreakPerEdit) {
+    FormWindow* w = open("frmEnergiePWInfo");
+    ASSERT_NE(w, nullptr);
+    auto* text = find<QPlainTextEdit>(w, "Text1");
+    ASSERT_NE(text, nullptr);
+    FormModel& m = app.model("frmEnergiePWInfo");
+    const std::string before = m.text("Text1");
+    text->setFocus();
+    text->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(text, "ab");
+    EXPECT_EQ(m.text("Text1"), "a" + before + "\r\nb\r\n");
+    EXPECT_EQ(text->toPlainText(), toDisplay(m.text("Text1")));
+    EXPECT_EQ(text->textCursor().position(), text->toPlainText().size());
 }
 
 TEST_F(Gui, TimersTickUntilTheWindowCloses) {

@@ -4,13 +4,33 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <exception>
 
 #include "shell/application.h"
 #include "ui/qt_platform.h"
 #include "ui/window_manager.h"
 
+namespace {
+// Reactions report their own failures; anything else that escapes an event handler is a
+// fault of the program, which is logged and must not end it.
+class Program : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            qWarning("morvane: unexpected failure in an event handler: %s", e.what());
+        } catch (...) {
+            qWarning("morvane: unexpected failure in an event handler");
+        }
+        return false;
+    }
+};
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication qapp(argc, argv);
+    Program qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane - Kleine Programme"));
     QApplication::setOrganizationDomain(QStringLiteral("morvane.de"));
     QApplication::setDesktopFileName(QStringLiteral("de.morvane.KleineProgramme"));

@@ -15,8 +15,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -58,7 +58,9 @@ bool takesKeys(Kind k) {
 }
 
 // Windowed controls lie above the drawn ones (labels, shapes, lines, pictures).
-bool windowed(Kind k) { return k != Kind::Label && k != Kind::Shape && k != Kind::Line && k != Kind::Picture; }
+bool windowed(Kind k) {
+    return k != Kind::Label && k != Kind::Shape && k != Kind::Line && k != Kind::Picture;
+}
 
 QString plainCaption(const std::string& s) {
     QString t = toDisplay(s);
@@ -315,8 +317,10 @@ QWidget* FormWindow::create(const Control& c) {
     }
     if (!w) return nullptr;
     w->setObjectName(qs(key));
-    if (takesKeys(c.kind)) w->setFocusPolicy(Qt::StrongFocus);
-    else if (c.kind != Kind::Sheet) w->setFocusPolicy(Qt::NoFocus);
+    if (takesKeys(c.kind))
+        w->setFocusPolicy(Qt::StrongFocus);
+    else if (c.kind != Kind::Sheet)
+        w->setFocusPolicy(Qt::NoFocus);
     return w;
 }
 
@@ -378,11 +382,19 @@ void FormWindow::applyColors(QWidget* w, const Control& c) {
         case Kind::Frame:
             p.setColor(QPalette::Window, back);
             p.setColor(QPalette::WindowText, fore);
-            w->setAutoFillBackground(!c.transparent);
+            // A background like the container's is left to the container, which the style
+            // may draw in its own way (group boxes, tab pages).
+            w->setAutoFillBackground(!c.transparent && back != toColor(containerBack(c), base));
             break;
         default: return;
     }
     w->setPalette(p);
+}
+
+std::uint32_t FormWindow::containerBack(const Control& c) const {
+    if (c.container.empty() || !model_.has(c.container)) return model_.window().backColor;
+    const Control& box = model_.c(c.container);
+    return box.kind == Kind::Frame ? box.backColor : Color::ButtonFace;
 }
 
 void FormWindow::place(Bound& b, const Control& c) {
@@ -429,8 +441,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
     if (!w) return;
 
     if (changed(&Control::left) || changed(&Control::top) || changed(&Control::width) ||
-        changed(&Control::height) || changed(&Control::foreColor) ||
-        changed(&Control::borderWidth))
+        changed(&Control::height) || changed(&Control::foreColor) || changed(&Control::borderWidth))
         place(b, c);
     if (changed(&Control::fontName) || changed(&Control::fontSize) || changed(&Control::bold) ||
         changed(&Control::underline))
@@ -438,6 +449,10 @@ void FormWindow::apply(Bound& b, const Control& c) {
     if (changed(&Control::backColor) || changed(&Control::foreColor) ||
         changed(&Control::transparent))
         applyColors(w, c);
+    if (c.kind == Kind::Frame && !all && o.backColor != c.backColor)
+        for (const Control& child : model_.controls())
+            if (child.container == c.key())
+                if (QWidget* cw = widgetFor(child.key())) applyColors(cw, child);
     if (changed(&Control::enabled)) w->setEnabled(c.enabled);
     if (changed(&Control::toolTip) && c.kind != Kind::Sheet) w->setToolTip(toDisplay(c.toolTip));
     if (changed(&Control::handCursor)) {
@@ -586,9 +601,8 @@ void FormWindow::apply(Bound& b, const Control& c) {
         case Kind::Menu: break;
     }
     if (changed(&Control::visible)) w->setVisible(c.visible && shownOnPage(c));
-    if (!all && o.container == c.container && (changed(&Control::visible) ||
-                                               changed(&Control::enabled) ||
-                                               changed(&Control::tabStop)))
+    if (!all && o.container == c.container &&
+        (changed(&Control::visible) || changed(&Control::enabled) || changed(&Control::tabStop)))
         applyTabOrder();
     b.last = c;
 }
@@ -613,6 +627,13 @@ void FormWindow::applyWindow() {
     int clientW = model_.outerWidth() - FrameWidthTwips;
     int clientH = model_.outerHeight() - FrameHeightTwips - (model_.hasMenu() ? MenuBarTwips : 0);
     surface_->setFixedSize(std::max(1, px(clientW)), std::max(0, px(clientH)));
+    if (wp.backColor != lastBack_) {
+        const bool again = lastBack_ != 0xFFFFFFFFu;
+        lastBack_ = wp.backColor;
+        if (again)  // controls that took the window's colour may stand out now, or no more
+            for (const Control& c : model_.controls())
+                if (QWidget* w = widgetFor(c.key())) applyColors(w, c);
+    }
     QPalette p = surface_->palette();
     p.setColor(QPalette::Window, toColor(wp.backColor));
     surface_->setPalette(p);
@@ -637,7 +658,6 @@ void FormWindow::windowChanged() { applyWindow(); }
 void FormWindow::focusChanged(const std::string& key) {
     if (QWidget* w = widgetFor(key); w && w->focusPolicy() != Qt::NoFocus) {
         w->setFocus(Qt::OtherFocusReason);
-        if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
     }
 }
 
@@ -712,9 +732,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
             if (code == Key::Tab) {
                 // A Tab's release belongs to the control the Tab moved the focus to.
                 QWidget* f = QApplication::focusWidget();
-                const std::string to =
-                    f && f != w && f->window() == this ? ss(f->property(KeyProperty).toString())
-                                                       : std::string();
+                const std::string to = f && f != w && f->window() == this
+                                           ? ss(f->property(KeyProperty).toString())
+                                           : std::string();
                 if (!to.empty() && takesKeys(model_.c(to).kind)) {
                     model_.keyUp(to, code);
                     return true;

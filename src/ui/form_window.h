@@ -72,6 +72,7 @@ private:
     void applyWindow();
     void track(QWidget* w, const std::string& key);
     QWidget* containerOf(const Control& c) const;
+    std::uint32_t containerBack(const Control& c) const;
     bool shownOnPage(const Control& c) const;
     void showPage(const std::string& tabKey);
     bool onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e);
@@ -88,6 +89,7 @@ private:
     std::map<std::string, QButtonGroup*> groups_;
     std::vector<std::string> lastTabOrder_;
     int lastLeft_ = -2, lastTop_ = -2;
+    std::uint32_t lastBack_ = 0xFFFFFFFFu;
 };
 
 }  // namespace morvane::ui

@@ -27,8 +27,8 @@ QColor toColor(std::uint32_t colour, const QPalette& p) {
         case 0x0C: return p.color(QPalette::Dark);             // application workspace
         case 0x0D: return p.color(QPalette::Highlight);
         case 0x0E: return p.color(QPalette::HighlightedText);
-        case 0x0F: return p.color(QPalette::Window);           // button face
-        case 0x10: return p.color(QPalette::Dark);             // button shadow
+        case 0x0F: return p.color(QPalette::Window);                    // button face
+        case 0x10: return p.color(QPalette::Dark);                      // button shadow
         case 0x11: return p.color(QPalette::Disabled, QPalette::Text);  // grey text
         case 0x12: return p.color(QPalette::ButtonText);
         case 0x13: return p.color(QPalette::WindowText);  // inactive title text

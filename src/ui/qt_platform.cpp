@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -123,11 +124,12 @@ void QtPlatform::print(const PrintPage& page) {
                        "gespeichert werden?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes) return;
+    QString name = page.title.empty() ? QStringLiteral("Ausdruck") : qs(page.title);
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString file = QFileDialog::getSaveFileName(
         activeParent(), QStringLiteral("Seite als PDF-Datei speichern"),
-        dir + QStringLiteral("/") + (page.title.empty() ? QStringLiteral("Ausdruck") : qs(page.title)) +
-            QStringLiteral(".pdf"),
+        dir + QStringLiteral("/") + name + QStringLiteral(".pdf"),
         QStringLiteral("PDF-Dateien (*.pdf)"));
     if (file.isEmpty()) return;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");

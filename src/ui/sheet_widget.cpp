@@ -98,8 +98,7 @@ protected:
             p.drawText(QRectF(px - 40, plot.bottom() + 4, 80, fm.height()), Qt::AlignCenter,
                        axisText(x));
         }
-        p.drawText(QRectF(plot.left(), plot.bottom() + fm.height() + 4, plot.width(),
-                          fm.height()),
+        p.drawText(QRectF(plot.left(), plot.bottom() + fm.height() + 4, plot.width(), fm.height()),
                    Qt::AlignCenter, xTitle);
         p.drawText(QRectF(plot.left(), 2, plot.width(), fm.height()), Qt::AlignLeft, yTitle);
 

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
             continue;
         }
         QCoreApplication::processEvents();
-        const QString file = dir + QStringLiteral("/") + QString::fromStdString(name) +
-                             QStringLiteral(".png");
+        const QString file =
+            dir + QStringLiteral("/") + QString::fromStdString(name) + QStringLiteral(".png");
         const QPixmap shot = w->grab();
         if (shot.isNull() || !shot.save(file)) {
             std::cerr << name << ": cannot be saved as " << file.toStdString() << "\n";

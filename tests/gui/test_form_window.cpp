@@ -4,19 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTabWidget>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,7 +49,8 @@ public:
             keyUps.push_back("txtA:" + std::to_string(e.key));
             if (e.key == Key::Enter) message("Eingabe beendet", "Probe");
         });
-        on(On::KeyUp, "txtB", [this](Event& e) { keyUps.push_back("txtB:" + std::to_string(e.key)); });
+        on(On::KeyUp, "txtB",
+           [this](Event& e) { keyUps.push_back("txtB:" + std::to_string(e.key)); });
         on(On::Click, "cmdSet", [this] {
             setText("txtA", "42");
             setValue("HScroll1", 50);

@@ -80,12 +80,12 @@ TEST(NumberTextRead, RangeLimitsAndLongTexts) {
     EXPECT_EQ(readOpt("-2,5E-330"), 0.0);
     EXPECT_EQ(readOpt("1E-310"), 1e-310);
     EXPECT_EQ(readOpt("-1E-99999999999999999999"), 0.0);
-    EXPECT_EQ(readOpt("1" + std::string(299, '0')), 1e299);
-    EXPECT_EQ(failureOf([] { NumberText::read("1" + std::string(400, '0')); }),
+    EXPECT_EQ(readOpt(std::string("1").append(299, '0')), 1e299);
+    EXPECT_EQ(failureOf([] { NumberText::read(std::string("1").append(400, '0')); }),
               FailureKind::Overflow);
-    EXPECT_EQ(readOpt("0," + std::string(400, '0') + "1"), 0.0);
-    EXPECT_EQ(readOpt("0," + std::string(399, '0') + "15E400"), 1.5);
-    EXPECT_EQ(readOpt("1E" + std::string(1000, '0') + "3"), 1000.0);
+    EXPECT_EQ(readOpt(std::string("0,").append(400, '0').append("1")), 0.0);
+    EXPECT_EQ(readOpt(std::string("0,").append(399, '0').append("15E400")), 1.5);
+    EXPECT_EQ(readOpt(std::string("1E").append(1000, '0').append("3")), 1000.0);
     EXPECT_EQ(readOpt(std::string(400, '9') + "E-400"), 1.0);  // 0,999... rounds to 1
 }
 

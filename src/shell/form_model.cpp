@@ -32,11 +32,6 @@ void FormModel::init() {
     if (designed_) return;
     designed_ = true;
     design();
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const std::string k = controls_[i].key();
-        if (byKey_.count(k)) throw std::logic_error(name_ + ": control declared twice: " + k);
-        byKey_.emplace(k, static_cast<int>(i));
-    }
     designControls_ = controls_;
     designWindow_ = window_;
 }
@@ -505,6 +500,9 @@ Control& FormModel::add(Kind kind, std::string name, int index) {
         case Kind::Menu: x.tabStop = false; break;
         default: break;
     }
+    const std::string k = x.key();
+    if (byKey_.count(k)) throw std::logic_error(name_ + ": control declared twice: " + k);
+    byKey_.emplace(k, static_cast<int>(controls_.size()));
     controls_.push_back(std::move(x));
     return controls_.back();
 }

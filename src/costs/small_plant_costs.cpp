@@ -1,0 +1,217 @@
+#include "costs/small_plant_costs.h"
+
+#include "shell/application.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(SmallPlantCostsForm, "frmJKKKA");
+
+namespace {
+constexpr const char* Whole = "##,##0 ";
+}
+
+SmallPlantCostsForm::SmallPlantCostsForm(Application& app) : FormModel(app, "frmJKKKA") {
+    on(On::Click, "Command1", [this] {
+        guarded({"Tippfehler - Programm wird zurückgesetzt",
+                 "Eingabefehler",
+                 {{"txtE", "4"},
+                  {"txtIK", "0"},
+                  {"txtNND", "30"},
+                  {"txtZins", "6"},
+                  {"txtFM", "0"},
+                  {"txtSchlammlEa", "800"},
+                  {"txtEK", "0"},
+                  {"txtSEKEurom3", "18"},
+                  {"txtTWlEd", "90"},
+                  {"txtWK", "90"}},
+                 true},
+                [this] {
+                    Refinanzierungskosten();
+                    Betriebskosten();
+                    Jahreskosten();
+                });
+    });
+}
+
+void SmallPlantCostsForm::Refinanzierungskosten() {
+    zins = num("txtZins") / 2;
+    wasserJeEw = chk::mul(num("txtTWlEd"), 365) / 1000;
+    wasserJahr = chk::mul(wasserJeEw, num("txtE"));
+    const double investition = num("txtIK");
+    abschreibung = chk::div(investition, num("txtNND"));
+    durchZins = chk::mul(chk::mul(investition, 1 - num("txtFM") / 100), zins) / 100;
+    refinanzierung = chk::add(abschreibung, durchZins);
+    show("lblTWm3Ea", wasserJeEw, Whole);
+    show("lblTWm3a", wasserJahr, Whole);
+    show("lblDurchZins", durchZins, Whole);
+    show("lblAbschreibung", abschreibung, Whole);
+    show("lblRefEuroa", refinanzierung, Whole);
+    show("Label36", refinanzierung, Whole);
+}
+
+void SmallPlantCostsForm::Betriebskosten() {
+    const double schlammJeEw = num("txtSchlammlEa");
+    const double einwohner = num("txtE");
+    schlamm = chk::mul(schlammJeEw, einwohner) / 1000;
+    show("lblSchlammm3a", schlamm, "##,##0.0");
+    entsorgung = chk::mul(chk::mul(schlammJeEw / 1000, einwohner), num("txtSEKEurom3"));
+    betrieb = chk::add(chk::add(num("txtEK"), entsorgung), num("txtWK"));
+    show("lblSEKEuroa", entsorgung, Whole);
+    show("lblBK", betrieb, Whole);
+    show("Label35", betrieb, Whole);
+}
+
+void SmallPlantCostsForm::Jahreskosten() {
+    jahreskosten = chk::add(betrieb, refinanzierung);
+    show("lblJKEuroa", jahreskosten, Whole);
+    spezifisch = chk::div(jahreskosten, chk::mul(num("txtE"), wasserJeEw));
+    show("lblJKEurom3", spezifisch, "##,##0.00 ");
+}
+
+void SmallPlantCostsForm::design() {
+    auto& w = win();
+    w.title = "Kalkulation der Jahreskosten von Hauskläranlagen (Kleinkläranlagen)";
+    w.clientWidth = 10485;
+    w.clientHeight = 7050;
+    w.focus = "txtE";
+
+    const int frames[5][4] = {{5160, 4320, 5295, 1695},
+                              {0, 2760, 4695, 1455},
+                              {0, 4320, 4695, 1215},
+                              {5160, 480, 5295, 1935},
+                              {5160, 2760, 5295, 1455}};
+    for (int i = 0; i < 5; ++i)
+        add(Kind::Label, "Label34", i)
+            .at(frames[i][0], frames[i][1], frames[i][2], frames[i][3])
+            .framed()
+            .transparent = true;
+
+    struct Input {
+        const char* name;
+        int left, top;
+        const char* text;
+        const char* caption;
+        const char* unit;
+        const char* tip;
+        int tab;
+    };
+    const Input inputs[] = {
+        {"txtE", 2400, 120, "4", "Anzahl der Einwohner", "E",
+         "Ermitten Sie die Konsequenzen, wenn sich der Anschlussgrad u.U. künftig reduziert!", 0},
+        {"txtIK", 2400, 600, "8000", "Einmalige Investitionskosten", "Euro",
+         "Eingabe der Investitionskosten zzgl.Baugrubenaushub, Transport, Montage & "
+         "Inbetriebnahme (alles incl. USt.)",
+         1},
+        {"txtNND", 2400, 1080, "26,3", "Normative Nutzungsdauer, gewogenes arithmetische Mittel!",
+         "Jahre",
+         "z.B.: 26,3 Jahre im gewogenem Mittel (75 % Baukosten und NND = 30 Jahre; 25 % "
+         "Ausrüstungskosten und NND = 15 Jahre) Nach wasserrechtlicher Erlaubnis mitunter NND nur "
+         "15 Jahre!",
+         2},
+        {"txtZins", 2400, 1680, "6", "Marktüblicher Zinssatz", "%/a", "", 3},
+        {"txtFM", 2400, 2160, "0", "Fördersatz, wenn Vorhaben förderfähig *)", "%", "", 4},
+        {"txtTWlEd", 2400, 2880, "90", "Trinkwasserverbrauch", "l/Ed", "", 5},
+        {"txtSchlammlEa", 2400, 4560, "608", "Schlammanfall", "l/Ea",
+         "608 l/Ea entsprechen 50 g TS/Ed bei 3 % TS; bei Entleerung nur nach Bedarf nennt "
+         "Meißner im mehrjährigen Zyklus 75 l/Ea",
+         6},
+        {"txtSEKEurom3", 8040, 120, "30", "Schlammentsorgungskosten", "Euro/m³", "20...55 €/m³", 8},
+        {"txtEK", 8040, 1080, "20", "Energiekosten", "Euro/a",
+         "wenn unbekannt-  bei Belebungsanlagen z.B. 12,5 €/Ea, bei TK = 2,5 €/Ea", 7},
+        {"txtWK", 8040, 2040, "275", "Wartungskosten", "Euro/a",
+         "sofern nicht bekannt z.B. 200 €/a", 9},
+    };
+    for (const Input& in : inputs) {
+        const int captionLeft = in.left == 2400 ? 120 : 5280;
+        const std::string name = in.name;
+        add(Kind::Label, "lblCaption_" + name)
+            .caption(in.caption)
+            .at(captionLeft, in.top, in.left - captionLeft - 120, 450)
+            .wrap();
+        add(Kind::TextBox, name)
+            .caption(in.text)
+            .at(in.left, in.top, 1335, 285)
+            .right()
+            .back(Color::LightYellow)
+            .tip(in.tip)
+            .tab(in.tab);
+        add(Kind::Label, "lblUnit_" + name).caption(in.unit).at(in.left + 1440, in.top, 900, 255);
+    }
+
+    struct Output {
+        const char* name;
+        int left, top, height;
+        const char* caption;  // caption label key and text, or none
+        const char* captionKey;
+        const char* unit;
+        bool bold;
+    };
+    const Output outputs[] = {
+        {"lblTWm3Ea", 2400, 3360, 285, nullptr, nullptr, "m³/Ea", false},
+        {"lblTWm3a", 2400, 3840, 255, nullptr, nullptr, "m³/a", false},
+        {"lblSchlammm3a", 2400, 5040, 255, nullptr, nullptr, "m³/a", false},
+        {"Label35", 8040, 600, 255, "Betriebskosten", "Label7(1)", "Euro/a", true},
+        {"Label36", 8040, 2880, 255, "Refinanzierungskosten", "Label7(2)", "Euro/a", true},
+        {"lblAbschreibung", 8040, 3360, 255, "Abschreibung", nullptr, "Euro/a", false},
+        {"lblDurchZins", 8040, 3840, 255, "durchschnittliche Zinsen", nullptr, "Euro/a", false},
+        {"lblRefEuroa", 8040, 4440, 255, "Refinanzierungskosten", nullptr, "Euro/a", false},
+        {"lblJKEuroa", 8040, 5160, 255, "Jahreskosten", "Label31(1)", "Euro/a", true},
+        {"lblJKEurom3", 8040, 5520, 255, "spezifische Jahreskosten", "Label31(0)", "Euro/m³",
+         false},
+    };
+    auto captionAt = [this](const char* key, const std::string& fallback, const char* text, int top,
+                            bool bold) -> Control& {
+        std::string name = key ? key : fallback;
+        int index = -1;
+        if (const auto open = name.find('('); open != std::string::npos) {
+            index = std::stoi(name.substr(open + 1));
+            name = name.substr(0, open);
+        }
+        return add(Kind::Label, name, index).caption(text).at(5280, top, 2640, 255).bold_(bold);
+    };
+    for (const Output& out : outputs) {
+        const std::string name = out.name;
+        if (out.caption)
+            captionAt(out.captionKey, "lblCaption_" + name, out.caption, out.top, out.bold);
+        add(Kind::Label, name)
+            .at(out.left, out.top, 1335, out.height)
+            .right()
+            .framed()
+            .colors(Color::WindowText, Color::WindowBackground)
+            .bold_(out.bold);
+        add(Kind::Label, "lblUnit_" + name)
+            .caption(out.unit)
+            .at(out.left + 1440, out.top, 900, 255);
+    }
+    // Two results are borderless text boxes in the tab order.
+    for (auto [name, top, caption, key, index, tab] :
+         {std::tuple{"lblSEKEuroa", 1560, "Schlammentsorgungskosten", "Label24", 1, 11},
+          std::tuple{"lblBK", 4800, "Betriebskosten", "Label32", 0, 12}}) {
+        add(Kind::Label, key, index).caption(caption).at(5280, top, 2640, 255);
+        add(Kind::TextBox, name)
+            .at(8040, top, 1335, 285)
+            .right()
+            .framed(false)
+            .readonly()
+            .colors(Color::WindowText, Color::ButtonFace)
+            .tab(tab);
+        add(Kind::Label, std::string("lblUnit_") + name).caption("Euro/a").at(9480, top, 900, 255);
+    }
+    mut("lblJKEuroa").foreColor = Color::Red;
+    mut("lblJKEuroa").toolTip = "wichtigster Parameter weil unabhängig vom Abwasseranfall";
+    mut("Label31(1)").foreColor = Color::Red;
+    mut("lblUnit_lblJKEuroa").foreColor = Color::Red;
+    mut("lblUnit_lblJKEuroa").bold = true;
+    mut("lblJKEurom3").toolTip = "eher nebensächlich";
+
+    add(Kind::Command, "Command1").caption("Berechnung").at(0, 5640, 4695, 375).tab(10);
+    add(Kind::Line, "Line1").at(120, 6240, 10320, 6240).borderWidth = 3;
+    add(Kind::Label, "Label17")
+        .caption(
+            "*) betrift nur das Bundesland Brandenburg -  vgl. Förderrichtlinie des Landes "
+            "Brandenburg vom 19.12.2001")
+        .at(120, 6360, 4575, 495)
+        .wrap();
+}
+
+}  // namespace morvane

@@ -1,0 +1,267 @@
+#include "hydraulics/pipe_sought_gradient.h"
+
+#include "hydraulics/friction.h"
+#include "hydraulics/gradient_search.h"
+#include "shell/application.h"
+#include "shell/number_text.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(PipeSoughtGradientForm, "frmGefaelle_gesucht");
+
+namespace {
+constexpr const char* Title = "Eingabefehler";
+constexpr const char* RatioPattern = "##,##0.0 ";
+}  // namespace
+
+PipeSoughtGradientForm::PipeSoughtGradientForm(Application& app)
+    : FormModel(app, "frmGefaelle_gesucht") {
+    on(On::KeyUp, "txtls", [this] {
+        guardedReaction([this] {
+            durchflussLs = num("txtls");
+            durchflussM3s = durchflussLs / 1000;
+            durchflussM3h = chk::mul(3.6, durchflussLs);
+            show("txtm3h", durchflussM3h, "##,##0.00 ");
+            recompute();
+        });
+    });
+    on(On::KeyUp, "txtm3h", [this] {
+        guardedReaction([this] {
+            durchflussM3h = num("txtm3h");
+            durchflussLs = durchflussM3h / 3.6;
+            setNumber("txtls", durchflussLs);
+            durchflussM3s = durchflussLs / 1000;
+            setText("txtls", NumberText::formatText(text("txtls"), "##,##0.00 "));
+            recompute();
+        });
+    });
+    on(On::KeyUp, "txtDN", [this] {
+        guardedReaction([this] {
+            if (!empty("txtls") && !empty("txtm3h")) Geschwindigkeit();
+            if (!empty("lblv")) gefälle();
+        });
+    });
+    on(On::KeyUp, "txtDeltaSohle", [this] {
+        guardedReaction([this] {
+            haltungslänge = NumberText::fixed4(chk::div(num("txtDeltaSohle"), gefälleJ));
+            show("txtMZ", haltungslänge, RatioPattern);
+        });
+    });
+    // The reach length gives the sole difference, on every key: before it changes the text
+    // and after.
+    auto soleDifference = [this] {
+        guardedReaction(
+            [this] { show("txtDeltaSohle", chk::mul(gefälleJ, num("txtMZ")), RatioPattern); });
+    };
+    on(On::KeyPress, "txtMZ", soleDifference);
+    on(On::KeyUp, "txtMZ", soleDifference);
+    // The buttons beside the roughness and viscosity fields take over a typed value.
+    for (const char* button : {"Command2", "Command3"})
+        on(On::Click, button, [this] {
+            guardedReaction([this] {
+                if (searchReady()) gefälle();
+            });
+        });
+    on(On::Click, "Command1", [this] { zurück(); });
+
+    auto presetClick = [this](const friction::Preset& p) {
+        on(On::Click, p.option, [this, &p] {
+            friction::writePreset(*this, p);
+            if (searchReady()) gefälle();
+        });
+    };
+    for (const auto& p : friction::RoughnessPresets) presetClick(p);
+    for (const auto& p : friction::ViscosityPresets) presetClick(p);
+}
+
+void PipeSoughtGradientForm::reportUnguarded(const Failure& failure) {
+    friction::reportPresetFailure(*this, failure);
+}
+
+void PipeSoughtGradientForm::guardedReaction(const std::function<void()>& body) {
+    guarded({"Tippfehler - Wert wird auf 0 gesetzt", Title, {}, false, [this] { zurück(); }}, body);
+}
+
+bool PipeSoughtGradientForm::searchReady() const {
+    return !empty("txtls") && !empty("txtm3h") && !empty("txtDN");
+}
+
+void PipeSoughtGradientForm::recompute() {
+    if (!empty("txtDN")) Geschwindigkeit();
+    if (!empty("lblv")) gefälle();
+}
+
+void PipeSoughtGradientForm::Fläche() {
+    durchmesser = num("txtDN") / 1000;
+    fläche = friction::Fläche(durchmesser);
+}
+
+void PipeSoughtGradientForm::Geschwindigkeit() {
+    Fläche();
+    zielgeschwindigkeit = chk::div(durchflussM3s, fläche);
+    if (zielgeschwindigkeit > 100) {
+        message("\r\nUnrealistische Eingabe ", Title);
+        zielgeschwindigkeit = 0;
+        durchmesser = 0;
+        durchflussLs = 0;
+        durchflussM3h = 0;
+        gefälleJ = 0;
+        for (const char* key : {"lblv", "txtDN", "txtls", "txtm3h", "lbli"}) setText(key, "");
+        haltungslänge = 0;
+        setText("txtMZ", "");
+        return;
+    }
+    show("lblv", zielgeschwindigkeit, "##,##0.0000 ");
+}
+
+void PipeSoughtGradientForm::gefälle() {
+    viskosität = num("txtmue") / 1000000;
+    durchmesser = num("txtDN") / 1000;
+    rauhigkeit = num("txtkb") / 1000;
+    const friction::GradientResult found =
+        friction::searchGradient(zielgeschwindigkeit, durchmesser, rauhigkeit, viskosität);
+    if (!found.found) {
+        keinGefälle();
+        return;
+    }
+    gefälleJ = found.J;
+    haltungslänge = NumberText::fixed4(chk::div(1, gefälleJ));
+    show("txtMZ", haltungslänge, RatioPattern);
+    setReadOnly("txtMZ", false);
+    show("lbli", chk::mul(1000, gefälleJ), RatioPattern);
+    setText("txtDeltaSohle", "1");
+}
+
+void PipeSoughtGradientForm::keinGefälle() {
+    message("Kein Gefälle erreicht die Geschwindigkeit von " +
+                NumberText::format(zielgeschwindigkeit, "##,##0.0000") +
+                " m/s: mit diesem Innendurchmesser, dieser Rauhigkeit und dieser Viskosität "
+                "bleibt die Fließgeschwindigkeit bei jedem Gefälle darunter.\r\n"
+                "Bitte die Eingaben prüfen (Innendurchmesser und Rauhigkeit in mm).",
+            Title);
+    gefälleJ = 0;
+    haltungslänge = 0;
+    setText("lbli", "");
+    setText("txtMZ", "");
+    setReadOnly("txtMZ", true);
+    setText("txtDeltaSohle", "1");
+}
+
+void PipeSoughtGradientForm::zurück() {
+    for (const char* key : {"txtDN", "txtls", "txtm3h", "txtMZ"}) setText(key, "");
+    setText("txtkb", "1,5");
+    setText("txtmue", "1,31");
+    setText("lbli", "");
+    setText("lblv", "");
+    setText("txtDeltaSohle", "1");
+}
+
+void PipeSoughtGradientForm::design() {
+    auto& w = win();
+    w.title = "Rohrleitungsrechner - erforderliches Gefälle gesucht";
+    w.clientWidth = 9285;
+    w.clientHeight = 4980;
+    w.focus = "txtDN";
+
+    auto input = [this](const char* name, int left, int top, int width, int tab) -> Control& {
+        return add(Kind::TextBox, name)
+            .at(left, top, width, 285)
+            .right()
+            .tab(tab)
+            .back(Color::WindowBackground)
+            .fore(Color::WindowText);
+    };
+    auto output = [this](const char* name, int left, int top, int width) -> Control& {
+        return add(Kind::Label, name)
+            .at(left, top, width, 285)
+            .right()
+            .framed()
+            .back(Color::WindowBackground)
+            .fore(Color::WindowText);
+    };
+
+    // Left column. Captions Label1(0..3), units Label1(4..7).
+    add(Kind::Label, "Label1", 0).caption("Innendurchmesser").at(120, 315, 1815, 255);
+    input("txtDN", 2040, 285, 1215, 0);
+    add(Kind::Label, "Label1", 4).caption("mm").at(3480, 315, 735, 255);
+    add(Kind::Label, "Label1", 1).caption("Volumenstrom").at(120, 750, 1815, 255);
+    input("txtls", 2040, 720, 1215, 1);
+    add(Kind::Label, "Label1", 5).caption("l/s").at(3480, 750, 735, 255);
+    add(Kind::Label, "Label1", 2).caption("Volumenstrom").at(120, 1110, 1815, 255);
+    input("txtm3h", 2040, 1080, 1215, 2);
+    add(Kind::Label, "Label1", 6).caption("m³/h").at(3480, 1110, 735, 255);
+    add(Kind::Label, "Label1", 3).caption("Geschwindigkeit").at(120, 1590, 1815, 255);
+    output("lblv", 2040, 1560, 1200);
+    add(Kind::Label, "Label1", 7).caption("m/s").at(3600, 1590, 615, 255);
+
+    // Result box.
+    add(Kind::Shape, "Shape2").at(0, 2280, 4095, 1995);
+    add(Kind::Label, "Label2")
+        .caption("Ergebnis - Gefälle - Promille")
+        .at(720, 2400, 2655, 255)
+        .center();
+    add(Kind::Label, "Label1", 8).caption("Promille").at(120, 2910, 915, 255);
+    output("lbli", 1080, 2880, 975);
+    add(Kind::Label, "Label3").caption("1/1000").at(2160, 2910, 735, 255);
+    add(Kind::Label, "Label8").caption("Gefälle =").at(120, 3390, 915, 255).fore(Color::Red);
+    input("txtDeltaSohle", 1080, 3360, 975, 4).caption("1");
+    add(Kind::Label, "Label7").caption(":").at(2160, 3390, 255, 255).fore(Color::Red).center();
+    input("txtMZ", 2520, 3360, 945, 3)
+        .fore(Color::Red)
+        .readonly()
+        .tip("Errechnet aus neuer Längeneingabe die neue Sohldifferenz");
+    add(Kind::Label, "Label1", 19).caption("erf. Sohldifferenz").at(1080, 3720, 1335, 255);
+    add(Kind::Label, "Label1", 18).caption("Haltungslänge").at(2520, 3720, 1215, 255);
+
+    // Roughness presets.
+    int t = 5;
+    add(Kind::Frame, "Frame1").caption(friction::RoughnessCaption).at(4320, 240, 1755, 3075);
+    input("txtkb", 360, 480, 555, t++).caption("1,50").center().in("Frame1");
+    add(Kind::Command, "Command2")
+        .caption("mm")
+        .at(960, 480, 735, 255)
+        .tip("Butten für Direkteingabe!")
+        .in("Frame1")
+        .tab(t++);
+    const int roughnessTops[] = {1080, 1500, 1920, 2340, 2700};
+    int i = 0;
+    for (const auto& p : friction::RoughnessPresets)
+        add(Kind::Option, p.option)
+            .caption(p.caption)
+            .at(360, roughnessTops[i++], 1335, 255)
+            .in("Frame1")
+            .tab(t++);
+
+    // Viscosity presets.
+    add(Kind::Frame, "Frame2").caption(friction::ViscosityCaption).at(6480, 240, 2475, 4095);
+    input("txtmue", 360, 480, 795, t++).caption("1,31").in("Frame2");
+    add(Kind::Command, "Command3")
+        .caption("10^-6 m²/s")
+        .at(1200, 480, 975, 255)
+        .tip("Butten für Direkteingabe!")
+        .in("Frame2")
+        .tab(t++);
+    const int viscosityTops[] = {960, 1320, 1740, 2040, 2400, 2760};
+    i = 0;
+    for (const auto& p : friction::ViscosityPresets)
+        add(Kind::Option, p.option)
+            .caption(p.caption)
+            .at(360, viscosityTops[i++], 2055, 255)
+            .in("Frame2")
+            .tab(t++);
+    add(Kind::Label, "Label5")
+        .caption(friction::NewtonNote)
+        .at(240, 3120, 2115, 855)
+        .in("Frame2")
+        .wrap();
+
+    add(Kind::Label, "Label4")
+        .caption("Berechnung bei Vollfüllung")
+        .at(4320, 3600, 2055, 615)
+        .font("Arial", 12, true)
+        .center()
+        .wrap();
+    add(Kind::Command, "Command1").caption("neue Berechnung").at(120, 4440, 8775, 375).tab(t++);
+}
+
+}  // namespace morvane

@@ -132,10 +132,7 @@ QTimer* FormWindow::timerFor(const std::string& key) const {
 // ---- Building ----
 
 void FormWindow::build() {
-    for (const Control& c : model_.controls()) {
-        order_.push_back(c.key());
-        bound_[c.key()];
-    }
+    for (const Control& c : model_.controls()) bound_[c.key()];
     if (model_.hasMenu()) buildMenus();
     // Containers first, so that every child finds its parent.
     for (int pass = 0; pass < 2; ++pass) {

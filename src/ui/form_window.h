@@ -85,7 +85,6 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* surface_ = nullptr;
     std::map<std::string, Bound, std::less<>> bound_;
-    std::vector<std::string> order_;  // control keys in declaration order
     std::map<std::string, QButtonGroup*> groups_;
     std::vector<std::string> lastTabOrder_;
     int lastLeft_ = -2, lastTop_ = -2;

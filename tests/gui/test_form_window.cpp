@@ -417,6 +417,28 @@ TEST_F(Gui, PicturesAndTables) {
     EXPECT_FALSE(SheetWidget::parseAddress("A1B", column, row));
 }
 
+TEST(Program, EndsWhenItsLastWindowCloses) {
+    QuietPlatform platform;
+    Application app(platform);
+    WindowManager windows(app);  // quits the event loop when the application has ended
+    app.open("frmStart");
+    app.open("frmGuiProbe");
+    QTimer::singleShot(0, [&] {
+        windows.window("frmStart")->close();  // closing the start window alone ends nothing
+        EXPECT_FALSE(app.ended());
+        windows.window("frmGuiProbe")->close();
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        std::fprintf(stderr, "watchdog: the event loop did not end\n");
+        std::_Exit(3);
+    });
+    watchdog.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(app.ended());
+}
+
 TEST(PrintPage, RendersAPdf) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -130,15 +130,4 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-void drawPicture(QPainter& painter, const QRectF& target, const QString& path) {
-    if (path.isEmpty() || !QFile::exists(path)) return;
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        QSvgRenderer svg(path);
-        if (svg.isValid()) svg.render(&painter, fitted(target, svg.defaultSize()));
-    } else {
-        QPixmap pm(path);
-        if (!pm.isNull()) painter.drawPixmap(fitted(target, pm.size()), pm, QRectF(pm.rect()));
-    }
-}
-
 }  // namespace morvane::ui

@@ -63,7 +63,4 @@ private:
     bool border_ = false;
 };
 
-// Renders a picture file into a rectangle of a painter (used for pictures and icons).
-void drawPicture(QPainter& painter, const QRectF& target, const QString& resourcePath);
-
 }  // namespace morvane::ui

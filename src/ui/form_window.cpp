@@ -473,6 +473,12 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 e->setReadOnly(c.readOnly);
                 e->setAlignment(align | Qt::AlignVCenter);
                 e->setFrame(c.border);
+                // A flat text box: one plain line instead of the sunken frame.
+                if (changed(&Control::flat) || changed(&Control::border))
+                    e->setStyleSheet(c.flat && c.border
+                                         ? QStringLiteral("QLineEdit { border: 1px solid "
+                                                          "palette(text); padding: 0 1px; }")
+                                         : QString());
             } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
                 if (m->toPlainText() != text) {
                     QSignalBlocker block(m);
@@ -482,7 +488,12 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 m->setReadOnly(c.readOnly);
                 m->setVerticalScrollBarPolicy(c.scrollBar ? Qt::ScrollBarAlwaysOn
                                                           : Qt::ScrollBarAlwaysOff);
-                m->setFrameShape(c.border ? QFrame::StyledPanel : QFrame::NoFrame);
+                if (!c.border)
+                    m->setFrameStyle(QFrame::NoFrame);
+                else if (c.flat)
+                    m->setFrameStyle(QFrame::Box | QFrame::Plain);
+                else
+                    m->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
                 QTextOption opt = m->document()->defaultTextOption();
                 opt.setAlignment(align);
                 m->document()->setDefaultTextOption(opt);

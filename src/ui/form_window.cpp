@@ -469,6 +469,8 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 if (e->text() != text) {
                     QSignalBlocker block(e);
                     e->setText(text);
+                    // A text that does not fit shows its beginning, unless the user is at it.
+                    if (!e->hasFocus()) e->setCursorPosition(0);
                 }
                 e->setReadOnly(c.readOnly);
                 e->setAlignment(align | Qt::AlignVCenter);

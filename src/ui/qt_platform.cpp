@@ -35,7 +35,7 @@ protected:
             auto* k = static_cast<QKeyEvent*>(e);
             if (!k->isAutoRepeat() && k->key() == key) key = 0;
         } else if (e->type() == QEvent::MouseButtonPress) {
-            key = 0;
+            key = 0;  // closed by the mouse
         }
         return false;
     }
@@ -53,16 +53,21 @@ QtPlatform::~QtPlatform() {
     if (qApp) qApp->removeEventFilter(this);
 }
 
+int QtPlatform::execModal(QDialog& dialog) {
+    CloseKeyWatch watch;
+    qApp->installEventFilter(&watch);
+    const int result = dialog.exec();
+    qApp->removeEventFilter(&watch);
+    if (watch.key) swallowReleaseOf(watch.key);
+    return result;
+}
+
 void QtPlatform::message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                     qs(title), toDisplay(text), QMessageBox::Ok, activeParent());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    CloseKeyWatch watch;
-    box.installEventFilter(&watch);
-    if (QAbstractButton* b = box.button(QMessageBox::Ok)) b->installEventFilter(&watch);
-    box.exec();
-    if (watch.key) swallowReleaseOf(watch.key);
+    execModal(box);
 }
 
 void QtPlatform::swallowReleaseOf(int qtKey) { swallowKey_ = qtKey; }
@@ -118,19 +123,27 @@ void QtPlatform::print(const PrintPage& page) {
         renderPage(printer, page);
         return;
     }
-    const auto answer = QMessageBox::question(
-        activeParent(), qs(page.title.empty() ? std::string("Drucken") : page.title),
-        QStringLiteral("Es ist kein Drucker eingerichtet. Soll die Seite als PDF-Datei "
-                       "gespeichert werden?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) return;
+    QMessageBox ask(QMessageBox::Question,
+                    qs(page.title.empty() ? std::string("Drucken") : page.title),
+                    QStringLiteral("Es ist kein Drucker eingerichtet. Soll die Seite als "
+                                   "PDF-Datei gespeichert werden?"),
+                    QMessageBox::Yes | QMessageBox::No, activeParent());
+    ask.setDefaultButton(QMessageBox::Yes);
+    ask.setWindowModality(Qt::ApplicationModal);
+    execModal(ask);
+    if (ask.clickedButton() != ask.button(QMessageBox::Yes)) return;
+
     QString name = page.title.empty() ? QStringLiteral("Ausdruck") : qs(page.title);
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString file = QFileDialog::getSaveFileName(
-        activeParent(), QStringLiteral("Seite als PDF-Datei speichern"),
-        dir + QStringLiteral("/") + name + QStringLiteral(".pdf"),
-        QStringLiteral("PDF-Dateien (*.pdf)"));
+    QFileDialog save(activeParent(), QStringLiteral("Seite als PDF-Datei speichern"), dir,
+                     QStringLiteral("PDF-Dateien (*.pdf)"));
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    save.setDefaultSuffix(QStringLiteral("pdf"));
+    save.selectFile(name + QStringLiteral(".pdf"));
+    save.setWindowModality(Qt::ApplicationModal);
+    if (execModal(save) != QDialog::Accepted || save.selectedFiles().isEmpty()) return;
+    QString file = save.selectedFiles().front();
     if (file.isEmpty()) return;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
     QPrinter printer(QPrinter::HighResolution);

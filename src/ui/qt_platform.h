@@ -6,6 +6,7 @@
 
 #include "shell/platform.h"
 
+class QDialog;
 class QPrinter;
 
 namespace morvane::ui {
@@ -31,6 +32,8 @@ public:
     void swallowReleaseOf(int qtKey);
 
 protected:
+    // Runs a modal dialog; a key whose press closed it must not reach the window behind it.
+    int execModal(QDialog& dialog);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,7 +1,6 @@
 // morvane: the program. Shows the start window; ends when its last window is closed.
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <exception>
@@ -40,9 +39,7 @@ int main(int argc, char** argv) {
 
     // Qt's own dialogs (message box buttons, file dialog) speak German like the program.
     QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
+    morvane::ui::installQtGerman(qtGerman);
 
     morvane::ui::QtPlatform platform;
     morvane::Application app(platform);

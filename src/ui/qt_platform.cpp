@@ -7,6 +7,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
@@ -14,6 +16,7 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <QUrl>
 
 #include "ui/look.h"
@@ -113,6 +116,13 @@ void renderPage(QPrinter& printer, const PrintPage& page) {
         p.drawText(at, qs(line.text));
     }
     p.end();
+}
+
+bool installQtGerman(QTranslator& translator) {
+    if (!translator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
 }
 
 void QtPlatform::print(const PrintPage& page) {

@@ -7,6 +7,7 @@
 #include "shell/platform.h"
 
 class QDialog;
+class QTranslator;
 class QPrinter;
 
 namespace morvane::ui {
@@ -14,6 +15,10 @@ namespace morvane::ui {
 // Draws one page: every line at its centimetre position from the top-left corner of the
 // printable area, in its own font.
 void renderPage(QPrinter& printer, const PrintPage& page);
+
+// Loads Qt's own German translation (qtbase_de) and installs it, so that Qt's dialogs speak
+// German like the rest of the program. False when it is not installed.
+bool installQtGerman(QTranslator& translator);
 
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT

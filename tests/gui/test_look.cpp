@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QTranslator>
 
 #include "shell/control.h"
 #include "ui/look.h"
+#include "ui/qt_platform.h"
 
 namespace morvane::ui {
 namespace {
@@ -57,6 +59,14 @@ TEST(Look, LineBreaksAndPictures) {
     EXPECT_EQ(fromDisplay("a\nb"), "a\r\nb");
     EXPECT_EQ(picturePath("thomson_weir.svg"), QString(":/pictures/thomson_weir.svg"));
     EXPECT_EQ(picturePath(""), QString());
+}
+
+TEST(Look, QtSpeaksGerman) {
+    QTranslator german;
+    ASSERT_TRUE(installQtGerman(german));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), QString("&Nein"));
+    QCoreApplication::removeTranslator(&german);
 }
 
 }  // namespace

@@ -168,7 +168,32 @@ void FormWindow::build() {
         if (c.kind == Kind::Tab) showPage(c.key());
     applyTabOrder();
     applyWindow();
+    for (const Control& c : model_.controls())
+        if (c.kind == Kind::Label) fitWrappedLabel(static_cast<QLabel*>(widgetFor(c.key())), c);
     if (!model_.focus().empty()) focusChanged(model_.focus());
+}
+
+// A wrapped text that needs more lines than its label holds (the desktop's font may be
+// wider than the one the window was laid out for) takes the free room below the label when
+// the whole text fits there, before the next control and the container's edge.
+void FormWindow::fitWrappedLabel(QLabel* l, const Control& c) {
+    if (!l) return;
+    const int designed = std::max(0, px(c.height));
+    QRect r(px(c.left), px(c.top), std::max(0, px(c.width)), designed);
+    const int need = l->wordWrap() ? l->heightForWidth(r.width()) : -1;
+    if (need > designed) {
+        QWidget* parent = l->parentWidget();
+        int limit = parent == surface_ ? surface_->minimumHeight() : parent->height();
+        for (QObject* o : parent->children()) {
+            auto* sibling = qobject_cast<QWidget*>(o);
+            if (!sibling || sibling == l || sibling->property(KeyProperty).isNull()) continue;
+            const QRect g = sibling->geometry();
+            if (g.right() >= r.left() && g.left() <= r.right() && g.top() >= r.bottom())
+                limit = std::min(limit, g.top() - 1);
+        }
+        if (need <= limit - r.top()) r.setHeight(need);  // never a line cut in half
+    }
+    if (l->geometry() != r) l->setGeometry(r);
 }
 
 void FormWindow::buildMenus() {
@@ -518,6 +543,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 l->setIndent(0);
             }
             w->setAccessibleName(plainCaption(c.text));
+            if (!all) fitWrappedLabel(l, c);
             break;
         }
         case Kind::Option:

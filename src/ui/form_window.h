@@ -12,6 +12,7 @@
 #include "shell/form_model.h"
 
 class QButtonGroup;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QAction;
@@ -68,6 +69,7 @@ private:
     void place(Bound& b, const Control& c);
     void apply(Bound& b, const Control& c);
     void applyColors(QWidget* w, const Control& c);
+    void fitWrappedLabel(QLabel* label, const Control& c);
     void applyTabOrder();
     void applyWindow();
     void track(QWidget* w, const std::string& key);

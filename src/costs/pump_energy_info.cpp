@@ -13,7 +13,7 @@ constexpr const char* Description =
     "Gerechnet wird mit der Dichte von 1 kg/l.\r\n"
     "\r\n"
     "Der Berechnung liegt die bekannte Formel für die Kupplungsleistung zugrunde, die unten "
-    "im Fenster abgebildet ist (vgl. z. B. Wendehorst, Bautechnische Zahlentafeln, Abschnitt "
+    "im Fenster abgebildet ist (vgl. die bautechnischen Tabellenbücher, Abschnitt "
     "Wasserversorgung).\r\n"
     "\r\n"
     "Eingabefelder sind dreidimensional dargestellt, Ergebnisfelder mit einem einfachen "

@@ -112,8 +112,8 @@ void SmallPlantCostsForm::design() {
         {"txtFM", 2400, 2160, "0", "Fördersatz, wenn Vorhaben förderfähig *)", "%", "", 4},
         {"txtTWlEd", 2400, 2880, "90", "Trinkwasserverbrauch", "l/Ed", "", 5},
         {"txtSchlammlEa", 2400, 4560, "608", "Schlammanfall", "l/Ea",
-         "608 l/Ea entsprechen 50 g TS/Ed bei 3 % TS; bei Entleerung nur nach Bedarf nennt "
-         "Meißner im mehrjährigen Zyklus 75 l/Ea",
+         "608 l/Ea entsprechen 50 g TS/Ed bei 3 % TS; bei Entleerung nur nach Bedarf werden in "
+         "der Fachliteratur im mehrjährigen Zyklus 75 l/Ea genannt",
          6},
         {"txtSEKEurom3", 8040, 120, "30", "Schlammentsorgungskosten", "Euro/m³", "20...55 €/m³", 8},
         {"txtEK", 8040, 1080, "20", "Energiekosten", "Euro/a",

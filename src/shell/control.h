@@ -39,6 +39,7 @@ inline constexpr std::uint32_t ActiveTitleText = 0x80000009;
 inline constexpr std::uint32_t ActiveBorder = 0x8000000A;
 inline constexpr std::uint32_t InactiveBorder = 0x8000000B;
 inline constexpr std::uint32_t ButtonFace = 0x8000000F;
+inline constexpr std::uint32_t ButtonHighlight = 0x80000013;
 inline constexpr std::uint32_t ButtonText = 0x80000012;
 inline constexpr std::uint32_t ToolTipBackground = 0x80000018;
 inline constexpr std::uint32_t LightYellow = 0x00C0FFFF;

@@ -346,6 +346,7 @@ void FormModel::appendLineBreakOnEdit(std::string_view key) {
         *busy = true;
         try {
             setText(k, text(k) + "\r\n");
+            setFocus(k);
         } catch (...) {
             *busy = false;
             throw;

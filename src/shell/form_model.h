@@ -221,8 +221,9 @@ protected:
     void on(On event, std::string_view key, Reaction reaction);
     void on(On event, std::string_view key, std::function<void()> reaction);
     void onLoad(std::function<void()> reaction);
-    // An editable info text box: each user edit appends one line break at the end (the
-    // caret stays at the end); the change this makes does not trigger it again.
+    // An editable info text box: each user edit appends one line break at the end and
+    // gives the box the focus with the caret at the end; the change this makes does not
+    // trigger it again.
     void appendLineBreakOnEdit(std::string_view key);
 
     Control& mut(std::string_view key);

@@ -1,0 +1,91 @@
+#include "geometry/angle.h"
+
+#include <cmath>
+
+#include "shell/application.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(AngleForm, "frmWinkel");
+
+AngleForm::AngleForm(Application& app) : FormModel(app, "frmWinkel") {
+    on(On::Click, "Option1", [this] {
+        x = num("txtBetrag");
+        // An exact 1 is moved just below it, away from the division by zero.
+        if (x == 1)
+            setNumber("txtBetrag", 0.99999999999999);
+        else
+            Beginn();
+        x = num("txtBetrag");
+        if (x > 1) {
+            message("\r\nEingabefehler - Wert außerhalb des gültigen Wertebereiches",
+                    "Eingabefehler");
+            return;
+        }
+        Beginn();
+        arkusSinus = std::atan(chk::div(x, chk::pow(1 - x * x, 0.5)));
+        showDegrees(arkusSinus);
+    });
+    on(On::Click, "Option2", [this] {
+        Beginn();
+        arkusKosinus = std::atan(chk::div(-x, chk::pow(1 - x * x, 0.5))) + 2 * std::atan(1.0);
+        setNumber("lblArkuskosinus", arkusKosinus);
+        showDegrees(arkusKosinus);
+    });
+    on(On::Click, "Option3", [this] { Beginn(); });
+    on(On::Click, "Option4", [this] { Beginn(); });
+}
+
+void AngleForm::Beginn() {
+    pi = 4 * std::atan(1.0);
+    x = num("txtBetrag");
+    arkusTangens = std::atan(x);
+    show("lblATn", arkusTangens, "##,##0.0000 ");
+}
+
+void AngleForm::showDegrees(double radians) {
+    grad = 180 * radians / pi;
+    show("lblAlphaGrad", grad, "##,##0.00");
+    gon = 400.0 / 360.0 * grad;
+    show("lblAlphaGon", gon, "##,##0.00");
+}
+
+void AngleForm::design() {
+    auto& w = win();
+    w.title = "Wie groß ist der Winkel?";
+    w.clientWidth = 12195;
+    w.clientHeight = 3915;
+    w.focus = "Option1";
+
+    add(Kind::Frame, "Frame1").caption("Der Betrag ").at(360, 240, 3495, 2415);
+    add(Kind::TextBox, "txtBetrag").in("Frame1").caption("0").at(1080, 0, 1935, 285).right().tab(4);
+    add(Kind::Label, "Label1").in("Frame1").caption("ist der ").at(120, 480, 900, 255);
+    const char* captions[] = {"Sinus Alpha", "Kosinus Alpha", "Tangens Alpha", "Kotangens Alpha"};
+    const int tops[] = {480, 840, 1200, 1680};
+    for (int i = 0; i < 4; ++i)
+        add(Kind::Option, "Option" + std::to_string(i + 1))
+            .in("Frame1")
+            .caption(captions[i])
+            .at(1080, tops[i], 2200, 315)
+            .tab(i);
+    const struct {
+        const char *output, *caption;
+        int top;
+    } rows[] = {{"lblATn", "ArkusTangens", 360},
+                {"lblArkuskosinus", "Arcus Kosinus Alpha", 960},
+                {"lblAlphaGrad", "Winkel in Grad von 360", 1560},
+                {"lblAlphaGon", "Winkel in gon (400 Neugrad = 360°)", 2160}};
+    int n = 2;
+    for (const auto& r : rows) {
+        add(Kind::Label, r.output)
+            .at(4320, r.top, 1935, 375)
+            .right()
+            .framed()
+            .colors(Color::WindowText, Color::WindowBackground);
+        add(Kind::Label, "Label" + std::to_string(n++))
+            .caption(r.caption)
+            .at(6480, r.top + 60, 5400, 255);
+    }
+}
+
+}  // namespace morvane

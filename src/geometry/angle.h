@@ -1,0 +1,28 @@
+// frmWinkel: the angle whose sine, cosine, tangent or cotangent a value is.
+#pragma once
+
+#include "shell/form_model.h"
+
+namespace morvane {
+
+class AngleForm : public FormModel {
+public:
+    explicit AngleForm(Application& app);
+
+protected:
+    void design() override;
+
+private:
+    void Beginn();
+    void showDegrees(double radians);
+
+    double pi = 0;
+    double x = 0;
+    double arkusTangens = 0;
+    double arkusKosinus = 0;
+    double arkusSinus = 0;
+    double grad = 0;
+    double gon = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,16 @@
+// frmAutor: the newsletter advertisement with its picture.
+#pragma once
+
+#include "shell/info_window.h"
+
+namespace morvane {
+
+class AuthorWindow : public InfoWindow {
+public:
+    explicit AuthorWindow(Application& app);
+
+protected:
+    void design() override;
+};
+
+}  // namespace morvane

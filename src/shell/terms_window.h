@@ -1,0 +1,16 @@
+// frmNutzungsrechte: the terms of use.
+#pragma once
+
+#include "shell/info_window.h"
+
+namespace morvane {
+
+class TermsWindow : public InfoWindow {
+public:
+    explicit TermsWindow(Application& app);
+
+protected:
+    void design() override;
+};
+
+}  // namespace morvane

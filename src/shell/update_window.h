@@ -1,0 +1,16 @@
+// frmUpdate: hints on updates, with links to the maker.
+#pragma once
+
+#include "shell/info_window.h"
+
+namespace morvane {
+
+class UpdateWindow : public InfoWindow {
+public:
+    explicit UpdateWindow(Application& app);
+
+protected:
+    void design() override;
+};
+
+}  // namespace morvane

@@ -1,0 +1,16 @@
+// frmVersion: the version date of the program.
+#pragma once
+
+#include "shell/info_window.h"
+
+namespace morvane {
+
+class VersionWindow : public InfoWindow {
+public:
+    explicit VersionWindow(Application& app);
+
+protected:
+    void design() override;
+};
+
+}  // namespace morvane

@@ -1,0 +1,28 @@
+#include "shell/warranty_window.h"
+
+#include "shell/application.h"
+#include "shell/links.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(WarrantyWindow, "frmgewährleistung");
+
+WarrantyWindow::WarrantyWindow(Application& app) : InfoWindow(app, "frmgewährleistung") {}
+
+void WarrantyWindow::design() {
+    win().title = "Gewährleistung";
+    win().clientWidth = 7770;
+    win().clientHeight = 1620;
+    add(Kind::Label, "Label1")
+        .caption(
+            "Grundsätzlich wird keine Gewährleistung für Schäden aller Art übernommen, die aus "
+            "der Nutzung dieser Programme resultieren! Der Nutzer hat die Ergebnisse selbst zu "
+            "prüfen. Die Programme wurden mit Sorgfalt erstellt und getestet, Fehler sind aber "
+            "nie auszuschließen; für Hinweise auf Fehler sind wir dankbar. Die Programme sind "
+            "nicht professionell erstellt worden. Sie sind bis auf Weiteres kostenlos und sollen "
+            "dem Nutzer nach eigener Prüfung die Arbeit erleichtern.")
+        .wrap()
+        .at(120, 120, 7455, 1335);
+}
+
+}  // namespace morvane

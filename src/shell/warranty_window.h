@@ -1,0 +1,16 @@
+// frmgewährleistung: the warranty disclaimer.
+#pragma once
+
+#include "shell/info_window.h"
+
+namespace morvane {
+
+class WarrantyWindow : public InfoWindow {
+public:
+    explicit WarrantyWindow(Application& app);
+
+protected:
+    void design() override;
+};
+
+}  // namespace morvane

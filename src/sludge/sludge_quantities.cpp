@@ -1,0 +1,158 @@
+#include "sludge/sludge_quantities.h"
+
+#include "shell/application.h"
+#include "shell/number_text.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(SludgeQuantitiesForm, "frmSchlamm");
+
+namespace {
+constexpr const char* TypingError = "Tippfehler - Wert wird zurückgesetzt";
+constexpr std::uint32_t LightYellow = 0x00C0FFFF;
+}  // namespace
+
+SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "frmSchlamm") {
+    const struct {
+        const char* field;
+        std::string reset;
+        void (SludgeQuantitiesForm::*routine)();
+    } reactions[] = {
+        {"txtEW", "1", &SludgeQuantitiesForm::fEW},
+        {"txtgEd", "50", &SludgeQuantitiesForm::fEW},
+        {"txtTS", NumberText::plain(2.5), &SludgeQuantitiesForm::fEW},
+        {"txtda", "365", &SludgeQuantitiesForm::fEW},
+        {"txtTMtd", "0", &SludgeQuantitiesForm::ftd},
+        {"txtSVm3d", "0", &SludgeQuantitiesForm::fSVm3d},
+    };
+    for (const auto& r : reactions) {
+        on(On::KeyUp, r.field, [this, field = r.field, reset = r.reset, routine = r.routine] {
+            guarded({TypingError, "Eingabefehler", {{field, reset}}},
+                    [this, routine] { (this->*routine)(); });
+        });
+    }
+}
+
+void SludgeQuantitiesForm::volumes(double ts, double d) {
+    m3h = chk::div(chk::div(kgh, ts), 10);
+    show("lblSVm3h", m3h, "##,##0.0");
+    m3d = chk::ok(24 * m3h);
+    show("txtSVm3d", m3d, "##,##0.0");
+    m3a = chk::mul(d, m3d);
+    show("lblSVm3a", m3a, "##,##0.0");
+}
+
+void SludgeQuantitiesForm::fEW() {
+    E = num("txtEW");
+    g = num("txtgEd");
+    TS = num("txtTS");
+    days = num("txtda");
+    kgh = chk::mul(g, E) / 24;
+    show("lblTMkgh", kgh, "##,##0.0");
+    td = chk::mul(g, E) / 1000;
+    show("txtTMtd", td, "##,##0.00");
+    ta = chk::mul(g, chk::mul(days, E)) / 1000;
+    show("lblTMta", ta, "##,##0.00");
+    volumes(TS, days);
+}
+
+void SludgeQuantitiesForm::ftd() {
+    td = num("txtTMtd");
+    g = num("txtgEd");
+    TS = num("txtTS");
+    days = num("txtda");
+    kgh = chk::ok(1000 * td) / 24;
+    show("lblTMkgh", kgh, "##,##0.0");
+    E = chk::div(chk::ok(1000 * td), g);
+    show("txtEW", E, "##,##0.0");
+    ta = chk::mul(g, chk::mul(days, E)) / 1000;
+    show("lblTMta", ta, "##,##0.00");
+    volumes(TS, days);
+}
+
+void SludgeQuantitiesForm::fSVm3d() {
+    m3d = num("txtSVm3d");
+    g = num("txtgEd");
+    TS = num("txtTS");
+    days = num("txtda");
+    td = chk::mul(TS, m3d) / 100;
+    show("txtTMtd", td, "##,##0.0");
+    kgh = chk::ok(1000 * td) / 24;
+    show("lblTMkgh", kgh, "##,##0.0");
+    E = chk::div(chk::ok(1000 * td), g);
+    show("txtEW", E, "##,##0.0");
+    ta = chk::mul(g, chk::mul(days, E)) / 1000;
+    show("lblTMta", ta, "##,##0.00");
+    m3h = chk::div(chk::div(kgh, TS), 10);
+    show("lblSVm3h", m3h, "##,##0.0");
+    m3a = chk::mul(days, m3d);
+    show("lblSVm3a", m3a, "##,##0.0");
+}
+
+void SludgeQuantitiesForm::design() {
+    auto& w = win();
+    w.title = "Schlammmengen";
+    w.clientWidth = 4200;
+    w.clientHeight = 2835;
+    w.left = 255;
+    w.top = 1530;
+    w.focus = "txtEW";
+
+    add(Kind::Shape, "Shape1", 2).at(180, 120, 3855, 555);
+    add(Kind::Shape, "Shape1", 0).at(180, 780, 1875, 1875);
+    add(Kind::Shape, "Shape1", 1).at(2160, 780, 1875, 1875);
+
+    auto input = [this](const char* name, int l, int t, int wd, const char* text,
+                        int tab) -> Control& {
+        return add(Kind::TextBox, name)
+            .caption(text)
+            .at(l, t, wd, 285)
+            .right()
+            .back(LightYellow)
+            .tab(tab);
+    };
+    auto output = [this](const char* name, int l, int t) {
+        add(Kind::Label, name)
+            .at(l, t, 975, 255)
+            .right()
+            .framed()
+            .colors(Color::WindowText, Color::WindowBackground);
+    };
+    auto unit = [this](int index, const char* text, int l, int t, bool bold = false) {
+        add(Kind::Label, "Label2", index)
+            .caption(text)
+            .at(l, t, 780, 255)
+            .font("MS Sans Serif", 9.75, bold);
+    };
+
+    input("txtEW", 780, 300, 495, "1", 0).tip("1000 Einwohnerwerte (E + EGW)");
+    unit(8, "TEW", 1380, 300);
+    input("txtda", 2760, 300, 495, "365", 5);
+    unit(2, "d/a", 3360, 300);
+    add(Kind::Label, "Label2", 4)
+        .caption("Trockenmasse")
+        .at(300, 900, 1700, 255)
+        .font("MS Sans Serif", 9.75, true);
+    add(Kind::Label, "Label2", 6)
+        .caption("Schlammenge")
+        .at(2340, 900, 1600, 255)
+        .font("MS Sans Serif", 9.75, true);
+    input("txtgEd", 780, 1260, 495, "50", 1);
+    unit(0, "g/Ed", 1380, 1260);
+    input("txtTS", 2760, 1260, 495, "2,5", 2);
+    unit(1, "% TS", 3360, 1260);
+    output("lblTMkgh", 300, 1620);
+    unit(5, "kg/h", 1380, 1620);
+    output("lblSVm3h", 2280, 1620);
+    unit(3, "m³/h", 3360, 1620);
+    input("txtTMtd", 300, 1920, 975, "", 3);
+    unit(9, "t/d", 1380, 1920);
+    input("txtSVm3d", 2280, 1920, 975, "", 4);
+    unit(7, "m³/d", 3360, 1920);
+    output("lblTMta", 300, 2280);
+    unit(14, "t/a", 1380, 2280);
+    output("lblSVm3a", 2280, 2280);
+    unit(11, "m³/a", 3360, 2280);
+}
+
+}  // namespace morvane

@@ -1,0 +1,27 @@
+// frmSchlamm: dry solids and sludge volume from the population, the dry mass or the volume.
+#pragma once
+
+#include "shell/form_model.h"
+
+namespace morvane {
+
+class SludgeQuantitiesForm : public FormModel {
+public:
+    explicit SludgeQuantitiesForm(Application& app);
+
+protected:
+    void design() override;
+
+private:
+    void fEW();
+    void ftd();
+    void fSVm3d();
+    // The rows from the dry mass per hour on, shared by the three directions.
+    void volumes(double TS, double d);
+
+    double E = 0, g = 0, TS = 0, days = 0;
+    double kgh = 0, td = 0, ta = 0;
+    double m3h = 0, m3d = 0, m3a = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,13 @@
+// frmSchlammA: sludge table A of the origin tables.
+#pragma once
+
+#include "sludge/sludge_table_window.h"
+
+namespace morvane {
+
+class SludgeTableA : public SludgeTableWindow {
+public:
+    explicit SludgeTableA(Application& app);
+};
+
+}  // namespace morvane

@@ -1,0 +1,13 @@
+// frmSchlammB: sludge table B of the origin tables.
+#pragma once
+
+#include "sludge/sludge_table_window.h"
+
+namespace morvane {
+
+class SludgeTableB : public SludgeTableWindow {
+public:
+    explicit SludgeTableB(Application& app);
+};
+
+}  // namespace morvane

@@ -1,0 +1,13 @@
+// frmSchlammC: sludge table C of the origin tables.
+#pragma once
+
+#include "sludge/sludge_table_window.h"
+
+namespace morvane {
+
+class SludgeTableC : public SludgeTableWindow {
+public:
+    explicit SludgeTableC(Application& app);
+};
+
+}  // namespace morvane

@@ -1,0 +1,794 @@
+#include "ui/form_window.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "shell/application.h"
+#include "ui/drawn_widgets.h"
+#include "ui/look.h"
+#include "ui/sheet_widget.h"
+
+namespace morvane::ui {
+
+namespace {
+const char* const KeyProperty = "morvaneKey";
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+Qt::Alignment horizontal(Align a) {
+    switch (a) {
+        case Align::Right: return Qt::AlignRight;
+        case Align::Center: return Qt::AlignHCenter;
+        default: return Qt::AlignLeft;
+    }
+}
+
+bool takesKeys(Kind k) {
+    switch (k) {
+        case Kind::TextBox:
+        case Kind::Command:
+        case Kind::Option:
+        case Kind::CheckBox:
+        case Kind::ListBox:
+        case Kind::HScroll: return true;
+        default: return false;
+    }
+}
+
+// Windowed controls lie above the drawn ones (labels, shapes, lines, pictures).
+bool windowed(Kind k) {
+    return k != Kind::Label && k != Kind::Shape && k != Kind::Line && k != Kind::Picture;
+}
+
+QString plainCaption(const std::string& s) {
+    QString t = toDisplay(s);
+    t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    t.remove(QChar('&'));
+    t.replace(QChar('\x01'), QChar('&'));
+    return t;
+}
+
+QStringList cellAddresses(const std::string& tip) {
+    QStringList out;
+    for (const QString& part :
+         qs(tip).split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
+        int c = 0, r = 0;
+        if (!SheetWidget::parseAddress(ss(part.toUpper()), c, r)) return {};
+        out << part;
+    }
+    return out;
+}
+}  // namespace
+
+FormWindow::FormWindow(Application& app, FormModel& model)
+    : QWidget(nullptr), app_(app), model_(model) {
+    setObjectName(qs(model.name()));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
+    surface_ = new QWidget(this);
+    surface_->setObjectName(QStringLiteral("surface"));
+    surface_->setAccessibleName(qs(model.window().title));
+    layout_->addWidget(surface_);
+    surface_->setMouseTracking(true);
+    surface_->installEventFilter(this);
+    build();
+    model_.addView(this);
+}
+
+FormWindow::~FormWindow() {
+    if (attached_) model_.removeView(this);
+}
+
+void FormWindow::detach() {
+    if (!attached_) return;
+    attached_ = false;
+    model_.removeView(this);
+    for (auto& [key, b] : bound_)
+        if (b.timer) b.timer->stop();
+    hide();
+}
+
+QWidget* FormWindow::widgetFor(const std::string& key) const {
+    auto it = bound_.find(key);
+    return it == bound_.end() ? nullptr : it->second.widget;
+}
+
+QAction* FormWindow::actionFor(const std::string& key) const {
+    auto it = bound_.find(key);
+    if (it == bound_.end()) return nullptr;
+    return it->second.menu ? it->second.menu->menuAction() : it->second.action;
+}
+
+QTimer* FormWindow::timerFor(const std::string& key) const {
+    auto it = bound_.find(key);
+    return it == bound_.end() ? nullptr : it->second.timer;
+}
+
+// ---- Building ----
+
+void FormWindow::build() {
+    for (const Control& c : model_.controls()) bound_[c.key()];
+    if (model_.hasMenu()) buildMenus();
+    // Containers first, so that every child finds its parent.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const Control& c : model_.controls()) {
+            const bool container = c.kind == Kind::Frame || c.kind == Kind::Tab;
+            if ((pass == 0) != container || c.kind == Kind::Menu) continue;
+            Bound& b = bound_[c.key()];
+            if (c.kind == Kind::Timer) {
+                b.timer = new QTimer(this);
+                b.timer->setObjectName(qs(c.key()));
+                connect(b.timer, &QTimer::timeout, this, [this, k = c.key()] {
+                    if (attached_) model_.tick(k);
+                });
+            } else {
+                b.widget = create(c);
+            }
+        }
+    }
+    for (const Control& c : model_.controls()) {
+        Bound& b = bound_[c.key()];
+        if (b.widget) {
+            b.widget->setParent(containerOf(c));
+            track(b.widget, c.key());
+        }
+    }
+    for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
+    // Stacking: drawn controls below windowed ones, each group in declaration order.
+    for (const Control& c : model_.controls())
+        if (QWidget* w = bound_[c.key()].widget; w && !windowed(c.kind)) w->raise();
+    for (const Control& c : model_.controls())
+        if (QWidget* w = bound_[c.key()].widget; w && windowed(c.kind)) w->raise();
+    for (const Control& c : model_.controls())
+        if (c.kind == Kind::Tab) showPage(c.key());
+    applyTabOrder();
+    applyWindow();
+    for (const Control& c : model_.controls())
+        if (c.kind == Kind::Label) fitWrappedLabel(static_cast<QLabel*>(widgetFor(c.key())), c);
+    if (!model_.focus().empty()) focusChanged(model_.focus());
+}
+
+// A wrapped text that needs more lines than its label holds (the desktop's font may be
+// wider than the one the window was laid out for) takes the free room below the label when
+// the whole text fits there, before the next control and the container's edge.
+void FormWindow::fitWrappedLabel(QLabel* l, const Control& c) {
+    if (!l) return;
+    const int designed = std::max(0, px(c.height));
+    QRect r(px(c.left), px(c.top), std::max(0, px(c.width)), designed);
+    const int need = l->wordWrap() ? l->heightForWidth(r.width()) : -1;
+    if (need > designed) {
+        QWidget* parent = l->parentWidget();
+        int limit = parent == surface_ ? surface_->minimumHeight() : parent->height();
+        for (QObject* o : parent->children()) {
+            auto* sibling = qobject_cast<QWidget*>(o);
+            if (!sibling || sibling == l || sibling->property(KeyProperty).isNull()) continue;
+            const QRect g = sibling->geometry();
+            if (g.right() >= r.left() && g.left() <= r.right() && g.top() >= r.bottom())
+                limit = std::min(limit, g.top() - 1);
+        }
+        if (need <= limit - r.top()) r.setHeight(need);  // never a line cut in half
+    }
+    if (l->geometry() != r) l->setGeometry(r);
+}
+
+void FormWindow::buildMenus() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    menuBar_->setNativeMenuBar(false);
+    layout_->setMenuBar(menuBar_);
+    std::map<std::string, bool> hasChildren;
+    for (const Control& c : model_.controls())
+        if (c.kind == Kind::Menu && !c.parentMenu.empty()) hasChildren[c.parentMenu] = true;
+    for (const Control& c : model_.controls()) {
+        if (c.kind != Kind::Menu) continue;
+        const std::string key = c.key();
+        Bound& b = bound_[key];
+        QWidget* parent = menuBar_;
+        if (!c.parentMenu.empty()) {
+            auto it = bound_.find(c.parentMenu);
+            if (it == bound_.end() || !it->second.menu) continue;
+            parent = it->second.menu;
+        }
+        if (hasChildren[key]) {
+            b.menu = new QMenu(toDisplay(c.text), parent);
+            b.menu->setObjectName(qs(key));
+            b.menu->menuAction()->setObjectName(qs(key));
+            b.menu->setMouseTracking(true);
+            if (auto* bar = qobject_cast<QMenuBar*>(parent))
+                bar->addMenu(b.menu);
+            else
+                static_cast<QMenu*>(parent)->addMenu(b.menu);
+            connect(b.menu, &QMenu::aboutToShow, this, [this, key] {
+                if (attached_) model_.submenu(key);
+            });
+        } else {
+            b.action = new QAction(toDisplay(c.text), parent);
+            b.action->setObjectName(qs(key));
+            parent->addAction(b.action);
+            connect(b.action, &QAction::triggered, this, [this, key] {
+                if (attached_) model_.menu(key);
+            });
+        }
+    }
+}
+
+QWidget* FormWindow::create(const Control& c) {
+    const std::string key = c.key();
+    QWidget* w = nullptr;
+    switch (c.kind) {
+        case Kind::TextBox:
+            if (c.multiLine) {
+                auto* e = new QPlainTextEdit(surface_);
+                e->setTabChangesFocus(true);
+                e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                e->document()->setDocumentMargin(2);
+                connect(e, &QPlainTextEdit::textChanged, this,
+                        [this, e, key] { userEdited(key, e->toPlainText()); });
+                w = e;
+            } else {
+                auto* e = new QLineEdit(surface_);
+                connect(e, &QLineEdit::textChanged, this,
+                        [this, key](const QString& t) { userEdited(key, t); });
+                w = e;
+            }
+            break;
+        case Kind::Label: {
+            auto* l = new QLabel(surface_);
+            l->setTextFormat(Qt::PlainText);
+            w = l;
+            break;
+        }
+        case Kind::Option: {
+            auto* r = new QRadioButton(surface_);
+            const std::string groupKey = c.container + "#" + std::to_string(c.page);
+            QButtonGroup*& g = groups_[groupKey];
+            if (!g) {
+                g = new QButtonGroup(this);
+                g->setExclusive(true);
+            }
+            g->addButton(r);
+            connect(r, &QRadioButton::clicked, this, [this, key] {
+                if (attached_) model_.click(key);
+            });
+            w = r;
+            break;
+        }
+        case Kind::CheckBox: {
+            auto* x = new QCheckBox(surface_);
+            connect(x, &QCheckBox::clicked, this, [this, key] {
+                if (attached_) model_.click(key);
+            });
+            w = x;
+            break;
+        }
+        case Kind::Command: {
+            auto* p = new QPushButton(surface_);
+            p->setAutoDefault(false);
+            connect(p, &QPushButton::clicked, this, [this, key] {
+                if (attached_) model_.click(key);
+            });
+            w = p;
+            break;
+        }
+        case Kind::Frame: w = new QGroupBox(surface_); break;
+        case Kind::ListBox: {
+            auto* l = new QListWidget(surface_);
+            l->setSelectionMode(QAbstractItemView::SingleSelection);
+            connect(l, &QListWidget::currentRowChanged, this, [this, key](int row) {
+                if (attached_ && row >= 0) model_.listClick(key, row);
+            });
+            w = l;
+            break;
+        }
+        case Kind::Shape: w = new ShapeWidget(surface_); break;
+        case Kind::Line: w = new LineWidget(surface_); break;
+        case Kind::Picture: w = new PictureWidget(surface_); break;
+        case Kind::HScroll: {
+            auto* s = new QScrollBar(Qt::Horizontal, surface_);
+            connect(s, &QScrollBar::valueChanged, this, [this, key](int v) {
+                if (attached_) model_.scroll(key, v);
+            });
+            w = s;
+            break;
+        }
+        case Kind::Tab: {
+            auto* t = new QTabWidget(surface_);
+            t->tabBar()->setFocusPolicy(Qt::NoFocus);
+            for (const std::string& caption : c.tabs) {
+                auto* page = new QWidget;
+                page->setAutoFillBackground(false);
+                t->addTab(page, toDisplay(caption));
+            }
+            connect(t, &QTabWidget::currentChanged, this, [this, key](int page) {
+                if (!attached_) return;
+                model_.tabShown(key, page);
+                showPage(key);
+            });
+            track(t->tabBar(), key);
+            w = t;
+            break;
+        }
+        case Kind::Sheet: w = new SheetWidget(surface_); break;
+        case Kind::Timer:
+        case Kind::Menu: break;
+    }
+    if (!w) return nullptr;
+    w->setObjectName(qs(key));
+    if (takesKeys(c.kind))
+        w->setFocusPolicy(Qt::StrongFocus);
+    else if (c.kind != Kind::Sheet)
+        w->setFocusPolicy(Qt::NoFocus);
+    return w;
+}
+
+void FormWindow::track(QWidget* w, const std::string& key) {
+    w->setProperty(KeyProperty, qs(key));
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+        area->viewport()->setProperty(KeyProperty, qs(key));
+        area->viewport()->setMouseTracking(true);
+        area->viewport()->installEventFilter(this);
+    }
+}
+
+QWidget* FormWindow::containerOf(const Control& c) const {
+    if (c.container.empty()) return surface_;
+    auto it = bound_.find(c.container);
+    if (it == bound_.end() || !it->second.widget) return surface_;
+    return it->second.widget;  // a frame, or a tab control (its pages are shown by hand)
+}
+
+bool FormWindow::shownOnPage(const Control& c) const {
+    if (c.container.empty() || c.page < 0 || !model_.has(c.container)) return true;
+    const Control& tab = model_.c(c.container);
+    return tab.kind != Kind::Tab || tab.currentTab == c.page;
+}
+
+// Controls on the pages of a tab control are children of the tab control itself, placed
+// relative to it; only those of the shown page are visible.
+void FormWindow::showPage(const std::string& tabKey) {
+    for (const Control& c : model_.controls()) {
+        if (c.container != tabKey || c.page < 0) continue;
+        if (QWidget* w = widgetFor(c.key())) {
+            w->setVisible(c.visible && shownOnPage(c));
+            w->raise();
+        }
+    }
+}
+
+// ---- Mirroring the model ----
+
+void FormWindow::applyColors(QWidget* w, const Control& c) {
+    QPalette p = w->palette();
+    const QPalette base = QApplication::palette();
+    const QColor back = toColor(c.backColor, base), fore = toColor(c.foreColor, base);
+    switch (c.kind) {
+        case Kind::TextBox:
+        case Kind::ListBox:
+            p.setColor(QPalette::Base, back);
+            p.setColor(QPalette::Text, fore);
+            break;
+        case Kind::Command:
+            if (c.backColor != Color::ButtonFace) p.setColor(QPalette::Button, back);
+            if (c.foreColor != Color::ButtonText) p.setColor(QPalette::ButtonText, fore);
+            break;
+        case Kind::Label:
+        case Kind::Option:
+        case Kind::CheckBox:
+        case Kind::Frame:
+            p.setColor(QPalette::Window, back);
+            p.setColor(QPalette::WindowText, fore);
+            // A background like the container's is left to the container, which the style
+            // may draw in its own way (group boxes, tab pages).
+            w->setAutoFillBackground(!c.transparent && back != toColor(containerBack(c), base));
+            break;
+        default: return;
+    }
+    w->setPalette(p);
+}
+
+std::uint32_t FormWindow::containerBack(const Control& c) const {
+    if (c.container.empty() || !model_.has(c.container)) return model_.window().backColor;
+    const Control& box = model_.c(c.container);
+    return box.kind == Kind::Frame ? box.backColor : Color::ButtonFace;
+}
+
+void FormWindow::place(Bound& b, const Control& c) {
+    QWidget* w = b.widget;
+    if (!w) return;
+    if (c.kind == Kind::Line) {
+        static_cast<LineWidget*>(w)->setEnds(QPoint(px(c.left), px(c.top)),
+                                             QPoint(px(c.width), px(c.height)),
+                                             toColor(c.foreColor), c.borderWidth);
+        return;
+    }
+    w->setGeometry(px(c.left), px(c.top), std::max(0, px(c.width)), std::max(0, px(c.height)));
+}
+
+void FormWindow::apply(Bound& b, const Control& c) {
+    const Control& o = b.last;
+    const bool all = !b.applied;
+    b.applied = true;
+    auto changed = [&](auto member) { return all || c.*member != o.*member; };
+
+    if (c.kind == Kind::Menu) {
+        QAction* a = b.menu ? b.menu->menuAction() : b.action;
+        if (a) {
+            a->setText(toDisplay(c.text));
+            a->setVisible(c.visible);
+            a->setEnabled(c.enabled);
+        }
+        b.last = c;
+        return;
+    }
+    if (c.kind == Kind::Timer) {
+        if (b.timer) {
+            const bool run = attached_ && c.enabled && c.interval > 0;
+            if (!run) {
+                b.timer->stop();
+            } else if (!b.timer->isActive() || b.timer->interval() != c.interval) {
+                b.timer->start(c.interval);
+            }
+        }
+        b.last = c;
+        return;
+    }
+    QWidget* w = b.widget;
+    if (!w) return;
+
+    if (changed(&Control::left) || changed(&Control::top) || changed(&Control::width) ||
+        changed(&Control::height) || changed(&Control::foreColor) || changed(&Control::borderWidth))
+        place(b, c);
+    if (changed(&Control::fontName) || changed(&Control::fontSize) || changed(&Control::bold) ||
+        changed(&Control::underline))
+        w->setFont(toFont(c.fontName, c.fontSize, c.bold, c.underline));
+    if (changed(&Control::backColor) || changed(&Control::foreColor) ||
+        changed(&Control::transparent))
+        applyColors(w, c);
+    if (c.kind == Kind::Frame && !all && o.backColor != c.backColor)
+        for (const Control& child : model_.controls())
+            if (child.container == c.key())
+                if (QWidget* cw = widgetFor(child.key())) applyColors(cw, child);
+    if (changed(&Control::enabled)) w->setEnabled(c.enabled);
+    if (changed(&Control::toolTip) && c.kind != Kind::Sheet) w->setToolTip(toDisplay(c.toolTip));
+    if (changed(&Control::handCursor)) {
+        if (c.handCursor)
+            w->setCursor(Qt::PointingHandCursor);
+        else
+            w->unsetCursor();
+    }
+    if (changed(&Control::tabStop) && takesKeys(c.kind))
+        w->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+
+    const QString text = toDisplay(c.text);
+    const Qt::Alignment align = horizontal(c.align);
+    switch (c.kind) {
+        case Kind::TextBox:
+            if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                if (e->text() != text) {
+                    QSignalBlocker block(e);
+                    e->setText(text);
+                    // A text that does not fit shows its beginning, unless the user is at it.
+                    if (!e->hasFocus()) e->setCursorPosition(0);
+                }
+                e->setReadOnly(c.readOnly);
+                e->setAlignment(align | Qt::AlignVCenter);
+                e->setFrame(c.border);
+                // A flat text box: one plain line instead of the sunken frame.
+                if (changed(&Control::flat) || changed(&Control::border))
+                    e->setStyleSheet(c.flat && c.border
+                                         ? QStringLiteral("QLineEdit { border: 1px solid "
+                                                          "palette(text); padding: 0 1px; }")
+                                         : QString());
+            } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
+                if (m->toPlainText() != text) {
+                    QSignalBlocker block(m);
+                    m->setPlainText(text);
+                    if (m->hasFocus()) m->moveCursor(QTextCursor::End);
+                }
+                m->setReadOnly(c.readOnly);
+                m->setVerticalScrollBarPolicy(c.scrollBar ? Qt::ScrollBarAlwaysOn
+                                                          : Qt::ScrollBarAlwaysOff);
+                if (!c.border)
+                    m->setFrameStyle(QFrame::NoFrame);
+                else if (c.flat)
+                    m->setFrameStyle(QFrame::Box | QFrame::Plain);
+                else
+                    m->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+                QTextOption opt = m->document()->defaultTextOption();
+                opt.setAlignment(align);
+                m->document()->setDefaultTextOption(opt);
+            }
+            w->setAccessibleName(qs(c.toolTip.empty() ? c.name : c.toolTip));
+            break;
+        case Kind::Label: {
+            auto* l = static_cast<QLabel*>(w);
+            l->setText(text);
+            const int lineHeight = QFontMetrics(l->font()).lineSpacing();
+            const bool oneLine = px(c.height) < 2 * lineHeight;
+            l->setWordWrap(c.wordWrap || !oneLine);
+            l->setAlignment(align | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
+            if (c.border) {
+                l->setFrameStyle(QFrame::Box | QFrame::Plain);
+                l->setLineWidth(1);
+                l->setIndent(3);
+            } else {
+                l->setFrameStyle(QFrame::NoFrame);
+                l->setIndent(0);
+            }
+            w->setAccessibleName(plainCaption(c.text));
+            if (!all) fitWrappedLabel(l, c);
+            break;
+        }
+        case Kind::Option:
+        case Kind::CheckBox: {
+            auto* a = static_cast<QAbstractButton*>(w);
+            a->setText(text);
+            if (a->isChecked() != c.selected) {
+                QSignalBlocker block(a);
+                QButtonGroup* g = a->group();
+                if (g && !c.selected) g->setExclusive(false);
+                a->setChecked(c.selected);
+                if (g && !c.selected) g->setExclusive(true);
+            }
+            w->setAccessibleName(plainCaption(c.text));
+            break;
+        }
+        case Kind::Command: {
+            auto* p = static_cast<QPushButton*>(w);
+            p->setText(text);
+            if (changed(&Control::picture)) {
+                const QString path = picturePath(c.picture);
+                p->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+                if (!path.isEmpty()) {
+                    const int side = std::max(8, std::min(px(c.width), px(c.height)) - 8);
+                    p->setIconSize(QSize(side, side));
+                }
+            }
+            w->setAccessibleName(plainCaption(c.text));
+            break;
+        }
+        case Kind::Frame:
+            static_cast<QGroupBox*>(w)->setTitle(text);
+            w->setAccessibleName(plainCaption(c.text));
+            break;
+        case Kind::ListBox: {
+            auto* l = static_cast<QListWidget*>(w);
+            QSignalBlocker block(l);
+            if (changed(&Control::items)) {
+                l->clear();
+                for (const auto& item : c.items) l->addItem(toDisplay(item));
+            }
+            if (l->currentRow() != c.listIndex) l->setCurrentRow(c.listIndex);
+            w->setAccessibleName(qs(c.name));
+            break;
+        }
+        case Kind::Shape:
+            static_cast<ShapeWidget*>(w)->setLook(c.shape, toColor(c.foreColor), c.borderWidth,
+                                                  c.filled, toColor(c.backColor));
+            w->setAccessibleName(QStringLiteral("Form"));
+            break;
+        case Kind::Line: w->setAccessibleName(QStringLiteral("Linie")); break;
+        case Kind::Picture: {
+            auto* pic = static_cast<PictureWidget*>(w);
+            pic->setPicture(picturePath(c.picture));
+            pic->setBorder(c.border);
+            w->setAccessibleName(c.toolTip.empty() ? qs(c.picture) : toDisplay(c.toolTip));
+            break;
+        }
+        case Kind::HScroll: {
+            auto* s = static_cast<QScrollBar*>(w);
+            QSignalBlocker block(s);
+            s->setRange(std::min(c.min, c.max), std::max(c.min, c.max));
+            s->setInvertedAppearance(c.min > c.max);
+            s->setSingleStep(c.smallChange);
+            s->setPageStep(c.largeChange);
+            s->setValue(c.value);
+            w->setAccessibleName(qs(c.name));
+            break;
+        }
+        case Kind::Tab: {
+            auto* t = static_cast<QTabWidget*>(w);
+            for (int i = 0; i < t->count() && i < static_cast<int>(c.tabs.size()); ++i)
+                t->setTabText(i, toDisplay(c.tabs[static_cast<std::size_t>(i)]));
+            if (t->currentIndex() != c.currentTab && c.currentTab >= 0 &&
+                c.currentTab < t->count()) {
+                QSignalBlocker block(t);
+                t->setCurrentIndex(c.currentTab);
+            }
+            if (!all && o.currentTab != c.currentTab) showPage(c.key());
+            w->setAccessibleName(qs(c.name));
+            break;
+        }
+        case Kind::Sheet: {
+            const QStringList hi = cellAddresses(c.toolTip);
+            if (hi.isEmpty()) w->setToolTip(toDisplay(c.toolTip));
+            static_cast<SheetWidget*>(w)->setCells(c.cells, hi);
+            w->setAccessibleName(qs(c.name));
+            break;
+        }
+        case Kind::Timer:
+        case Kind::Menu: break;
+    }
+    if (changed(&Control::visible)) w->setVisible(c.visible && shownOnPage(c));
+    if (!all && o.container == c.container &&
+        (changed(&Control::visible) || changed(&Control::enabled) || changed(&Control::tabStop)))
+        applyTabOrder();
+    b.last = c;
+}
+
+void FormWindow::applyTabOrder() {
+    const auto keys = model_.tabOrder();
+    if (keys == lastTabOrder_) return;
+    lastTabOrder_ = keys;
+    QWidget* prev = nullptr;
+    for (const auto& k : keys) {
+        QWidget* w = widgetFor(k);
+        if (!w) continue;
+        if (prev) QWidget::setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
+void FormWindow::applyWindow() {
+    const WindowProps& wp = model_.window();
+    setWindowTitle(qs(wp.title));
+    surface_->setAccessibleName(qs(wp.title));
+    int clientW = model_.outerWidth() - FrameWidthTwips;
+    int clientH = model_.outerHeight() - FrameHeightTwips - (model_.hasMenu() ? MenuBarTwips : 0);
+    surface_->setFixedSize(std::max(1, px(clientW)), std::max(0, px(clientH)));
+    if (wp.backColor != lastBack_) {
+        const bool again = lastBack_ != 0xFFFFFFFFu;
+        lastBack_ = wp.backColor;
+        if (again)  // controls that took the window's colour may stand out now, or no more
+            for (const Control& c : model_.controls())
+                if (QWidget* w = widgetFor(c.key())) applyColors(w, c);
+    }
+    QPalette p = surface_->palette();
+    p.setColor(QPalette::Window, toColor(wp.backColor));
+    surface_->setPalette(p);
+    surface_->setAutoFillBackground(true);
+    if (!wp.icon.empty()) {
+        const QString path = picturePath(wp.icon);
+        setWindowIcon(QIcon(path));
+    }
+    if ((wp.left != lastLeft_ || wp.top != lastTop_) && wp.left >= 0 && wp.top >= 0)
+        move(px(wp.left), px(wp.top));
+    lastLeft_ = wp.left, lastTop_ = wp.top;
+}
+
+void FormWindow::controlChanged(const Control& control) {
+    auto it = bound_.find(control.key());
+    if (it == bound_.end()) return;
+    apply(it->second, control);
+}
+
+void FormWindow::windowChanged() { applyWindow(); }
+
+void FormWindow::focusChanged(const std::string& key) {
+    if (QWidget* w = widgetFor(key); w && w->focusPolicy() != Qt::NoFocus) {
+        w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// ---- The user's events ----
+
+void FormWindow::userEdited(const std::string& key, const QString& displayText) {
+    if (!attached_ || !model_.has(key)) return;
+    const std::string text = fromDisplay(displayText);
+    if (model_.c(key).text == text) return;
+    model_.userEdit(key, text);
+}
+
+bool FormWindow::onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e) {
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete)
+        return false;
+    const auto chars = e->text().toUcs4();
+    if (chars.size() != 1) return false;
+    const int character = static_cast<int>(chars.front());
+    if (character == 127) return false;
+    QPointer<QWidget> guard(w);
+    const int kept = model_.keyPress(key, character);
+    if (!attached_ || !guard) return true;
+    if (kept == 0) return true;
+    if (kept == character) return false;
+    // A reaction replaced the character: insert its own instead.
+    const char32_t replaced = static_cast<char32_t>(kept);
+    const QString insert = QString::fromUcs4(&replaced, 1);
+    if (auto* le = qobject_cast<QLineEdit*>(w); le && !le->isReadOnly()) {
+        if (kept == 8)
+            le->backspace();
+        else if (kept >= 32)
+            le->insert(insert);
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(w); m && !m->isReadOnly()) {
+        if (kept == 13)
+            m->insertPlainText(QStringLiteral("\n"));
+        else if (kept >= 32)
+            m->insertPlainText(insert);
+    }
+    return true;
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!attached_) {
+        const auto t = event->type();
+        return t == QEvent::KeyPress || t == QEvent::KeyRelease;
+    }
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w) return false;
+    const std::string key = ss(w->property(KeyProperty).toString());
+    switch (event->type()) {
+        case QEvent::MouseMove:
+            if (w == surface_)
+                model_.mouseMoveWindow();
+            else if (!key.empty())
+                model_.mouseMove(key);
+            return false;
+        case QEvent::MouseButtonRelease: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            if (key.empty() || m->button() != Qt::LeftButton || !w->rect().contains(m->pos()))
+                return false;
+            const Kind kind = model_.c(key).kind;
+            if (kind == Kind::Label || kind == Kind::Picture) model_.click(key);
+            return false;
+        }
+        case QEvent::KeyPress:
+            if (key.empty() || !takesKeys(model_.c(key).kind)) return false;
+            return onKeyPress(key, w, static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease: {
+            auto* k = static_cast<QKeyEvent*>(event);
+            if (key.empty() || k->isAutoRepeat() || !takesKeys(model_.c(key).kind)) return false;
+            const int code = keyCode(*k);
+            if (code == Key::Tab) {
+                // A Tab's release belongs to the control the Tab moved the focus to.
+                QWidget* f = QApplication::focusWidget();
+                const std::string to = f && f != w && f->window() == this
+                                           ? ss(f->property(KeyProperty).toString())
+                                           : std::string();
+                if (!to.empty() && takesKeys(model_.c(to).kind)) {
+                    model_.keyUp(to, code);
+                    return true;
+                }
+            }
+            if (code != 0) model_.keyUp(key, code);
+            return !attached_;
+        }
+        case QEvent::FocusIn:
+            if (!key.empty() && model_.focus() != key) model_.userFocus(key);
+            return false;
+        default: return false;
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (attached_) app_.close(model_.name());
+}
+
+}  // namespace morvane::ui

@@ -1,0 +1,96 @@
+// The window of one open form model: builds Qt widgets from the model's controls, forwards
+// the user's events to the model and mirrors every change of the model back.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/form_model.h"
+
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QAction;
+class QTimer;
+class QVBoxLayout;
+
+namespace morvane {
+class Application;
+}
+
+namespace morvane::ui {
+
+class FormWindow : public QWidget, public FormView {
+    Q_OBJECT
+public:
+    FormWindow(Application& app, FormModel& model);
+    ~FormWindow() override;
+
+    FormModel& model() { return model_; }
+    // The model was closed: stop forwarding events and hide; the owner deletes the window.
+    void detach();
+    bool attached() const { return attached_; }
+
+    // The widget of a control (nullptr for menus, timers and unknown keys).
+    QWidget* widgetFor(const std::string& key) const;
+    QAction* actionFor(const std::string& key) const;
+    QTimer* timerFor(const std::string& key) const;
+    QMenuBar* menuBar() const { return menuBar_; }
+    // The client area: the window without its menu bar.
+    QWidget* surface() const { return surface_; }
+
+    // FormView
+    void controlChanged(const Control& control) override;
+    void windowChanged() override;
+    void focusChanged(const std::string& key) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Bound {
+        Control last;
+        bool applied = false;
+        QWidget* widget = nullptr;
+        QAction* action = nullptr;
+        QMenu* menu = nullptr;
+        QTimer* timer = nullptr;
+    };
+
+    void build();
+    void buildMenus();
+    QWidget* create(const Control& c);
+    void place(Bound& b, const Control& c);
+    void apply(Bound& b, const Control& c);
+    void applyColors(QWidget* w, const Control& c);
+    void fitWrappedLabel(QLabel* label, const Control& c);
+    void applyTabOrder();
+    void applyWindow();
+    void track(QWidget* w, const std::string& key);
+    QWidget* containerOf(const Control& c) const;
+    std::uint32_t containerBack(const Control& c) const;
+    bool shownOnPage(const Control& c) const;
+    void showPage(const std::string& tabKey);
+    bool onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e);
+    void userEdited(const std::string& key, const QString& displayText);
+
+    Application& app_;
+    FormModel& model_;
+    bool attached_ = true;
+    QVBoxLayout* layout_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* surface_ = nullptr;
+    std::map<std::string, Bound, std::less<>> bound_;
+    std::map<std::string, QButtonGroup*> groups_;
+    std::vector<std::string> lastTabOrder_;
+    int lastLeft_ = -2, lastTop_ = -2;
+    std::uint32_t lastBack_ = 0xFFFFFFFFu;
+};
+
+}  // namespace morvane::ui

@@ -1,0 +1,148 @@
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QPalette>
+
+namespace morvane::ui {
+
+QColor toColor(std::uint32_t colour, const QPalette& p) {
+    if ((colour & 0x80000000u) == 0)
+        return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                      static_cast<int>((colour >> 16) & 0xFF));
+    switch (colour & 0xFF) {
+        case 0x00: return p.color(QPalette::Mid);              // scroll bars
+        case 0x01: return p.color(QPalette::Dark);             // desktop
+        case 0x02: return p.color(QPalette::Highlight);        // active title
+        case 0x03: return p.color(QPalette::Mid);              // inactive title
+        case 0x04: return p.color(QPalette::Window);           // menu background
+        case 0x05: return p.color(QPalette::Base);             // window background
+        case 0x06: return p.color(QPalette::Shadow);           // window frame
+        case 0x07: return p.color(QPalette::WindowText);       // menu text
+        case 0x08: return p.color(QPalette::Text);             // window text
+        case 0x09: return p.color(QPalette::HighlightedText);  // active title text
+        case 0x0A: return p.color(QPalette::Window);           // active border
+        case 0x0B: return p.color(QPalette::Window);           // inactive border
+        case 0x0C: return p.color(QPalette::Dark);             // application workspace
+        case 0x0D: return p.color(QPalette::Highlight);
+        case 0x0E: return p.color(QPalette::HighlightedText);
+        case 0x0F: return p.color(QPalette::Window);                    // button face
+        case 0x10: return p.color(QPalette::Dark);                      // button shadow
+        case 0x11: return p.color(QPalette::Disabled, QPalette::Text);  // grey text
+        case 0x12: return p.color(QPalette::ButtonText);
+        case 0x13: return p.color(QPalette::WindowText);  // inactive title text
+        case 0x14: return p.color(QPalette::Light);       // 3D highlight
+        case 0x15: return p.color(QPalette::Shadow);      // 3D dark shadow
+        case 0x16: return p.color(QPalette::Midlight);    // 3D light
+        case 0x17: return p.color(QPalette::ToolTipText);
+        case 0x18: return p.color(QPalette::ToolTipBase);
+        default: return p.color(QPalette::Window);
+    }
+}
+
+QColor toColor(std::uint32_t colour) { return toColor(colour, QApplication::palette()); }
+
+QFont toFont(const std::string& face, double points, bool bold, bool underline) {
+    QFont f = QApplication::font();
+    const QString desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    if (face == "MS Sans Serif" || face == "Arial" || face.empty()) {
+        // The windows are laid out for narrow sans-serif faces of Arial's widths: take one
+        // of those where the desktop has it, else the desktop's own sans-serif face.
+        f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+                       QStringLiteral("Helvetica"), desktop});
+    } else {
+        f.setFamilies({qs(face), desktop});
+    }
+    if (points > 0) f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+
+int keyCode(const QKeyEvent& e) {
+    const int k = e.key();
+    const bool keypad = e.modifiers() & Qt::KeypadModifier;
+    if (keypad && k >= Qt::Key_0 && k <= Qt::Key_9) return 96 + (k - Qt::Key_0);
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;  // upper-case ASCII
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
+    switch (k) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return 9;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Shift: return 16;
+        case Qt::Key_Control: return 17;
+        case Qt::Key_Alt: return 18;
+        case Qt::Key_Pause: return 19;
+        case Qt::Key_CapsLock: return 20;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_PageUp: return 33;
+        case Qt::Key_PageDown: return 34;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        case Qt::Key_Insert: return 45;
+        case Qt::Key_Delete: return 46;
+        case Qt::Key_Asterisk: return keypad ? 106 : 187;
+        case Qt::Key_Plus: return keypad ? 107 : 187;
+        case Qt::Key_Minus: return keypad ? 109 : 189;
+        case Qt::Key_Comma: return keypad ? 110 : 188;
+        case Qt::Key_Period: return keypad ? 110 : 190;
+        case Qt::Key_Slash: return keypad ? 111 : 55;
+        // The keys of a German keyboard, reported by the key that carries the symbol.
+        case Qt::Key_Semicolon: return 188;
+        case Qt::Key_Colon: return 190;
+        case Qt::Key_Underscore: return 189;
+        case Qt::Key_Exclam: return '1';
+        case Qt::Key_QuoteDbl: return '2';
+        case Qt::Key_section: return '3';
+        case Qt::Key_Dollar: return '4';
+        case Qt::Key_Percent: return '5';
+        case Qt::Key_Ampersand: return '6';
+        case Qt::Key_ParenLeft: return '8';
+        case Qt::Key_ParenRight: return '9';
+        case Qt::Key_Equal: return '0';
+        case Qt::Key_ssharp:
+        case Qt::Key_Question: return 219;
+        case Qt::Key_Udiaeresis: return 186;
+        case Qt::Key_Odiaeresis: return 192;
+        case Qt::Key_Adiaeresis: return 222;
+        case Qt::Key_NumberSign:
+        case Qt::Key_Apostrophe: return 191;
+        case Qt::Key_Less:
+        case Qt::Key_Greater:
+        case Qt::Key_Bar: return 226;
+        case Qt::Key_AsciiCircum:
+        case Qt::Key_degree: return 220;
+        default: return 0;
+    }
+}
+
+QString picturePath(const std::string& file) {
+    if (file.empty()) return {};
+    if (file.front() == ':' || file.front() == '/') return qs(file);
+    return QStringLiteral(":/pictures/") + qs(file);
+}
+
+QString toDisplay(const std::string& text) {
+    QString s = qs(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QChar('\r'), QChar('\n'));
+    return s;
+}
+
+std::string fromDisplay(const QString& text) {
+    QString s = text;
+    s.replace(QChar('\n'), QStringLiteral("\r\n"));
+    return ss(s);
+}
+
+}  // namespace morvane::ui

@@ -1,0 +1,171 @@
+#include "ui/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <QUrl>
+
+#include "ui/look.h"
+
+namespace morvane::ui {
+
+namespace {
+// Remembers the key whose press closed a message box.
+class CloseKeyWatch : public QObject {
+public:
+    int key = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (!k->isAutoRepeat()) key = k->key();
+        } else if (e->type() == QEvent::KeyRelease) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (!k->isAutoRepeat() && k->key() == key) key = 0;
+        } else if (e->type() == QEvent::MouseButtonPress) {
+            key = 0;  // closed by the mouse
+        }
+        return false;
+    }
+};
+
+QWidget* activeParent() {
+    QWidget* w = QApplication::activeWindow();
+    return w && w->isVisible() ? w : nullptr;
+}
+}  // namespace
+
+QtPlatform::QtPlatform() { qApp->installEventFilter(this); }
+
+QtPlatform::~QtPlatform() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+int QtPlatform::execModal(QDialog& dialog) {
+    CloseKeyWatch watch;
+    qApp->installEventFilter(&watch);
+    const int result = dialog.exec();
+    qApp->removeEventFilter(&watch);
+    if (watch.key) swallowReleaseOf(watch.key);
+    return result;
+}
+
+void QtPlatform::message(const std::string& text, const std::string& title, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    qs(title), toDisplay(text), QMessageBox::Ok, activeParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    execModal(box);
+}
+
+void QtPlatform::swallowReleaseOf(int qtKey) { swallowKey_ = qtKey; }
+
+bool QtPlatform::eventFilter(QObject*, QEvent* e) {
+    if (swallowKey_ == 0) return false;
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (!k->isAutoRepeat()) swallowKey_ = 0;  // a new key: the old release is gone
+    } else if (e->type() == QEvent::KeyRelease) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == swallowKey_) {
+            if (!k->isAutoRepeat()) swallowKey_ = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+void QtPlatform::shellOpen(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(qs(address)));  // a failure is ignored
+}
+
+void QtPlatform::setClipboard(const std::string& text) {
+    QClipboard* c = QGuiApplication::clipboard();
+    c->clear();
+    c->setText(qs(text));
+}
+
+void renderPage(QPrinter& printer, const PrintPage& page) {
+    QPainter p;
+    if (!p.begin(&printer)) return;
+    // Millimetres from the top-left corner of the printable area to device pixels.
+    const double perMm = printer.resolution() / 25.4;
+    for (const PrintLine& line : page.lines) {
+        QFont f(qs(line.fontName));
+        f.setPointSizeF(line.fontSize > 0 ? line.fontSize : 10);
+        f.setBold(line.bold);
+        p.setFont(QFont(f, p.device()));
+        const QFontMetricsF fm(p.font());
+        // The position is the top of the line of text, as on the printer of old.
+        const QPointF at(line.xCm * 10 * perMm, line.yCm * 10 * perMm + fm.ascent());
+        p.drawText(at, qs(line.text));
+    }
+    p.end();
+}
+
+bool installQtGerman(QTranslator& translator) {
+    if (!translator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
+void QtPlatform::print(const PrintPage& page) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setDocName(qs(page.title));
+        renderPage(printer, page);
+        return;
+    }
+    QMessageBox ask(QMessageBox::Question,
+                    qs(page.title.empty() ? std::string("Drucken") : page.title),
+                    QStringLiteral("Es ist kein Drucker eingerichtet. Soll die Seite als "
+                                   "PDF-Datei gespeichert werden?"),
+                    QMessageBox::Yes | QMessageBox::No, activeParent());
+    ask.setDefaultButton(QMessageBox::Yes);
+    ask.setWindowModality(Qt::ApplicationModal);
+    execModal(ask);
+    if (ask.clickedButton() != ask.button(QMessageBox::Yes)) return;
+
+    QString name = page.title.empty() ? QStringLiteral("Ausdruck") : qs(page.title);
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog save(activeParent(), QStringLiteral("Seite als PDF-Datei speichern"), dir,
+                     QStringLiteral("PDF-Dateien (*.pdf)"));
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    save.setDefaultSuffix(QStringLiteral("pdf"));
+    save.selectFile(name + QStringLiteral(".pdf"));
+    save.setWindowModality(Qt::ApplicationModal);
+    if (execModal(save) != QDialog::Accepted || save.selectedFiles().isEmpty()) return;
+    QString file = save.selectedFiles().front();
+    if (file.isEmpty()) return;
+    if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setDocName(qs(page.title));
+    renderPage(printer, page);
+}
+
+Date QtPlatform::today() {
+    const QDate d = QDate::currentDate();
+    return Date{d.year(), d.month(), d.day()};
+}
+
+}  // namespace morvane::ui

@@ -1,0 +1,48 @@
+// The desktop behind the form models: Qt message boxes, the desktop's URL handler, the
+// clipboard, the default printer and today's date.
+#pragma once
+
+#include <QObject>
+
+#include "shell/platform.h"
+
+class QDialog;
+class QTranslator;
+class QPrinter;
+
+namespace morvane::ui {
+
+// Draws one page: every line at its centimetre position from the top-left corner of the
+// printable area, in its own font.
+void renderPage(QPrinter& printer, const PrintPage& page);
+
+// Loads Qt's own German translation (qtbase_de) and installs it, so that Qt's dialogs speak
+// German like the rest of the program. False when it is not installed.
+bool installQtGerman(QTranslator& translator);
+
+class QtPlatform : public QObject, public Platform {
+    Q_OBJECT
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void shellOpen(const std::string& address) override;
+    void setClipboard(const std::string& text) override;
+    void print(const PrintPage& page) override;
+    Date today() override;
+
+    // A key whose press closed a message box must not arrive as a key release in the
+    // window behind it; a message box implementation reports that key here.
+    void swallowReleaseOf(int qtKey);
+
+protected:
+    // Runs a modal dialog; a key whose press closed it must not reach the window behind it.
+    int execModal(QDialog& dialog);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int swallowKey_ = 0;
+};
+
+}  // namespace morvane::ui

@@ -1,0 +1,55 @@
+// The table-and-chart object of a window (Kind::Sheet): a small table of the cells the
+// window wrote, and a line chart of them drawn with QPainter.
+//
+// How a window fills it (FormModel::setCell(sheetKey, address, text)):
+//   - addresses are column letters and a row number, "A1", "B7", "J40";
+//   - column A holds the x values (e.g. the day), column B the y values (e.g. the value);
+//     more generally the first used column gives x and the next column gives y;
+//   - a row counts for the chart when both texts are numbers (German notation, "2,5");
+//     rows with a text such as a heading appear in the table only;
+//   - writing the text "Markierung" into any cell of a row marks that row: the row is
+//     highlighted in the table and its point gets a mark on the curve. Cells whose address
+//     is listed in the control's tool tip (e.g. "B7" or "B7 B8") are highlighted too.
+// Only the used range of cells is shown. The widget holds no state of its own: setCells
+// replaces everything from the control's cells.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <string>
+#include <vector>
+
+class QTableWidget;
+
+namespace morvane::ui {
+
+class ChartWidget;
+
+class SheetWidget : public QWidget {
+public:
+    explicit SheetWidget(QWidget* parent);
+
+    // Shows the cells (address -> text) of the control; highlighted: addresses to highlight.
+    void setCells(const std::map<std::string, std::string>& cells,
+                  const QStringList& highlighted = {});
+
+    // Splits "J40" into column 9 (from 0) and row 39 (from 0); false for anything else.
+    static bool parseAddress(const std::string& address, int& column, int& row);
+
+    QTableWidget* table() const { return table_; }
+    // The points of the curve and the indices of the marked ones (for tests).
+    const std::vector<QPointF>& points() const;
+    const std::vector<int>& marked() const;
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void arrange();
+
+    QTableWidget* table_;
+    ChartWidget* chart_;
+};
+
+}  // namespace morvane::ui

@@ -173,7 +173,7 @@ void OxygenSaturationForm::design() {
     label("Label1", 0, "mgO2/l", 4320, 720, 800);
     add(Kind::Command, "Command2")
         .caption("Zwischenablage")
-        .at(5160, 660, 1335, 405)
+        .at(5040, 660, 1515, 405)
         .font("MS Sans Serif", 9.75)
         .tab(2);
     label("Label5", -1, "gemessene Konzentration Cx", 240, 1200, 2640);

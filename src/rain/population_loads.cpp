@@ -160,12 +160,14 @@ void PopulationLoadsForm::design() {
     };
     int top = 1410;
     for (const auto& r : rows) {
-        head(r.headIndex, r.caption, 2640, top, 2040, 330).align_(Align::Left).bold_(r.bold);
+        head(r.headIndex, r.caption, 2640, top, 2040, 330)
+            .align_(Align::Left)
+            .font("MS Sans Serif", 8.25, r.bold);
         for (int c = 0; c < 4; ++c)
             value(r.cells[c][0], r.indices[c], r.cells[c][1], col[c], top, cw, 330).bold_(r.bold);
         top += 360;
     }
-    head(25, "ohne abs. St.", col[4], 1410 + 2 * 360, cw, 330);
+    head(25, "ohne abs. St.", col[4], 1410 + 2 * 360, cw, 330).font("MS Sans Serif", 8.25);
     value("lblOabsStBsb", 8, "40", col[4], 1410 + 3 * 360, cw, 330).bold_();
 
     add(Kind::Line, "Line1").at(120, 3360, 8880, 3360);

@@ -1,0 +1,366 @@
+#include "rain/rain_runoff.h"
+
+#include "shell/application.h"
+#include "shell/number_text.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(RainRunoffForm, "frmRegenspende");
+
+namespace {
+constexpr std::uint32_t LightGreen = 0x00C0FFC0;
+constexpr std::uint32_t DarkPurple = 0x00400040;
+constexpr int Small = 11010;
+constexpr int Large = 12885;
+
+struct Preset {
+    const char* option;
+    const char* caption;
+    double value;
+};
+// Runoff coefficients: the mean of each captioned range.
+const Preset Runoff[] = {
+    {"Option1", "Metall- und Schieferdächer  (0,95)", 0.95},
+    {"Option2", "Dachziegel und Dachpappe (0,9)", 0.9},
+    {"Option3", "Holzelement-, Preßkies- und Flachdächer (0,5.....0,7)", 0.6},
+    {"Option4", "Asphalt und dichte Fußwegdecken (0,85....0,9)", 0.875},
+    {"Option5", "Fugendichtes Holz- oder Steinpflaster ( 0,75....0,85)", 0.8},
+    {"Option6", "Reihenpflaster ohne Fugenverguss (0,5....0,7)", 0.6},
+    {"Option7", "Schotterstraßen und Kleinsteinpflaster (0,25...0,6)", 0.425},
+    {"Option8", "Kieswege mit Kanalanschluß (0,1....0,2)", 0.15},
+    {"Option9", "unbef. Flächen mit Kanalanschluss (0,1...0,2)", 0.15},
+    {"Option10", "Park- und Gartenflächen (0,1)", 0.1},
+};
+// Rain frequencies per year.
+const Preset Frequency[] = {
+    {"Option11", "Allgemeine Baugebiete: n = 0,5....1,0", 0.5},
+    {"Option12", "Straßen außerhalb bebauter Gebiete: n = 1,0", 1},
+    {"Option13", "Stadtzentren: n  = 0,2...1,0 ", 0.2},
+    {"Option14", " wichtige Gewerbe- und Industriegebiete: n = 0,2...1,0 ", 0.2},
+    {"Option15", "Straßenunterführungen: n = 0,05...0,02", 0.02},
+    {"Option16", "U-Bahnanlagen, usw. :  n = 0,05 ... 0,2", 0.02},
+    {"Option17", "Vorflutanlagen für U-Bahn: n = 0,05 ... 0,2", 0.02},
+    {"Option18", "Grundstücksentwässerung nach DIN 1986: n = 0,1...1,0", 0.1},
+};
+}  // namespace
+
+RainRunoffForm::RainRunoffForm(Application& app) : FormModel(app, "frmRegenspende") {
+    on(On::Click, "Command1", [this] {
+        guarded({"Tippfehler - Wert wird auf 0,1 gesetzt",
+                 "Einga-befehler",
+                 {},
+                 true,
+                 [this] {
+                     psi = 0.1;
+                     setCaption("lblPsi", psi.text());
+                 }},
+                [this] {
+                    Fläche();
+                    Jährlichkeit();
+                    Zeitbeiwert();
+                    Regenrtn();
+                    Regenfall();
+                    Niederschlagsintensität();
+                    Gesamtregenmenge();
+                    Gesamtabflussmenge();
+                });
+    });
+    for (int k = 0; k < 10; ++k) {
+        const Preset p = Runoff[k];
+        const bool reformat = k == 0 || k == 1 || k == 9;
+        on(On::Click, p.option, [this, p, reformat] {
+            setNumber("TxtPsi", p.value);
+            psi = text("TxtPsi");
+            if (reformat)
+                setCaption("lblPsi", NumberText::formatText(text("lblPsi"), "##,##0.00 "));
+        });
+    }
+    on(On::Click, "Command2", [this] {
+        for (const Preset& p : Runoff) setSelected(p.option, false);
+        setEnabled("TxtPsi", true);
+        psi = text("TxtPsi");
+        setCaption("lblPsi", NumberText::formatText(psi.text(), "##,##0.000 "));
+        setText("TxtPsi", "");
+    });
+    on(On::Change, "TxtPsi", [this] {
+        psi = text("TxtPsi");
+        setCaption("lblPsi", text("TxtPsi"));
+    });
+    for (const Preset& p : Frequency) {
+        on(On::Click, p.option, [this, p] {
+            setNumber("txtn", p.value);
+            setText("txtn", NumberText::formatText(text("txtn"), "##,##0.00 "));
+            Jährlichkeit();
+            T = text("txtT");
+            Zeitbeiwert();
+            Regenrtn();
+        });
+    }
+    on(On::Change, "txtT", [this] { T = text("txtT"); });
+    // While the area is being typed it may pass through texts that are no number; the area
+    // in hectares then keeps its last value until the text is a number again.
+    on(On::Change, "txtm2", [this] {
+        try {
+            Fläche();
+        } catch (const Failure&) {
+        }
+    });
+    on(On::MouseMove, "Command3", [this] { setOuterHeight(Large); });
+    on(On::MouseMove, "", [this] { setOuterHeight(Small); });
+}
+
+void RainRunoffForm::Fläche() {
+    fläche = num("txtm2");
+    hektar = fläche / 10000;
+    show("lblAha", hektar, "##,##0.00 ");
+}
+
+void RainRunoffForm::Jährlichkeit() {
+    n = text("txtn");
+    z = chk::div(1, n.number());
+    show("lblz", z, "##,##0.0 ");
+}
+
+void RainRunoffForm::Zeitbeiwert() {
+    T = text("txtT");
+    phi = chk::mul(chk::div(38, T.number() + 9), chk::pow(z, 0.25) - 0.369);
+    show("lblphi", phi, "##,##0.000 ");
+}
+
+void RainRunoffForm::Regenrtn() {
+    basisregen = text("txtR151");
+    rTn = chk::mul(phi, basisregen.number());
+    show("lblrTn", rTn, "##,##0.0 ");
+    setCaption("Label31", T.text());
+    setCaption("Label33", "(" + n.text() + ")");
+}
+
+void RainRunoffForm::Regenfall() {
+    N = chk::mul(T.number(), rTn) / 166.7;
+    show("lblNiederschlag", N, "##,##0.0 ");
+}
+
+void RainRunoffForm::Niederschlagsintensität() {
+    i = chk::div(N, T.number());
+    show("lblRegensintensität", i, "##,##0.0 ");
+}
+
+void RainRunoffForm::Gesamtregenmenge() {
+    const double t = T.number();
+    regenmenge = chk::mul(chk::mul(chk::mul(t, rTn), 60), hektar) / 1000;
+    show("lblVR", regenmenge, "##,##0.00 ");
+    show("lblNls", chk::div(chk::ok(regenmenge * 1000), chk::ok(60 * t)), "##,##0.00 ");
+    show("Label46", chk::ok(60 * t), "##,##0 ");
+    show("lblNm3h", chk::ok(3.6 * num("lblNls")), "##,##0.00 ");
+}
+
+void RainRunoffForm::Gesamtabflussmenge() {
+    psi = text("TxtPsi");
+    abflussmenge = chk::mul(psi.number(), regenmenge);
+    show("lblVA", abflussmenge, "##,##0.00 ");
+    show("lblQls", chk::div(chk::ok(abflussmenge * 1000), chk::ok(60 * T.number())), "##,##0.00 ");
+    show("lblQm3h", chk::ok(3.6 * num("lblQls")), "##,##0.00 ");
+}
+
+void RainRunoffForm::design() {
+    auto& w = win();
+    w.title = "Regenspende - Zeitbeiwert";
+    w.clientWidth = 12435;
+    w.clientHeight = 10545;
+    w.height = Small;
+    w.focus = "txtR151";
+
+    auto label = [this](const char* name, int index, const char* caption, int l, int t,
+                        int wd) -> Control& {
+        return add(Kind::Label, name, index)
+            .caption(caption)
+            .at(l, t, wd, 285)
+            .font("MS Sans Serif", 9.75);
+    };
+    auto heading = [&](int index, const char* caption, int l, int t, int wd) {
+        label("Label42", index, caption, l, t, wd)
+            .font("MS Sans Serif", 12, true)
+            .fore(Color::DarkBlue);
+    };
+    auto input = [this](const char* name, const char* text, int t, int tab) -> Control& {
+        return add(Kind::TextBox, name)
+            .caption(text)
+            .at(4080, t - 30, 1335, 345)
+            .right()
+            .font("MS Sans Serif", 9.75)
+            .tab(tab);
+    };
+    auto output = [this](const char* name, int l, int t, int wd = 1335) -> Control& {
+        return add(Kind::Label, name)
+            .at(l, t, wd, 285)
+            .right()
+            .framed()
+            .font("MS Sans Serif", 9.75)
+            .colors(Color::WindowText, Color::WindowBackground);
+    };
+
+    // Left column.
+    heading(0, "Regenereignis - Bemessungsregen", 240, 120, 5400);
+    label("Label23", -1, "Bemessungsregen", 240, 600, 2400);
+    label("Label13", -1, "r15(1)", 3240, 600, 780);
+    input("txtR151", "150", 600, 0);
+    label("Label1", -1, "l/(s ha)", 5520, 600, 900);
+
+    add(Kind::Shape, "Shape1").at(120, 960, 6240, 4200);
+    label("Label30", -1, "andere Regenspende rT(n)", 240, 1080, 5400)
+        .font("MS Sans Serif", 12, true)
+        .fore(Color::DarkBlue);
+    label("Label20", -1, "Regenhäufigkeit", 240, 1560, 2400);
+    label("Label15", -1, "n", 3240, 1560, 780);
+    input("txtn", "1", 1560, 1);
+    label("Label16", -1, "Regendauer", 240, 1980, 2400);
+    label("Label14", -1, "T", 3240, 1980, 780);
+    input("txtT", "15", 1980, 2);
+    label("Label2", -1, "min", 5520, 1980, 900);
+    label("Label44", -1, "Regenspende", 240, 2400, 2400);
+    label("Label24", -1, "r", 3240, 2400, 150);
+    label("Label31", -1, "T", 3390, 2520, 300).font("MS Sans Serif", 7);
+    label("Label33", -1, "(n)", 3600, 2400, 480);
+    output("lblrTn", 4080, 2400).colors(DarkPurple, LightGreen);
+    label("Label6", -1, "l/(s ha)", 5520, 2400, 900);
+    add(Kind::Shape, "Shape2").at(180, 2760, 6120, 900);
+    label("Label36", -1, "Jährlichkeit", 240, 2880, 2400);
+    label("Label37", -1, "z", 3240, 2880, 780);
+    output("lblz", 4080, 2880).center();
+    label("Label4", -1, "Jahre erreicht oder überschritten. ", 5520, 2880, 780).wrap().height = 720;
+    label("Label26", -1, "Regenspende wird aller ", 240, 3240, 2400);
+    label("Label38", -1, "Niederschlag", 240, 3840, 2400);
+    label("Label40", -1, "N", 3240, 3840, 780);
+    output("lblNiederschlag", 4080, 3840);
+    label("Label35", -1, "mm = l/m²", 5520, 3840, 840);
+    label("Label39", -1, "Regenintensität", 240, 4260, 2400);
+    label("Label41", -1, "i", 3240, 4260, 780);
+    output("lblRegensintensität", 4080, 4260);
+    label("Label25", -1, "mm/min", 5520, 4260, 840);
+    label("Label27", -1, "Zeitbeiwert", 240, 4680, 2400);
+    label("Label17", -1, "Phi", 3240, 4680, 780);
+    output("lblphi", 4080, 4680);
+
+    add(Kind::Shape, "Shape3").at(120, 5280, 6240, 3840);
+    heading(1, "Regenmenge auf die Fläche \"A\"", 240, 5400, 5400);
+    label("Label43", -1, "Fläche", 240, 5880, 2400);
+    label("Label19", -1, "A", 3240, 5880, 780);
+    input("txtm2", "10000", 5880, 3);
+    label("Label8", -1, "m²", 5520, 5880, 840);
+    label("Label9", -1, "A", 3240, 6300, 780);
+    output("lblAha", 4080, 6300);
+    label("Label7", -1, "ha", 5520, 6300, 840);
+    label("Label3", -1, "Niederschlagsmenge während einer Regendauer von ", 240, 6720, 5400);
+    output("Label46", 4080, 7080).back(LightGreen);
+    label("Label48", -1, "Sekunden", 5520, 7080, 840);
+    label("Label22", -1, "Niederschlagsmenge", 240, 7560, 2400);
+    output("lblVR", 4080, 7560);
+    label("Label34", 0, "m³", 5520, 7560, 840);
+    output("lblNm3h", 4080, 8040);
+    label("Label11", 0, "m³/h", 5520, 8040, 840);
+    output("lblNls", 4080, 8400);
+    label("Label10", 0, "l/s", 5520, 8400, 840);
+    add(Kind::Command, "Command3")
+        .caption("Programmierung")
+        .at(240, 9360, 2400, 375)
+        .font("MS Sans Serif", 9.75)
+        .tab(5);
+
+    // Right column: runoff coefficients.
+    add(Kind::Frame, "Frame1")
+        .caption("Wahl des Abflussbeiwertes")
+        .at(6600, 120, 5640, 4560)
+        .font("MS Sans Serif", 12, true)
+        .fore(Color::DarkBlue);
+    add(Kind::TextBox, "TxtPsi")
+        .in("Frame1")
+        .caption("0,95")
+        .at(240, 420, 900, 345)
+        .right()
+        .disabled()
+        .tab(6);
+    add(Kind::Command, "Command2")
+        .in("Frame1")
+        .caption("andere Psi")
+        .at(1320, 405, 1575, 375)
+        .tab(7);
+    int top = 870;
+    int tab = 8;
+    for (const Preset& p : Runoff) {
+        add(Kind::Option, p.option)
+            .in("Frame1")
+            .caption(p.caption)
+            .at(240, top, 5280, 300)
+            .font("MS Sans Serif", 9.75)
+            .tab(tab++);
+        top += 330;
+    }
+    mut("Option1").selected = true;
+    add(Kind::Label, "Label32")
+        .in("Frame1")
+        .caption("gerechnet wird mit Mittelwerten!")
+        .at(240, 4170, 5160, 285)
+        .framed()
+        .center()
+        .font("MS Sans Serif", 9.75);
+
+    // Rain frequencies.
+    add(Kind::Frame, "Frame2")
+        .caption("Wahl der Regenhäufigkeit")
+        .at(6600, 4800, 5640, 3060)
+        .font("MS Sans Serif", 9.75, true)
+        .fore(Color::DarkBlue);
+    top = 300;
+    for (const Preset& p : Frequency) {
+        add(Kind::Option, p.option)
+            .in("Frame2")
+            .caption(p.caption)
+            .at(240, top, 5280, 285)
+            .font("MS Sans Serif", 9.75)
+            .tab(tab++);
+        top += 300;
+    }
+    add(Kind::Label, "Label18")
+        .in("Frame2")
+        .caption("Ausgewählt werden in diesem Rahmen die Maximalregen!")
+        .at(240, 2700, 5160, 285)
+        .framed()
+        .center()
+        .font("MS Sans Serif", 9.75);
+
+    // Runoff.
+    heading(2, "Abflußmenge von der Fläche \"A\"", 6600, 7980, 5640);
+    label("Label28", -1, "Abflussbeiwert", 6600, 8400, 2160);
+    label("Label21", -1, "Psi", 8880, 8400, 480);
+    output("lblPsi", 9480, 8400).caption("0,95").back(LightGreen);
+    label("Label29", -1, "Gesamtabflussmenge", 6600, 8820, 2760);
+    output("lblVA", 9480, 8820);
+    label("Label12", -1, "m³", 10920, 8820, 600);
+    label("Label5", -1, "Ohne Berücksichtigung der Abflußverzögerung!", 6600, 9240, 2760)
+        .framed()
+        .center()
+        .wrap()
+        .height = 600;
+    output("lblQm3h", 9480, 9240);
+    label("Label11", 1, "m³/h", 10920, 9240, 600);
+    output("lblQls", 9480, 9600);
+    label("Label10", 1, "l/s", 10920, 9600, 600);
+    add(Kind::Command, "Command1")
+        .caption("Berechnung und Neuberechnung")
+        .at(6600, 10020, 5640, 420)
+        .font("MS Sans Serif", 12)
+        .tab(4);
+
+    // Shown only while the window is enlarged.
+    add(Kind::TextBox, "Text2")
+        .caption("Programmierung:\r\nMorvane-Entwicklungsteam\r\nKleine Programme\r\n2008")
+        .at(240, 10680, 6120, 1500)
+        .multi(false)
+        .readonly()
+        .colors(Color::Blue, Color::ButtonFace)
+        .font("MS Sans Serif", 13.5)
+        .noTab();
+    add(Kind::Picture, "Picture1").at(6600, 10680, 1500, 1500).pic("morvane_mark.svg");
+}
+
+}  // namespace morvane

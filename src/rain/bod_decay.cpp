@@ -1,0 +1,396 @@
+#include "rain/bod_decay.h"
+
+#include <cmath>
+#include <string>
+
+#include "shell/application.h"
+#include "shell/number_text.h"
+
+namespace morvane {
+
+MORVANE_REGISTER_FORM(BodDecayForm, "frmBSB");
+
+namespace {
+constexpr int Days = 40;
+constexpr std::uint32_t Grey = 0x00C0C0C0;
+
+double log10checked(double v) { return chk::div(chk::log(v), std::log(10.0)); }
+
+struct Preset {
+    const char* option;
+    const char* caption;
+    double value;
+};
+const Preset Relative[] = {{"Option1", "0,07", 0.07},
+                           {"Option2", "0,10", 0.1},
+                           {"Option3", "0,17", 0.17},
+                           {"Option4", "0,30", 0.3}};
+const Preset Absolute[] = {{"Option8", "0,07", 0.07},
+                           {"Option7", "0,10", 0.1},
+                           {"Option6", "0,17", 0.17},
+                           {"Option5", "0,30", 0.3}};
+}  // namespace
+
+BodDecayForm::BodDecayForm(Application& app) : FormModel(app, "frmBSB") {
+    onLoad([this] {
+        relativeTable();
+        absoluteTable();
+    });
+    on(On::KeyUp, "txtBSB5", [this] {
+        guarded({"Falsche Eingabe - Wert wird auf 25 gesetzt",
+                 "Eingabefehler",
+                 {{"txtBSB5", "25"}},
+                 false,
+                 [this] { setCell("OLE1", "j40", "25"); }},
+                [this] {
+                    setCell("OLE1", "j40", text("txtBSB5"));
+                    Abbau();
+                });
+    });
+    on(On::KeyUp, "txtK1", [this] {
+        guarded({"Falsche Eingabe - Wert wird auf 0,1 gesetzt",
+                 "Eingabefehler",
+                 {{"txtK1", NumberText::plain(0.1)}},
+                 false,
+                 [this] { Abbau(); }},
+                [this] {
+                    if (num("txtK1") == 0) FehlerNull();
+                    setCell("OLE1", "m36", text("txtK1"));
+                    Abbau();
+                });
+    });
+    on(On::KeyUp, "txtK1_relativ", [this] {
+        setCell("OLE2", "E36", text("txtK1_relativ"));
+        relativeTable();
+    });
+    for (const Preset& p : Relative) {
+        on(On::Click, p.option, [this, p] {
+            setCell("OLE2", "E36", NumberText::plain(p.value));
+            setNumber("txtK1_relativ", p.value);
+            relativeTable();
+        });
+    }
+    for (const Preset& p : Absolute) {
+        on(On::Click, p.option, [this, p] {
+            setCell("OLE1", std::string(p.option) == "Option8" ? "M36" : "m36",
+                    NumberText::plain(p.value));
+            setNumber("txtK1", p.value);
+            Abbau();
+        });
+    }
+    on(On::Scroll, "HScroll1", [this](Event& e) {
+        temperatur = static_cast<double>(e.value);
+        setCaption("lblTemp", temperatur.text());
+        Abbau();
+    });
+    on(On::Click, "Command1", [this] { Abbau(); });
+    // Showing a page of the tab control draws the absolute table afresh from the inputs.
+    on(On::TabShown, "SSTab1", [this] { absoluteTable(); });
+}
+
+void BodDecayForm::FehlerNull() {
+    setNumber("txtK1", 0.1);
+    Abbau();
+    message(
+        "\r\nDie Eingabe der Zahl Null führt zum Fehler wegen Division durch Null - Wert wird "
+        "auf 0,1 gesetzt",
+        "Einga-befehler");
+}
+
+void BodDecayForm::Abbau() {
+    BSB5 = text("txtBSB5");
+    k1 = text("txtK1");
+    temperatur = text("lblTemp");
+    k1T = chk::mul(k1.number(), chk::pow(1.047, temperatur.number() - 20));
+    show("lblK1Temp", k1T, "##,##0.000 ");
+    y5 = 1 - chk::pow(10, chk::ok(-5 * k1T));
+    show("lblY", y5, "##,##0.000 ");
+    relativ = chk::div(1, y5);
+    show("lblLgesRelativ", relativ, "##,##0.000 ");
+    L = chk::div(BSB5.number(), y5);
+    show("lblBSBAbbaugrenze", L, "##,##0.0 ");
+    BSB25 = chk::mul(L, 1 - chk::pow(10, chk::ok(-25 * k1T)));
+    show("lblBSB25", BSB25, "##,##0.0");
+    auto decayTime = [this](double share) {
+        const double f = chk::div(share * y5, y5);
+        return chk::div(-log10checked(1 - f), k1T);
+    };
+    t99 = decayTime(0.99);
+    show("lblAbbauzeit", t99, "##,##0.0 ");
+    t9999 = decayTime(0.9999);
+    show("lblAbbauzeit9999", t9999, "##,##0.0 ");
+    schwer = chk::sub(L, BSB5.number());
+    show("lblBSB5minusBSB", schwer, "##,##0.0 ");
+    schwerZeit = t99 - 5;
+    show("lblZeitschwerabbaubarerBSB", schwerZeit, "##,##0.0 ");
+    schwerTag = chk::div(schwer, schwerZeit);
+    show("lblSchwerabbaubarTag", schwerTag, "##,##0.0 ");
+    CSB = text("txtCSB");
+    nichtAbbaubar = chk::sub(CSB.number(), L);
+    show("lblNichtAbbaubar", nichtAbbaubar, "##,##0.0 ");
+    nichtProzent = chk::div(chk::ok(100 * nichtAbbaubar), CSB.number());
+    show("lblNichtAbbaubarProzent", nichtProzent, "##,##0.0 ");
+    show("lblBSB5", BSB5.number(), "##,##0.0 ");
+    absoluteTable();
+}
+
+void BodDecayForm::fillTable(const char* sheet, const char* heading, double ultimate, double k) {
+    setCell(sheet, "A1", "Tage");
+    setCell(sheet, "B1", heading);
+    bool marked = false;
+    for (int day = 0; day <= Days; ++day) {
+        const std::string row = std::to_string(day + 2);
+        const double share = 1 - std::pow(10.0, -k * day);
+        const double value = ultimate * share;
+        setCell(sheet, "A" + row, std::to_string(day));
+        setCell(sheet, "B" + row,
+                std::isfinite(value) ? NumberText::format(value, "##,##0.000") : std::string());
+        const bool mark = !marked && k > 0 && share >= 0.99;
+        setCell(sheet, "C" + row, mark ? "Markierung" : "");
+        marked = marked || mark;
+    }
+}
+
+void BodDecayForm::relativeTable() {
+    double k = 0;
+    if (!NumberText::tryRead(text("txtK1_relativ"), k)) return;
+    fillTable("OLE2", "BSB relativ (1 = L)", 1, k);
+}
+
+void BodDecayForm::absoluteTable() {
+    double bod5 = 0, k = 0, t = 0;
+    if (!NumberText::tryRead(text("txtBSB5"), bod5) || !NumberText::tryRead(text("txtK1"), k) ||
+        !NumberText::tryRead(text("lblTemp"), t))
+        return;
+    const double kT = k * std::pow(1.047, t - 20);
+    const double y = 1 - std::pow(10.0, -5 * kT);
+    if (!(y != 0) || !std::isfinite(bod5 / y)) return;
+    fillTable("OLE1", "BSB in mg/l", bod5 / y, kT);
+}
+
+void BodDecayForm::design() {
+    auto& w = win();
+    w.title = "Funktion des biologisch abbaubaren Kohlenstoffes";
+    w.clientWidth = 17175;
+    w.clientHeight = 12690;
+    w.focus = "txtK1_relativ";
+
+    add(Kind::Tab, "SSTab1").at(360, 360, 13455, 11295).tabs = {"&relativer BSB-Abbau",
+                                                                "&absoluter BSB-Abbau"};
+    add(Kind::Label, "Label32")
+        .caption(
+            "Die Schwere einer biologische Abbaubarkeit ist kein Beweis für eine "
+            "Schadstoffwirkung. Z.B. sind Huminstoffe sehr schwer abbaubar und trozdem "
+            "unbedenklich für die Umwelt.")
+        .at(360, 11820, 13455, 495)
+        .wrap();
+
+    auto legend = [this](int index, int page, int l, int t) {
+        add(Kind::Label, "Label5", index)
+            .in("SSTab1", page)
+            .caption("Markierung")
+            .at(l, t, 1335, 285)
+            .framed()
+            .center()
+            .colors(Color::Black, Grey);
+        add(Kind::Label, "Label6", index)
+            .in("SSTab1", page)
+            .caption("= 99 % Kohlenstoffabbau")
+            .at(l + 1440, t, 2400, 285);
+    };
+
+    // Page 1: relative decay.
+    add(Kind::Sheet, "OLE2").in("SSTab1", 0).at(240, 600, 5865, 9375);
+    add(Kind::Frame, "Frame1")
+        .in("SSTab1", 0)
+        .caption("Abbaukonstante k1")
+        .at(6480, 600, 5040, 1335);
+    int left = 240;
+    int tab = 0;
+    for (const Preset& p : Relative) {
+        add(Kind::Option, p.option)
+            .in("Frame1")
+            .caption(p.caption)
+            .at(left, 300, 900, 315)
+            .tab(tab++);
+        left += 1080;
+    }
+    mut("Option3").selected = true;
+    add(Kind::TextBox, "txtK1_relativ")
+        .in("Frame1")
+        .caption("0,17")
+        .at(240, 780, 1095, 315)
+        .right()
+        .tab(tab++);
+    add(Kind::Label, "Label31").in("Frame1").caption("beliebig").at(1440, 810, 1200, 255);
+    add(Kind::Label, "Label38")
+        .in("SSTab1", 0)
+        .caption("Eine ausführliche Programmbeschreibung ist im Internet zu finden.")
+        .at(6480, 2160, 6600, 615)
+        .font("Arial Unicode MS", 12, true)
+        .wrap();
+    add(Kind::Command, "Command1")
+        .in("SSTab1", 0)
+        .caption("Internetverbindung zur Datei bsb.pdf auf unserer Homepage")
+        .at(6480, 2880, 6600, 495)
+        .tab(tab++);
+    add(Kind::Label, "Label41")
+        .in("SSTab1", 0)
+        .caption(
+            "Bedingt durch die logarithmische Eigenschaft der Funktion gibt es keinen 100 "
+            "%-igen Abbau in einer berechenbaren Zeit. Wenn hier dennoch 100 % ausgewiesen "
+            "wurden, dann nur durch Rundungen im Programm und die Annahme dass ein 99 %-iger "
+            "Abbau 100 % entspricht.")
+        .at(6480, 3600, 6600, 1215)
+        .wrap();
+    legend(1, 0, 6480, 5040);
+    add(Kind::Label, "Label39")
+        .in("SSTab1", 0)
+        .caption("Programmierung: Morvane-Entwicklungsteam")
+        .at(6480, 9360, 6600, 255);
+    add(Kind::Label, "Label8", 0).in("SSTab1", 0).caption("2008").at(6480, 9660, 6600, 255);
+
+    // Page 2: absolute decay.
+    add(Kind::Sheet, "OLE1").in("SSTab1", 1).at(240, 600, 5295, 9375);
+    auto caption = [this](const char* name, int index, const char* text, int t,
+                          int wd = 3960) -> Control& {
+        return add(Kind::Label, name, index)
+            .in("SSTab1", 1)
+            .caption(text)
+            .at(5760, t, wd, 420)
+            .wrap();
+    };
+    auto unit = [this](const char* name, const char* text, int t) {
+        add(Kind::Label, name).in("SSTab1", 1).caption(text).at(11160, t, 1560, 255);
+    };
+    auto output = [this](const char* name, int t) -> Control& {
+        return add(Kind::Label, name)
+            .in("SSTab1", 1)
+            .at(9720, t, 1335, 285)
+            .right()
+            .framed()
+            .colors(Color::WindowText, Color::WindowBackground);
+    };
+    auto input = [this](const char* name, const char* text, int t, int tabIndex) {
+        add(Kind::TextBox, name)
+            .in("SSTab1", 1)
+            .caption(text)
+            .at(9720, t - 30, 1335, 315)
+            .right()
+            .tab(tabIndex);
+    };
+    caption("Label7", -1, "BSB5, gemessen = leicht abbaubar", 600);
+    input("txtBSB5", "25", 600, tab++);
+    unit("Label9", "mg BSB5/l", 600);
+    caption("Label2", -1, "durchschnittliche Wassertemperatur", 1080, 2400);
+    add(Kind::HScroll, "HScroll1")
+        .in("SSTab1", 1)
+        .at(8160, 1080, 1440, 255)
+        .range(5, 30, 1, 1)
+        .val(20)
+        .tab(tab++);
+    add(Kind::Label, "lblTemp")
+        .in("SSTab1", 1)
+        .caption("20")
+        .at(9720, 1080, 1335, 285)
+        .right()
+        .bold_()
+        .fore(Color::Red);
+    unit("Label14", "°C", 1080);
+    add(Kind::Frame, "Frame2")
+        .in("SSTab1", 1)
+        .caption("   Abbaukonstante k1")
+        .at(5760, 1500, 6960, 1215);
+    left = 240;
+    for (const Preset& p : Absolute) {
+        add(Kind::Option, p.option)
+            .in("Frame2")
+            .caption(p.caption)
+            .at(left, 300, 900, 315)
+            .tab(tab++);
+        left += 1080;
+    }
+    mut("Option7").selected = true;
+    add(Kind::TextBox, "txtK1")
+        .in("Frame2")
+        .caption("0,1")
+        .at(240, 720, 1095, 315)
+        .right()
+        .tab(tab++);
+    add(Kind::Label, "Label1").in("Frame2").caption("beliebig").at(1440, 750, 1200, 255);
+    caption("Label28", -1, "Abbaukonstante k1, temperaturkorregiert", 2880);
+    output("lblK1Temp", 2880);
+    unit("Label29", "-", 2880);
+    caption("Label11", -1, "Y(5d-relativ), 1 = 100 % Kohlenstoffabbau", 3360);
+    output("lblY", 3360);
+    unit("Label15", "-", 3360);
+    caption("Label12", -1, "Gesamter Kohlenstoffabbau - relativ  1 = BSB5", 3840);
+    output("lblLgesRelativ", 3840);
+    unit("Label16", "-", 3840);
+    caption("Label34", -1, "BSB innerhalb von 25 Tagen Abbauzeit", 4320);
+    output("lblBSB25", 4320);
+    unit("Label35", "mg BSB25/l", 4320);
+    add(Kind::Shape, "Shape1").in("SSTab1", 1).at(5640, 4740, 7560, 2880);
+    mut("Shape1").filled = true;
+    mut("Shape1").backColor = Color::White;
+    caption("Label21", -1, "Gesamter Sauerstoffverbrauch gemessen als CSB", 4800);
+    input("txtCSB", "200", 4800, tab++);
+    unit("Label40", "mg O2/l", 4800);
+    caption("Label3", -1, "davon in unendlicher Zeit biologisch abbaubar", 5280);
+    output("lblBSBAbbaugrenze", 5280).tip("Gesamter BSB 100 % Abbauzeit");
+    unit("Label19", "mg O2/l", 5280);
+    unit("Label17", "mg BSB/l", 5400);
+    caption("Label13", -1, "Schwer abbaubar,  zwischen 5 und 25 Tagen", 5760);
+    output("lblBSB5minusBSB", 5760);
+    unit("Label37", "mg O2/l", 5760);
+    caption("Label10", -1, "leicht abbaubar - innerhalb von 5 Tagen", 6240);
+    output("lblBSB5", 6240);
+    unit("Label33", "mg O2/l", 6240);
+    caption("Label25", -1,
+            "nicht biologisch abbaubare Stoffe, bei häuslichem Abwasser z.B. Humine, "
+            "Kotfarbstoffe...",
+            6720)
+        .height = 840;
+    output("lblNichtAbbaubar", 6720);
+    unit("Label26", "mg O2/l", 6720);
+    output("lblNichtAbbaubarProzent", 7080);
+    unit("Label27", "% CSB", 7080);
+    caption("Label30", -1, "Zeit für 99,99 % Abbau, eher von akademischem Interesse", 7800);
+    output("lblAbbauzeit9999", 7800);
+    unit("Label36", "d", 7800);
+    caption("Label4", -1, "Zeit für 99%-igen Abbau", 8280);
+    output("lblAbbauzeit", 8280);
+    unit("Label18", "d", 8280);
+    legend(0, 1, 5760, 8880);
+    add(Kind::Label, "Label8", 1)
+        .in("SSTab1", 1)
+        .caption("Programmierung: Morvane-Entwicklungsteam, 2008")
+        .at(5760, 9360, 6600, 255);
+
+    // The slow decay, below the table.
+    const int row = 10200;
+    add(Kind::Label, "Label20")
+        .in("SSTab1", 1)
+        .caption("Zeit für schwerabbaubaren BSB")
+        .at(240, row, 2640, 255);
+    add(Kind::Label, "Label24")
+        .in("SSTab1", 1)
+        .caption("durchschnittlicher schwerer Abbau")
+        .at(240, row + 360, 2640, 255);
+    add(Kind::Label, "lblZeitschwerabbaubarerBSB")
+        .in("SSTab1", 1)
+        .at(3000, row, 1335, 285)
+        .right()
+        .framed()
+        .colors(Color::WindowText, Color::WindowBackground);
+    add(Kind::Label, "Label22").in("SSTab1", 1).caption("d").at(4440, row, 600, 255);
+    add(Kind::Label, "lblSchwerabbaubarTag")
+        .in("SSTab1", 1)
+        .at(3000, row + 360, 1335, 285)
+        .right()
+        .framed()
+        .colors(Color::WindowText, Color::WindowBackground);
+    add(Kind::Label, "Label23").in("SSTab1", 1).caption("mg BSB/ld").at(4440, row + 360, 1200, 255);
+}
+
+}  // namespace morvane

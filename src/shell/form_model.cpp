@@ -180,6 +180,13 @@ MORVANE_SETTER(setInterval, int, interval)
 MORVANE_SETTER(setFlat, bool, flat)
 #undef MORVANE_SETTER
 
+void FormModel::setPicture(std::string_view key, std::string picture) {
+    Control& x = mut(key);
+    if (x.picture == picture) return;
+    x.picture = std::move(picture);
+    notify(x);
+}
+
 void FormModel::setToolTip(std::string_view key, std::string_view tip) {
     Control& x = mut(key);
     x.toolTip = std::string(tip);

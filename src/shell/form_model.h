@@ -160,6 +160,8 @@ public:
     void setLeft(std::string_view key, int left);
     void setTabStop(std::string_view key, bool stop);
     void setFlat(std::string_view key, bool flat);
+    // A picture resource name, or SVG text that the window drew itself.
+    void setPicture(std::string_view key, std::string picture);
     // Selects an option button (deselecting its group) and raises its click reaction.
     void select(std::string_view key);
     // Sets an option button or check box without raising anything.

@@ -89,7 +89,13 @@ void PictureWidget::setPicture(const QString& path) {
     svg_ = nullptr;
     delete pixmap_;
     pixmap_ = nullptr;
-    if (!path.isEmpty() && QFile::exists(path)) {
+    if (path.startsWith(QLatin1Char('<'))) {
+        svg_ = new QSvgRenderer(path.toUtf8(), this);
+        if (!svg_->isValid()) {
+            delete svg_;
+            svg_ = nullptr;
+        }
+    } else if (!path.isEmpty() && QFile::exists(path)) {
         if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
             svg_ = new QSvgRenderer(path, this);
             if (!svg_->isValid()) {

@@ -128,7 +128,8 @@ int keyCode(const QKeyEvent& e) {
 
 QString picturePath(const std::string& file) {
     if (file.empty()) return {};
-    if (file.front() == ':' || file.front() == '/') return qs(file);
+    // A window may draw its picture itself and hand over the SVG text.
+    if (file.front() == ':' || file.front() == '/' || file.front() == '<') return qs(file);
     return QStringLiteral(":/pictures/") + qs(file);
 }
 

@@ -243,8 +243,11 @@ void TruncatedPyramidForm::design() {
     leftRow("alle Seitenflächen", "lblAlleSeitenflächen", 8280);
     leftRow("Fläche des Beckenbodens", "lblFlächeBeckenboden", 8640);
     caption("Ermittlung der Oberfläche des Pyramidenstumpfes ohne Deckfläche!", 360, 9120, 4900)
+        .font("MS Sans Serif", 8.25)
         .fore(Color::Red);
-    caption("Für Folieauskleidung, gerechnet ohne Verschnitt!", 360, 9360, 4900).fore(Color::Red);
+    caption("Für Folieauskleidung, gerechnet ohne Verschnitt!", 360, 9360, 4900)
+        .font("MS Sans Serif", 8.25)
+        .fore(Color::Red);
     caption("Programmierung: Morvane-Entwicklungsteam, 2008", 360, 10080, 4900);
 
     // Slope.

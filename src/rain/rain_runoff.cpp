@@ -204,7 +204,7 @@ void RainRunoffForm::design() {
     label("Label23", -1, "Bemessungsregen", 240, 600, 2400);
     label("Label13", -1, "r15(1)", 3240, 600, 780);
     input("txtR151", "150", 600, 0);
-    label("Label1", -1, "l/(s ha)", 5520, 600, 900);
+    label("Label1", -1, "l/(s ha)", 5520, 600, 1020);
 
     add(Kind::Shape, "Shape1").at(120, 960, 6240, 4200);
     label("Label30", -1, "andere Regenspende rT(n)", 240, 1080, 5400)
@@ -216,27 +216,30 @@ void RainRunoffForm::design() {
     label("Label16", -1, "Regendauer", 240, 1980, 2400);
     label("Label14", -1, "T", 3240, 1980, 780);
     input("txtT", "15", 1980, 2);
-    label("Label2", -1, "min", 5520, 1980, 900);
+    label("Label2", -1, "min", 5520, 1980, 1020);
     label("Label44", -1, "Regenspende", 240, 2400, 2400);
     label("Label24", -1, "r", 3240, 2400, 150);
     label("Label31", -1, "T", 3390, 2520, 300).font("MS Sans Serif", 7);
     label("Label33", -1, "(n)", 3600, 2400, 480);
     output("lblrTn", 4080, 2400).colors(DarkPurple, LightGreen);
-    label("Label6", -1, "l/(s ha)", 5520, 2400, 900);
+    label("Label6", -1, "l/(s ha)", 5520, 2400, 1020);
     add(Kind::Shape, "Shape2").at(180, 2760, 6120, 900);
     label("Label36", -1, "Jährlichkeit", 240, 2880, 2400);
     label("Label37", -1, "z", 3240, 2880, 780);
     output("lblz", 4080, 2880).center();
-    label("Label4", -1, "Jahre erreicht oder überschritten. ", 5520, 2880, 780).wrap().height = 720;
+    label("Label4", -1, "Jahre erreicht oder überschritten. ", 5460, 2820, 1080)
+        .font("MS Sans Serif", 8.25)
+        .wrap()
+        .height = 820;
     label("Label26", -1, "Regenspende wird aller ", 240, 3240, 2400);
     label("Label38", -1, "Niederschlag", 240, 3840, 2400);
     label("Label40", -1, "N", 3240, 3840, 780);
     output("lblNiederschlag", 4080, 3840);
-    label("Label35", -1, "mm = l/m²", 5520, 3840, 840);
+    label("Label35", -1, "mm = l/m²", 5520, 3840, 1020);
     label("Label39", -1, "Regenintensität", 240, 4260, 2400);
     label("Label41", -1, "i", 3240, 4260, 780);
     output("lblRegensintensität", 4080, 4260);
-    label("Label25", -1, "mm/min", 5520, 4260, 840);
+    label("Label25", -1, "mm/min", 5520, 4260, 1020);
     label("Label27", -1, "Zeitbeiwert", 240, 4680, 2400);
     label("Label17", -1, "Phi", 3240, 4680, 780);
     output("lblphi", 4080, 4680);
@@ -246,20 +249,20 @@ void RainRunoffForm::design() {
     label("Label43", -1, "Fläche", 240, 5880, 2400);
     label("Label19", -1, "A", 3240, 5880, 780);
     input("txtm2", "10000", 5880, 3);
-    label("Label8", -1, "m²", 5520, 5880, 840);
+    label("Label8", -1, "m²", 5520, 5880, 1020);
     label("Label9", -1, "A", 3240, 6300, 780);
     output("lblAha", 4080, 6300);
-    label("Label7", -1, "ha", 5520, 6300, 840);
+    label("Label7", -1, "ha", 5520, 6300, 1020);
     label("Label3", -1, "Niederschlagsmenge während einer Regendauer von ", 240, 6720, 5400);
     output("Label46", 4080, 7080).back(LightGreen);
-    label("Label48", -1, "Sekunden", 5520, 7080, 840);
+    label("Label48", -1, "Sekunden", 5520, 7080, 1020);
     label("Label22", -1, "Niederschlagsmenge", 240, 7560, 2400);
     output("lblVR", 4080, 7560);
-    label("Label34", 0, "m³", 5520, 7560, 840);
+    label("Label34", 0, "m³", 5520, 7560, 1020);
     output("lblNm3h", 4080, 8040);
-    label("Label11", 0, "m³/h", 5520, 8040, 840);
+    label("Label11", 0, "m³/h", 5520, 8040, 1020);
     output("lblNls", 4080, 8400);
-    label("Label10", 0, "l/s", 5520, 8400, 840);
+    label("Label10", 0, "l/s", 5520, 8400, 1020);
     add(Kind::Command, "Command3")
         .caption("Programmierung")
         .at(240, 9360, 2400, 375)
@@ -310,7 +313,7 @@ void RainRunoffForm::design() {
         .at(6600, 4800, 5640, 3060)
         .font("MS Sans Serif", 9.75, true)
         .fore(Color::DarkBlue);
-    top = 300;
+    top = 360;
     for (const Preset& p : Frequency) {
         add(Kind::Option, p.option)
             .in("Frame2")
@@ -323,7 +326,7 @@ void RainRunoffForm::design() {
     add(Kind::Label, "Label18")
         .in("Frame2")
         .caption("Ausgewählt werden in diesem Rahmen die Maximalregen!")
-        .at(240, 2700, 5160, 285)
+        .at(240, 2730, 5160, 285)
         .framed()
         .center()
         .font("MS Sans Serif", 9.75);

@@ -530,10 +530,6 @@ void FormWindow::apply(Bound& b, const Control& c) {
         case Kind::Label: {
             auto* l = static_cast<QLabel*>(w);
             l->setText(text);
-            const int lineHeight = QFontMetrics(l->font()).lineSpacing();
-            const bool oneLine = px(c.height) < 2 * lineHeight;
-            l->setWordWrap(c.wordWrap || !oneLine);
-            l->setAlignment(align | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
             if (c.border) {
                 l->setFrameStyle(QFrame::Box | QFrame::Plain);
                 l->setLineWidth(1);
@@ -542,6 +538,13 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 l->setFrameStyle(QFrame::NoFrame);
                 l->setIndent(0);
             }
+            // Label texts break at blanks where they do not fit, and start at the top then;
+            // a text that fits on the line of a one-line label stands in its middle.
+            l->setWordWrap(true);
+            const int lineHeight = QFontMetrics(l->font()).lineSpacing();
+            const bool oneLine = px(c.height) < 2 * lineHeight &&
+                                 l->heightForWidth(std::max(1, px(c.width))) < 2 * lineHeight;
+            l->setAlignment(align | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
             w->setAccessibleName(plainCaption(c.text));
             if (!all) fitWrappedLabel(l, c);
             break;

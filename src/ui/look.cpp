@@ -31,7 +31,7 @@ QColor toColor(std::uint32_t colour, const QPalette& p) {
         case 0x10: return p.color(QPalette::Dark);                      // button shadow
         case 0x11: return p.color(QPalette::Disabled, QPalette::Text);  // grey text
         case 0x12: return p.color(QPalette::ButtonText);
-        case 0x13: return p.color(QPalette::Light);     // button highlight (table head cells)
+        case 0x13:                                      // button highlight, as the windows use it
         case 0x14: return p.color(QPalette::Light);     // 3D highlight
         case 0x15: return p.color(QPalette::Shadow);    // 3D dark shadow
         case 0x16: return p.color(QPalette::Midlight);  // 3D light
@@ -52,6 +52,8 @@ QFont toFont(const std::string& face, double points, bool bold, bool underline) 
         f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                        QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
                        QStringLiteral("Helvetica"), desktop});
+        // "MS Sans Serif" runs a little narrower than these faces at the same size.
+        if (face != "Arial") f.setStretch(94);
     } else {
         f.setFamilies({qs(face), desktop});
     }

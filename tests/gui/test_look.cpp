@@ -26,6 +26,8 @@ TEST(Look, FixedColoursAreExactAndSystemColoursFollowThePalette) {
     EXPECT_EQ(toColor(Color::ToolTipBackground, p), QColor(4, 5, 6));
     EXPECT_EQ(toColor(Color::ButtonFace, p), QColor(7, 8, 9));
     EXPECT_EQ(toColor(Color::ActiveBorder, p), QColor(7, 8, 9));
+    p.setColor(QPalette::Light, QColor(250, 251, 252));
+    EXPECT_EQ(toColor(Color::ButtonHighlight, p), QColor(250, 251, 252));
 }
 
 int code(int key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {

@@ -132,7 +132,10 @@ void RainRunoffForm::Regenrtn() {
     rTn = chk::mul(phi, basisregen.number());
     show("lblrTn", rTn, "##,##0.0 ");
     setCaption("Label31", T.text());
-    setCaption("Label33", "(" + n.text() + ")");
+    std::string frequency = n.text();
+    frequency.insert(frequency.begin(), '(');
+    frequency.push_back(')');
+    setCaption("Label33", frequency);
 }
 
 void RainRunoffForm::Regenfall() {

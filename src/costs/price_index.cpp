@@ -163,12 +163,7 @@ void PriceIndexForm::design() {
     add(Kind::TextBox, "Text2").caption("Titel:").at(240, 600, 4875, 285).hidden().tab(8);
 
     auto output = [this](const char* name, int t) {
-        add(Kind::Label, name)
-            .at(240, t, 1335, 255)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground)
-            .hidden();
+        add(Kind::Label, name).at(240, t, 1335, 255).output().hidden();
     };
     add(Kind::TextBox, "txtAusschreibungsjahr")
         .at(240, 1320, 1335, 285)

@@ -173,12 +173,7 @@ void SmallPlantCostsForm::design() {
         const std::string name = out.name;
         if (out.caption)
             captionAt(out.captionKey, "lblCaption_" + name, out.caption, out.top, out.bold);
-        add(Kind::Label, name)
-            .at(out.left, out.top, 1335, out.height)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground)
-            .bold_(out.bold);
+        add(Kind::Label, name).at(out.left, out.top, 1335, out.height).output().bold_(out.bold);
         add(Kind::Label, "lblUnit_" + name)
             .caption(out.unit)
             .at(out.left + 1440, out.top, 900, 255);

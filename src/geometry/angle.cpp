@@ -77,11 +77,7 @@ void AngleForm::design() {
                 {"lblAlphaGon", "Winkel in gon (400 Neugrad = 360°)", 2160}};
     int n = 2;
     for (const auto& r : rows) {
-        add(Kind::Label, r.output)
-            .at(4320, r.top, 1935, 375)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
+        add(Kind::Label, r.output).at(4320, r.top, 1935, 375).output();
         add(Kind::Label, "Label" + std::to_string(n++))
             .caption(r.caption)
             .at(6480, r.top + 60, 5400, 255);

@@ -165,11 +165,7 @@ void OutflowForm::design() {
         add(Kind::Label, "Label2", index).caption(text).at(7545, top, 500, 255);
     };
     auto output = [this](const char* name, int left, int top, int width) -> Control& {
-        return add(Kind::Label, name)
-            .at(left, top, width, 285)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
+        return add(Kind::Label, name).at(left, top, width, 285).output();
     };
 
     add(Kind::Frame, "Frame1").caption("Anzahl der Bodenöffnungen").at(360, 240, 4695, 855).bold_();

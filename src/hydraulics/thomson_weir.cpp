@@ -71,11 +71,7 @@ void ThomsonWeirForm::design() {
         return add(Kind::Label, name, index).caption(text).at(l, t, wd, ht).back(Grey);
     };
     auto output = [this](const char* name, int l, int t, int wd) -> Control& {
-        return add(Kind::Label, name)
-            .at(l, t, wd, 285)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
+        return add(Kind::Label, name).at(l, t, wd, 285).output();
     };
 
     // The framing labels lie behind everything else.

@@ -264,12 +264,7 @@ void BodDecayForm::design() {
         add(Kind::Label, name).in("SSTab1", 1).caption(text).at(11160, t, 1560, 255);
     };
     auto output = [this](const char* name, int t) -> Control& {
-        return add(Kind::Label, name)
-            .in("SSTab1", 1)
-            .at(9720, t, 1335, 285)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
+        return add(Kind::Label, name).in("SSTab1", 1).at(9720, t, 1335, 285).output();
     };
     auto input = [this](const char* name, const char* text, int t, int tabIndex) {
         add(Kind::TextBox, name)
@@ -380,16 +375,12 @@ void BodDecayForm::design() {
     add(Kind::Label, "lblZeitschwerabbaubarerBSB")
         .in("SSTab1", 1)
         .at(3000, row, 1335, 285)
-        .right()
-        .framed()
-        .colors(Color::WindowText, Color::WindowBackground);
+        .output();
     add(Kind::Label, "Label22").in("SSTab1", 1).caption("d").at(4440, row, 600, 255);
     add(Kind::Label, "lblSchwerabbaubarTag")
         .in("SSTab1", 1)
         .at(3000, row + 360, 1335, 285)
-        .right()
-        .framed()
-        .colors(Color::WindowText, Color::WindowBackground);
+        .output();
     add(Kind::Label, "Label23").in("SSTab1", 1).caption("mg BSB/ld").at(4440, row + 360, 1200, 255);
 }
 

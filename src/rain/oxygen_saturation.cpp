@@ -152,10 +152,7 @@ void OxygenSaturationForm::design() {
             .font("MS Sans Serif", 9.75);
     };
     auto output = [&](const char* name, int t) -> Control& {
-        return label(name, -1, "", 3000, t, 1215)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
+        return label(name, -1, "", 3000, t, 1215).output();
     };
     auto input = [this](const char* name, int t, int tab) -> Control& {
         return add(Kind::TextBox, name)

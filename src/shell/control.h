@@ -157,6 +157,11 @@ struct Control {
         bold = b;
         return *this;
     }
+    // The usual output label: right-aligned, framed, window text on the window background.
+    Control& output() {
+        align = Align::Right, border = true;
+        return colors(Color::WindowText, Color::WindowBackground);
+    }
     Control& framed(bool b = true) {
         border = b;
         return *this;

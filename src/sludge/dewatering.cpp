@@ -160,11 +160,7 @@ void DewateringForm::design() {
             .tab(tab);
     };
     auto output = [this](const char* name, int l, int t, int wd = 975) -> Control& {
-        return add(Kind::Label, name)
-            .at(l, t, wd, 255)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
+        return add(Kind::Label, name).at(l, t, wd, 255).output();
     };
     auto unit = [this](int index, const char* text, int l, int t) -> Control& {
         return add(Kind::Label, "Label2", index)

@@ -112,11 +112,7 @@ void SludgeQuantitiesForm::design() {
             .tab(tab);
     };
     auto output = [this](const char* name, int l, int t) {
-        add(Kind::Label, name)
-            .at(l, t, 975, 255)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
+        add(Kind::Label, name).at(l, t, 975, 255).output();
     };
     auto unit = [this](int index, const char* text, int l, int t, bool bold = false) {
         add(Kind::Label, "Label2", index)

@@ -61,13 +61,17 @@ void SludgeQuantitiesForm::ftd() {
     g = num("txtgEd");
     TS = num("txtTS");
     days = num("txtda");
+    fromDryMass();
+    volumes(TS, days);
+}
+
+void SludgeQuantitiesForm::fromDryMass() {
     kgh = chk::ok(1000 * td) / 24;
     show("lblTMkgh", kgh, "##,##0.0");
     E = chk::div(chk::ok(1000 * td), g);
     show("txtEW", E, "##,##0.0");
     ta = chk::mul(g, chk::mul(days, E)) / 1000;
     show("lblTMta", ta, "##,##0.00");
-    volumes(TS, days);
 }
 
 void SludgeQuantitiesForm::fSVm3d() {
@@ -77,12 +81,7 @@ void SludgeQuantitiesForm::fSVm3d() {
     days = num("txtda");
     td = chk::mul(TS, m3d) / 100;
     show("txtTMtd", td, "##,##0.0");
-    kgh = chk::ok(1000 * td) / 24;
-    show("lblTMkgh", kgh, "##,##0.0");
-    E = chk::div(chk::ok(1000 * td), g);
-    show("txtEW", E, "##,##0.0");
-    ta = chk::mul(g, chk::mul(days, E)) / 1000;
-    show("lblTMta", ta, "##,##0.00");
+    fromDryMass();
     m3h = chk::div(chk::div(kgh, TS), 10);
     show("lblSVm3h", m3h, "##,##0.0");
     m3a = chk::mul(days, m3d);

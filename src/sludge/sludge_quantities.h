@@ -16,7 +16,9 @@ private:
     void fEW();
     void ftd();
     void fSVm3d();
-    // The rows from the dry mass per hour on, shared by the three directions.
+    // Dry mass per hour, population and dry mass per year from the dry mass per day.
+    void fromDryMass();
+    // The sludge volumes from the dry mass per hour.
     void volumes(double TS, double d);
 
     double E = 0, g = 0, TS = 0, days = 0;

@@ -261,5 +261,18 @@ TEST(FormModel, ApplicationEndsWithTheLastWindow) {
     EXPECT_TRUE(app.ended());
 }
 
+TEST(StartMenu, EveryEntryOpensItsWindowOrHandsOverItsAddress) {
+    RecordingPlatform platform;
+    Application app(platform);
+    FormModel& start = app.open("frmStart");
+    for (const Control& c : start.controls()) {
+        if (c.kind != Kind::Menu) continue;
+        start.menu(c.key());
+        EXPECT_TRUE(platform.messages.empty()) << c.key() << ": " << platform.messages.front().text;
+        platform.messages.clear();
+    }
+    EXPECT_EQ(platform.shell.size(), 7u);
+}
+
 }  // namespace
 }  // namespace morvane

@@ -143,23 +143,17 @@ void OxygenSaturationForm::design() {
     w.height = Folded;
     w.focus = "txtTemp";
     w.font = "MS Sans Serif";
+    w.fontSize = 9.75;
 
     auto label = [this](const char* name, int index, const char* caption, int l, int t,
                         int wd) -> Control& {
-        return add(Kind::Label, name, index)
-            .caption(caption)
-            .at(l, t, wd, 285)
-            .font("MS Sans Serif", 9.75);
+        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 285);
     };
     auto output = [&](const char* name, int t) -> Control& {
         return label(name, -1, "", 3000, t, 1215).output();
     };
     auto input = [this](const char* name, int t, int tab) -> Control& {
-        return add(Kind::TextBox, name)
-            .at(3000, t - 30, 1215, 345)
-            .right()
-            .font("MS Sans Serif", 9.75)
-            .tab(tab);
+        return add(Kind::TextBox, name).at(3000, t - 30, 1215, 345).right().tab(tab);
     };
 
     label("Label3", -1, "Wassertemperatur bis 41°C", 240, 240, 2640);
@@ -168,11 +162,7 @@ void OxygenSaturationForm::design() {
     label("Label2", -1, "Sättigungskonzentration Cs", 240, 720, 2640);
     output("lblCs", 720);
     label("Label1", 0, "mgO2/l", 4320, 720, 800);
-    add(Kind::Command, "Command2")
-        .caption("Zwischenablage")
-        .at(5040, 660, 1515, 405)
-        .font("MS Sans Serif", 9.75)
-        .tab(2);
+    add(Kind::Command, "Command2").caption("Zwischenablage").at(5040, 660, 1515, 405).tab(2);
     label("Label5", -1, "gemessene Konzentration Cx", 240, 1200, 2640);
     input("txtCx", 1200, 1);
     label("Label1", 1, "mgO2/l", 4320, 1200, 800);
@@ -187,7 +177,6 @@ void OxygenSaturationForm::design() {
     add(Kind::Command, "Command1")
         .caption("Quelle: Sättigungswerte für reines Wasser bei 1013 hPa")
         .at(240, 3480, 6195, 495)
-        .font("MS Sans Serif", 9.75)
         .tab(3);
     add(Kind::TextBox, "txtQuelle")
         .caption(
@@ -201,7 +190,6 @@ void OxygenSaturationForm::design() {
         .multi()
         .readonly()
         .back(0x00E0E0E0)
-        .font("MS Sans Serif", 9.75)
         .tab(4);
 }
 

@@ -73,13 +73,11 @@ void PopulationLoadsForm::design() {
     w.clientHeight = 8070;
     w.focus = "txtEW";
     w.font = "MS Sans Serif";
+    w.fontSize = 9.75;
 
     auto label = [this](const char* name, int index, const char* caption, int l, int t, int wd,
                         int h) -> Control& {
-        return add(Kind::Label, name, index)
-            .caption(caption)
-            .at(l, t, wd, h)
-            .font("MS Sans Serif", 9.75);
+        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, h);
     };
     auto head = [&](int index, const char* caption, int l, int t, int wd, int h) -> Control& {
         return label("Label2", index, caption, l, t, wd, h)

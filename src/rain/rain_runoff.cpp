@@ -172,13 +172,11 @@ void RainRunoffForm::design() {
     w.clientHeight = 10545;
     w.height = Small;
     w.focus = "txtR151";
+    w.fontSize = 9.75;
 
     auto label = [this](const char* name, int index, const char* caption, int l, int t,
                         int wd) -> Control& {
-        return add(Kind::Label, name, index)
-            .caption(caption)
-            .at(l, t, wd, 285)
-            .font("MS Sans Serif", 9.75);
+        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 285);
     };
     auto heading = [&](int index, const char* caption, int l, int t, int wd) {
         label("Label42", index, caption, l, t, wd)
@@ -186,19 +184,13 @@ void RainRunoffForm::design() {
             .fore(Color::DarkBlue);
     };
     auto input = [this](const char* name, const char* text, int t, int tab) -> Control& {
-        return add(Kind::TextBox, name)
-            .caption(text)
-            .at(4080, t - 30, 1335, 345)
-            .right()
-            .font("MS Sans Serif", 9.75)
-            .tab(tab);
+        return add(Kind::TextBox, name).caption(text).at(4080, t - 30, 1335, 345).right().tab(tab);
     };
     auto output = [this](const char* name, int l, int t, int wd = 1335) -> Control& {
         return add(Kind::Label, name)
             .at(l, t, wd, 285)
             .right()
             .framed()
-            .font("MS Sans Serif", 9.75)
             .colors(Color::WindowText, Color::WindowBackground);
     };
 
@@ -266,11 +258,7 @@ void RainRunoffForm::design() {
     label("Label11", 0, "m³/h", 5520, 8040, 1020);
     output("lblNls", 4080, 8400);
     label("Label10", 0, "l/s", 5520, 8400, 1020);
-    add(Kind::Command, "Command3")
-        .caption("Programmierung")
-        .at(240, 9360, 2400, 375)
-        .font("MS Sans Serif", 9.75)
-        .tab(5);
+    add(Kind::Command, "Command3").caption("Programmierung").at(240, 9360, 2400, 375).tab(5);
 
     // Right column: runoff coefficients.
     add(Kind::Frame, "Frame1")
@@ -297,7 +285,6 @@ void RainRunoffForm::design() {
             .in("Frame1")
             .caption(p.caption)
             .at(240, top, 5280, 300)
-            .font("MS Sans Serif", 9.75)
             .tab(tab++);
         top += 330;
     }
@@ -307,8 +294,7 @@ void RainRunoffForm::design() {
         .caption("gerechnet wird mit Mittelwerten!")
         .at(240, 4170, 5160, 285)
         .framed()
-        .center()
-        .font("MS Sans Serif", 9.75);
+        .center();
 
     // Rain frequencies.
     add(Kind::Frame, "Frame2")
@@ -322,7 +308,6 @@ void RainRunoffForm::design() {
             .in("Frame2")
             .caption(p.caption)
             .at(240, top, 5280, 285)
-            .font("MS Sans Serif", 9.75)
             .tab(tab++);
         top += 300;
     }
@@ -331,8 +316,7 @@ void RainRunoffForm::design() {
         .caption("Ausgewählt werden in diesem Rahmen die Maximalregen!")
         .at(240, 2730, 5160, 285)
         .framed()
-        .center()
-        .font("MS Sans Serif", 9.75);
+        .center();
 
     // Runoff.
     heading(2, "Abflußmenge von der Fläche \"A\"", 6600, 7980, 5640);

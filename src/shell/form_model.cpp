@@ -489,6 +489,7 @@ Control& FormModel::add(Kind kind, std::string name, int index) {
     x.name = std::move(name);
     x.index = index;
     x.fontName = window_.font;
+    x.fontSize = window_.fontSize;
     switch (kind) {
         case Kind::TextBox:
         case Kind::ListBox:

@@ -84,6 +84,7 @@ struct WindowProps {
     bool sizable = false;
     std::string focus;                   // control that holds the focus at open
     std::string font = "MS Sans Serif";  // default font of the window's controls
+    double fontSize = 8.25;              // and its size in points
 };
 
 // Frame of a top-level window in twips, for the outer size derived from the client area.

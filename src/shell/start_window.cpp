@@ -125,10 +125,6 @@ void StartWindow::schließen() {
 
 void StartWindow::openWindow(const std::string& form, bool closeFirst) {
     if (closeFirst) schließen();
-    if (!Application::isRegistered(form)) {
-        message("Dieses Programm ist in dieser Ausgabe noch nicht enthalten.", AppTitle);
-        return;
-    }
     app().open(form);
 }
 

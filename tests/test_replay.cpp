@@ -261,6 +261,36 @@ TEST(FormModel, ApplicationEndsWithTheLastWindow) {
     EXPECT_TRUE(app.ended());
 }
 
+// The listener that discards the last window is the one that ends the program: by the time it
+// hears of the close, the application has ended, whichever window was the last.
+TEST(FormModel, ListenersHearOfTheLastCloseAfterTheEnd) {
+    struct Listener : AppListener {
+        Application* app = nullptr;
+        std::vector<std::string> heard;
+        void opened(FormModel&) override {}
+        void raised(FormModel&) override {}
+        void closed(FormModel& form) override {
+            heard.push_back(form.name() + (app->ended() ? ":ended" : ":open"));
+        }
+    };
+    RecordingPlatform platform;
+    Application app(platform);
+    Listener listener;
+    listener.app = &app;
+    app.addListener(&listener);
+    app.open("frmStart");
+    app.open("frmProbe");
+    app.close("frmProbe");
+    app.close("frmStart");
+    app.open("frmProbe");
+    app.open("frmStart");
+    app.close("frmStart");
+    app.close("frmProbe");
+    app.removeListener(&listener);
+    EXPECT_EQ(listener.heard, (std::vector<std::string>{"frmProbe:open", "frmStart:ended",
+                                                        "frmStart:open", "frmProbe:ended"}));
+}
+
 TEST(StartMenu, EveryEntryOpensItsWindowOrHandsOverItsAddress) {
     RecordingPlatform platform;
     Application app(platform);

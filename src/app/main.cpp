@@ -6,7 +6,9 @@
 #include <exception>
 
 #include "shell/application.h"
+#include "ui/outside_quit.h"
 #include "ui/qt_platform.h"
+#include "ui/session_bus.h"
 #include "ui/window_manager.h"
 
 namespace {
@@ -29,7 +31,9 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    morvane::ui::prepareSessionBus();
     Program qapp(argc, argv);
+    morvane::ui::settleSessionBus();
     QApplication::setApplicationName(QStringLiteral("Morvane - Kleine Programme"));
     QApplication::setOrganizationDomain(QStringLiteral("morvane.de"));
     QApplication::setDesktopFileName(QStringLiteral("de.morvane.KleineProgramme"));
@@ -44,6 +48,7 @@ int main(int argc, char** argv) {
     morvane::ui::QtPlatform platform;
     morvane::Application app(platform);
     morvane::ui::WindowManager windows(app);
+    morvane::ui::OutsideQuit outsideQuit(app);  // session end and SIGTERM end it cleanly
     app.open("frmStart");
     if (app.ended() || app.openForms().empty()) return 0;
     return QApplication::exec();

@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "ui/look.h"
+#include "ui/modal_dialogs.h"
 
 namespace morvane::ui {
 
@@ -44,10 +45,6 @@ protected:
     }
 };
 
-QWidget* activeParent() {
-    QWidget* w = QApplication::activeWindow();
-    return w && w->isVisible() ? w : nullptr;
-}
 }  // namespace
 
 QtPlatform::QtPlatform() { qApp->installEventFilter(this); }
@@ -59,7 +56,7 @@ QtPlatform::~QtPlatform() {
 int QtPlatform::execModal(QDialog& dialog) {
     CloseKeyWatch watch;
     qApp->installEventFilter(&watch);
-    const int result = dialog.exec();
+    const int result = ModalDialogs::run(dialog);
     qApp->removeEventFilter(&watch);
     if (watch.key) swallowReleaseOf(watch.key);
     return result;
@@ -67,7 +64,7 @@ int QtPlatform::execModal(QDialog& dialog) {
 
 void QtPlatform::message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    qs(title), toDisplay(text), QMessageBox::Ok, activeParent());
+                    qs(title), toDisplay(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     execModal(box);
@@ -137,7 +134,7 @@ void QtPlatform::print(const PrintPage& page) {
                     qs(page.title.empty() ? std::string("Drucken") : page.title),
                     QStringLiteral("Es ist kein Drucker eingerichtet. Soll die Seite als "
                                    "PDF-Datei gespeichert werden?"),
-                    QMessageBox::Yes | QMessageBox::No, activeParent());
+                    QMessageBox::Yes | QMessageBox::No);
     ask.setDefaultButton(QMessageBox::Yes);
     ask.setWindowModality(Qt::ApplicationModal);
     execModal(ask);
@@ -146,7 +143,7 @@ void QtPlatform::print(const PrintPage& page) {
     QString name = page.title.empty() ? QStringLiteral("Ausdruck") : qs(page.title);
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog save(activeParent(), QStringLiteral("Seite als PDF-Datei speichern"), dir,
+    QFileDialog save(nullptr, QStringLiteral("Seite als PDF-Datei speichern"), dir,
                      QStringLiteral("PDF-Dateien (*.pdf)"));
     save.setAcceptMode(QFileDialog::AcceptSave);
     save.setDefaultSuffix(QStringLiteral("pdf"));

@@ -1,10 +1,10 @@
 #include "ui/window_manager.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include "ui/form_window.h"
 #include "ui/look.h"
+#include "ui/modal_dialogs.h"
 
 namespace morvane::ui {
 
@@ -20,6 +20,7 @@ WindowManager::~WindowManager() {
         w->detach();
         delete w.data();
     }
+    for (auto& w : retired_) delete w.data();
 }
 
 FormWindow* WindowManager::window(const std::string& name) const {
@@ -28,10 +29,7 @@ FormWindow* WindowManager::window(const std::string& name) const {
 }
 
 void WindowManager::opened(FormModel& form) {
-    if (FormWindow* old = window(form.name())) {  // should not happen: replaced cleanly
-        old->detach();
-        old->deleteLater();
-    }
+    if (FormWindow* old = window(form.name())) retire(old);  // should not happen
     auto* w = new FormWindow(app_, form);
     windows_[form.name()] = w;
     w->show();
@@ -43,15 +41,24 @@ void WindowManager::opened(FormModel& form) {
 void WindowManager::closed(FormModel& form) {
     auto it = windows_.find(form.name());
     if (it != windows_.end()) {
-        if (FormWindow* w = it->second) {
-            // Never deleted here: the close may come from a reaction of this very window.
-            w->detach();
-            w->deleteLater();
-        }
+        if (FormWindow* w = it->second) retire(w);
         windows_.erase(it);
     }
     emit windowClosed(qs(form.name()));
-    if (quitWhenEnded_ && app_.ended()) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (quitWhenEnded_ && app_.ended())
+        ModalDialogs::whenNoneRunning(this, [] { QCoreApplication::quit(); });
+}
+
+void WindowManager::retire(FormWindow* w) {
+    // Never deleted here: the close may come from a reaction of this very window, or from
+    // below a dialog that one of its reactions opened. It goes once all have returned.
+    w->detach();
+    retired_.push_back(w);
+    ModalDialogs::whenNoneRunning(this, [this] {
+        std::vector<QPointer<FormWindow>> gone;
+        gone.swap(retired_);
+        for (auto& g : gone) delete g.data();
+    });
 }
 
 void WindowManager::raised(FormModel& form) {

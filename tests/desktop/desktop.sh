@@ -1,0 +1,135 @@
+# The program on a real X display with a window manager, driven as a user would: a private
+# Xvfb, openbox, xdotool for the mouse and keys, wmctrl for the window manager's close
+# request. Sourced by the desktop tests.
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    shot "failure"
+    exit 1
+}
+
+# Starts Xvfb on a free display and openbox on it; everything ends with the test.
+start_desktop() {
+    work=$(mktemp -d /tmp/morvane-desktop.XXXXXX)
+    trap stop_desktop EXIT
+    exec 5>"$work/display"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -1 "$work/display")"
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done
+    wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+    # A desktop without a session bus, as on a bare X session.
+    unset DBUS_SESSION_BUS_ADDRESS DBUS_STARTER_ADDRESS
+    export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" QT_QPA_PLATFORM=xcb
+    mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+}
+
+stop_desktop() {
+    [ -n "${app_pid:-}" ] && kill -9 "$app_pid" 2>/dev/null || true
+    for p in $(leftovers); do kill "$p" 2>/dev/null || true; done
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+
+# Processes that the program started and that are still there: every one carries the mark
+# the program was started with (a helper left behind, such as a session bus of its own).
+leftovers() {
+    local p
+    for p in /proc/[0-9]*; do
+        { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qx "MORVANE_DESKTOP_RUN=$work" &&
+            echo "${p#/proc/}"
+    done
+    return 0
+}
+
+start_program() {
+    MORVANE_DESKTOP_RUN="$work" "$@" >"$work/program.log" 2>&1 &
+    app_pid=$!
+    start_window=$(wait_window "Morvane - Kleine Programme")
+}
+
+# The ids of the program's windows that the window manager shows with this exact title.
+windows_titled() {
+    wmctrl -l -p 2>/dev/null | while read -r id _ pid _ title; do
+        [ "$pid" = "$app_pid" ] && [ "$title" = "$1" ] && echo "$id"
+    done
+    return 0
+}
+
+# The id of the program's window with this title, once it is there.
+wait_window() {
+    local id
+    for _ in $(seq 600); do
+        id=$(windows_titled "$1" | head -1)
+        if [ -n "$id" ]; then
+            sleep 0.3  # given the focus by the window manager
+            echo "$id"
+            return
+        fi
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended while waiting for \"$1\""
+        sleep 0.05
+    done
+    fail "no window \"$1\""
+}
+
+wait_gone() {
+    for _ in $(seq 100); do
+        [ -z "$(windows_titled "$1")" ] && return 0
+        sleep 0.05
+    done
+    fail "the window \"$1\" stays"
+}
+
+# The window manager's close request, as from the title bar's close box.
+close_window() { wmctrl -i -c "$1"; }
+
+# A menu of the start window: a click on its first title, then keys.
+menu_keys() {
+    xdotool mousemove --window "$start_window" 40 10 click 1
+    sleep 0.3
+    xdotool key --delay 80 "$@"
+}
+
+still_running() {
+    sleep 0.5
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended too early"
+}
+
+# The program must have ended within the given seconds (one unless told), with status 0,
+# and left nothing behind.
+expect_end() {
+    local limit=${1:-1} status=0 waited=0
+    local steps=$((limit * 20))
+    while kill -0 "$app_pid" 2>/dev/null; do
+        [ "$waited" -ge "$steps" ] && { shot "still-running"; fail "still running ${limit} s after the last window closed"; }
+        sleep 0.05
+        waited=$((waited + 1))
+    done
+    wait "$app_pid" || status=$?
+    app_pid=""
+    if [ "$status" -ne 0 ]; then
+        cat "$work/program.log" >&2
+        fail "exit status $status"
+    fi
+    sleep 0.2
+    local left
+    left=$(leftovers)
+    if [ -n "$left" ]; then
+        for p in $left; do echo "left behind: $(tr '\0' ' ' <"/proc/$p/cmdline")" >&2; done
+        fail "helper processes outlived the program"
+    fi
+    echo "ended after about $((waited * 50)) ms with status 0"
+}
+
+# A picture of the screen for the log, where ImageMagick is installed.
+shot() {
+    [ -n "${MORVANE_DESKTOP_SHOTS:-}" ] && command -v import >/dev/null &&
+        import -window root "$MORVANE_DESKTOP_SHOTS/${case_name:-desktop}-$1.png" 2>/dev/null || true
+}

@@ -6,19 +6,43 @@ set -euo pipefail
 fail() {
     echo "FAIL: $*" >&2
     shot "failure"
+    echo "on $DISPLAY; windows shown:" >&2
+    wmctrl -l -p >&2 || true
+    [ -n "${app_pid:-}" ] && ! kill -0 "$app_pid" 2>/dev/null && echo "the program is gone" >&2
+    for log in xvfb openbox; do
+        [ -s "$work/$log.log" ] && { echo "$log wrote:" >&2; tail -5 "$work/$log.log" >&2; }
+    done
+    [ -s "$work/program.log" ] && { echo "the program wrote:" >&2; head -50 "$work/program.log" >&2; }
     exit 1
 }
 
-# Starts Xvfb on a free display and openbox on it; everything ends with the test.
+# Starts Xvfb on a free display and openbox on it; everything ends with the test. Several
+# tests start at once, beside other X servers: a display whose number turns out to be taken
+# is given up for another one.
 start_desktop() {
     work=$(mktemp -d /tmp/morvane-desktop.XXXXXX)
     trap stop_desktop EXIT
-    exec 5>"$work/display"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    [ -s "$work/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -1 "$work/display")"
+    local n
+    for _ in $(seq 20); do
+        n=$((200 + RANDOM % 3000))
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        # -noreset: the server must not start afresh whenever its last client leaves.
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 100); do
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+            sleep 0.05
+        done
+        if kill -0 "$xvfb_pid" 2>/dev/null && DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            export DISPLAY=":$n"
+            break
+        fi
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    done
+    [ -n "${xvfb_pid:-}" ] || fail "Xvfb did not start"
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
     for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done

@@ -175,8 +175,10 @@ int parseInt(const std::string& s) {
 
 class Runner : public AppListener {
 public:
-    Runner(std::string source, std::ostream& err) : source_(std::move(source)), err_(err) {
+    Runner(std::string source, std::ostream& err, ScenarioObserver* observer)
+        : source_(std::move(source)), err_(err), observer_(observer) {
         app_.addListener(this);
+        if (observer_) observer_->started(app_);
         app_.open("frmStart");
         current_ = "frmStart";
     }
@@ -193,10 +195,12 @@ public:
         try {
             auto tokens = tokenize(text);
             if (tokens.empty()) return;
-            if (tokens[0].text == "expect")
+            if (tokens[0].text == "expect") {
                 expect(tokens);
-            else
+            } else {
                 action(tokens);
+                if (observer_) observer_->acted(app_);
+            }
         } catch (const ScriptError& e) {
             fail(std::string("error: ") + e.what());
         } catch (const std::exception& e) {
@@ -205,6 +209,7 @@ public:
     }
 
     ReplayResult result() const { return result_; }
+    Application& application() { return app_; }
 
 private:
     void fail(const std::string& what) {
@@ -573,6 +578,7 @@ private:
 
     std::string source_;
     std::ostream& err_;
+    ScenarioObserver* observer_;
     RecordingPlatform platform_;
     Application app_{platform_};
     std::string current_;
@@ -585,8 +591,9 @@ private:
 
 }  // namespace
 
-ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err) {
-    Runner runner(sourceName, err);
+ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err,
+                         ScenarioObserver* observer) {
+    Runner runner(sourceName, err, observer);
     std::string text;
     int number = 0;
     bool firstLine = true;
@@ -596,6 +603,7 @@ ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::o
         firstLine = false;
         runner.line(number, text);
     }
+    if (observer) observer->finished(runner.application());
     return runner.result();
 }
 

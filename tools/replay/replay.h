@@ -7,6 +7,18 @@
 
 namespace morvane {
 
+class Application;
+
+// Watches a scenario while it runs: the Qt tests put windows on its application and look at
+// them after every action.
+class ScenarioObserver {
+public:
+    virtual ~ScenarioObserver() = default;
+    virtual void started(Application&) {}   // before the start window opens
+    virtual void acted(Application&) {}     // after each action line
+    virtual void finished(Application&) {}  // after the last line
+};
+
 struct ReplayResult {
     int passed = 0;
     int failed = 0;
@@ -14,6 +26,7 @@ struct ReplayResult {
 
 // Runs one scenario in a fresh application. Failed checks and errors are written to err,
 // each with the source name and line.
-ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err);
+ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err,
+                         ScenarioObserver* observer = nullptr);
 
 }  // namespace morvane

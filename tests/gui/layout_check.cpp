@@ -35,6 +35,7 @@
 
 #include "recording_platform.h"
 #include "replay.h"
+#include "replay_driver.h"
 #include "shell/application.h"
 #include "ui/drawn_widgets.h"
 #include "ui/form_window.h"
@@ -414,30 +415,76 @@ private:
     std::map<std::string, Finding> findings_;
 };
 
-// Puts windows on a scenario's application and checks them after every action.
-class ScenarioWindows : public ScenarioObserver {
+// Drives a scenario's form models as morvane-replay does, with windows on them, and checks
+// the windows after every action.
+class CheckingDriver : public ModelDriver {
 public:
-    ScenarioWindows(Checker& checker, std::string file)
-        : checker_(checker), file_(std::move(file)) {}
-    void started(Application& app) override {
-        windows_ = std::make_unique<WindowManager>(app, false);
-    }
-    void acted(Application& app) override {
-        checker_.state = file_ + ", Schritt " + std::to_string(++step_);
-        checker_.checkAll(app, *windows_);
-    }
-    void finished(Application& app) override {
+    CheckingDriver(Checker& checker, std::string file)
+        : checker_(checker), file_(std::move(file)), windows_(app(), false) {}
+    ~CheckingDriver() override {
         checker_.state = file_ + ", Ende";
-        checker_.checkLongValues(app, *windows_);
-        windows_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        checker_.checkLongValues(app(), windows_);
+    }
+
+    void open(const std::string& form) override {
+        act([&] { ModelDriver::open(form); });
+    }
+    void close(const std::string& form) override {
+        act([&] { ModelDriver::close(form); });
+    }
+    void menu(FormModel& owner, const std::string& key) override {
+        act([&] { ModelDriver::menu(owner, key); });
+    }
+    void submenu(FormModel& owner, const std::string& key) override {
+        act([&] { ModelDriver::submenu(owner, key); });
+    }
+    void type(FormModel& f, const std::string& key, const std::string& text,
+              bool replace) override {
+        act([&] { ModelDriver::type(f, key, text, replace); });
+    }
+    void key(FormModel& f, const std::string& key, int code) override {
+        act([&] { ModelDriver::key(f, key, code); });
+    }
+    void keyUp(FormModel& f, const std::string& key, int code) override {
+        act([&] { ModelDriver::keyUp(f, key, code); });
+    }
+    void paste(FormModel& f, const std::string& key, const std::string& text) override {
+        act([&] { ModelDriver::paste(f, key, text); });
+    }
+    void click(FormModel& f, const std::string& key) override {
+        act([&] { ModelDriver::click(f, key); });
+    }
+    void select(FormModel& f, const std::string& key, int index) override {
+        act([&] { ModelDriver::select(f, key, index); });
+    }
+    void scroll(FormModel& f, const std::string& key, int value) override {
+        act([&] { ModelDriver::scroll(f, key, value); });
+    }
+    void hover(FormModel& f, const std::string& key) override {
+        act([&] { ModelDriver::hover(f, key); });
+    }
+    void hoverWindow(FormModel& f) override {
+        act([&] { ModelDriver::hoverWindow(f); });
+    }
+    void tick(FormModel& f, const std::string& key) override {
+        act([&] { ModelDriver::tick(f, key); });
+    }
+    void tabPage(FormModel& f, const std::string& key, int page) override {
+        act([&] { ModelDriver::tabPage(f, key, page); });
     }
 
 private:
+    template <class Body>
+    void act(const Body& body) {
+        body();
+        checker_.state = file_ + ", Schritt " + std::to_string(++step_);
+        checker_.checkAll(app(), windows_);
+    }
+
     Checker& checker_;
     std::string file_;
     int step_ = 0;
-    std::unique_ptr<WindowManager> windows_;
+    WindowManager windows_;
 };
 
 // Each window alone: at open, on each tab page, after each option and check box, and with
@@ -488,9 +535,12 @@ void runScenarios(Checker& checker, int argc, char** argv) {
         }
         std::string file = argv[i];
         if (auto at = file.find("scenarios/"); at != std::string::npos) file = file.substr(at + 10);
-        ScenarioWindows windows(checker, file);
-        std::ostringstream ignored;  // the scenarios' own checks are the replay tests' business
-        runScenario(in, argv[i], ignored, &windows);
+        {
+            CheckingDriver driver(checker, file);
+            std::ostringstream ignored;  // the scenarios' own checks are the replay tests' business
+            runScenario(in, argv[i], ignored, driver);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

@@ -2,10 +2,13 @@
 // the start window's menu and through the application, types into fields with SendInput,
 // reads the texts back with GetWindowText and answers message boxes with a real Enter.
 // "--gallery DIR" writes every window as DIR\<window>.png instead.
+// clang-format off
+#include <windows.h>  // before every other Windows header
+// clang-format on
+
 #include <commctrl.h>
 #include <objbase.h>
 #include <wincodec.h>
-#include <windows.h>
 
 #include <atomic>
 #include <chrono>

@@ -1,7 +1,8 @@
 // morvane-win32-tests.exe: the Windows binding under real input. Opens the windows through
 // the start window's menu and through the application, types into fields with SendInput,
 // reads the texts back with GetWindowText and answers message boxes with a real Enter.
-// "--gallery DIR" writes every window as DIR\<window>.png instead.
+// "--gallery DIR" writes every window as DIR\<window>.png instead; "--start EXE" starts the
+// program and waits for its start window.
 // clang-format off
 #include <windows.h>  // before every other Windows header
 // clang-format on
@@ -379,12 +380,47 @@ int gallery(Program& p, const std::wstring& dir) {
     return written > 0 ? 0 : 1;
 }
 
+// Starts the program, waits for its start window, closes it and checks that it ends.
+int startProgram(const std::wstring& exe) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring command = L"\"" + exe + L"\"";
+    const auto t0 = std::chrono::steady_clock::now();
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi)) {
+        std::printf("FAILED: %ls does not start\n", exe.c_str());
+        return 1;
+    }
+    HWND start = nullptr;
+    for (int i = 0; i < 3000 && !start; ++i) {
+        start = FindWindowW(L"MorvaneForm", L"Morvane - Kleine Programme");
+        if (!start || !IsWindowVisible(start)) start = nullptr, Sleep(10);
+    }
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
+            .count();
+    check(start != nullptr, "morvane.exe shows its start window");
+    if (start) {
+        std::printf("start window shown after %lld ms\n", static_cast<long long>(ms));
+        PostMessageW(start, WM_CLOSE, 0, 0);
+    }
+    const bool ended = WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0;
+    check(ended, "morvane.exe ends when its start window closes");
+    if (!ended) TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
+    if (argc == 3 && std::wstring(argv[1]) == L"--start") return startProgram(argv[2]);
     Program p;
     BoxAnswerer boxes(GetCurrentThreadId());
     if (argc == 3 && std::wstring(argv[1]) == L"--gallery") return gallery(p, argv[2]);

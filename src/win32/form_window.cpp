@@ -587,7 +587,11 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
     const Control* box = boxKey ? &model_.c(*boxKey) : nullptr;
     const std::uint32_t back = box ? (box->kind == Kind::Frame ? box->backColor : Color::ButtonFace)
                                    : model_.window().backColor;
-    FillRect(dc, &all, brush(toColor(back)));
+    // A frame on a tab page in the page's colour takes the colour the tab control draws.
+    const bool onPage = box && box->kind == Kind::Frame && back == containerBack(*box) &&
+                        !box->container.empty() && model_.c(box->container).kind == Kind::Tab;
+    const COLORREF backColour = onPage ? pageColour(box->container) : toColor(back);
+    FillRect(dc, &all, brush(backColour));
     if (box && box->kind == Kind::Frame) {
         // The group box: an etched frame with its caption in the top line.
         HFONT f = font(box->fontName, box->fontSize, box->bold, box->underline, dpi_);
@@ -599,7 +603,7 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         const std::wstring caption = wide(plainCaption(box->text));
         if (!caption.empty()) {
-            SetBkColor(dc, toColor(back));
+            SetBkColor(dc, backColour);
             SetBkMode(dc, OPAQUE);
             SetTextColor(dc, toColor(box->enabled ? box->foreColor : 0x80000011));
             TextOutW(dc, MulDiv(8, static_cast<int>(dpi_), 96), 0, caption.c_str(),

@@ -348,6 +348,27 @@ bool savePng(HBITMAP bmp, int w, int h, const std::wstring& file) {
     return ok;
 }
 
+bool capture(HWND h, const std::wstring& file) {
+    SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    RedrawWindow(h, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    pump(250);
+    RECT r;
+    GetWindowRect(h, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(mem, old);
+    const bool ok = savePng(bmp, width, height, file);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
 int gallery(Program& p, const std::wstring& dir) {
     CreateDirectoryW(dir.c_str(), nullptr);
     int written = 0;
@@ -356,23 +377,19 @@ int gallery(Program& p, const std::wstring& dir) {
         pump(250);
         FormWindow* w = p.windows.window(name);
         if (!w) continue;
-        SetWindowPos(w->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-        RedrawWindow(w->hwnd(), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-        pump(250);
-        RECT r;
-        GetWindowRect(w->hwnd(), &r);
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        HDC screen = GetDC(nullptr);
-        HDC mem = CreateCompatibleDC(screen);
-        HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
-        HGDIOBJ old = SelectObject(mem, bmp);
-        BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-        SelectObject(mem, old);
-        if (savePng(bmp, width, height, dir + L"\\" + wide(name) + L".png")) ++written;
-        DeleteObject(bmp);
-        DeleteDC(mem);
-        ReleaseDC(nullptr, screen);
+        if (capture(w->hwnd(), dir + L"\\" + wide(name) + L".png")) ++written;
+        // The other pages of its tab controls, one picture each.
+        FormModel& m = p.app.model(name);
+        for (const Control& c : m.controls()) {
+            if (c.kind != Kind::Tab) continue;
+            for (int page = 1; page < static_cast<int>(c.tabs.size()); ++page) {
+                m.setCurrentTab(c.key(), page);
+                if (capture(w->hwnd(), dir + L"\\" + wide(name) + L"-" + wide(c.key()) + L"-" +
+                                           std::to_wstring(page) + L".png"))
+                    ++written;
+            }
+            m.setCurrentTab(c.key(), 0);
+        }
         if (name != "frmStart") p.app.close(name);
         pump(30);
     }

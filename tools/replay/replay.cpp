@@ -14,6 +14,7 @@
 #include "recording_platform.h"
 #include "shell/application.h"
 #include "shell/form_model.h"
+#include "shell/record.h"
 #include "user_input.h"
 
 namespace morvane {
@@ -389,6 +390,11 @@ private:
             if (d.size() != 10 || d[4] != '-' || d[7] != '-') throw ScriptError("bad date " + d);
             platform_.date = {parseInt(d.substr(0, 4)), parseInt(d.substr(5, 2)),
                               parseInt(d.substr(8, 2))};
+        } else if (cmd == "record") {
+            need(t, 1, 1);
+            FormModel& f = openForm(current_);
+            if (!hasRecord(f)) throw ScriptError("window " + current_ + " has no record");
+            record_ = makeRecord(f).text();
         } else {
             throw ScriptError("unknown command " + cmd);
         }
@@ -442,6 +448,12 @@ private:
                 need(t, 3, 3);
                 check(platform_.clipboard == str(t, 2), quote(t[2].text),
                       quote(platform_.clipboard));
+                return;
+            }
+            if (what == "record") {
+                need(t, 3, 3);
+                check(record_ && *record_ == str(t, 2), quote(t[2].text),
+                      record_ ? quote(*record_) : "no record");
                 return;
             }
             if (what == "printed") {
@@ -577,6 +589,7 @@ private:
     Application app_{platform_};
     std::string current_;
     std::string shown_;
+    std::optional<std::string> record_;
     int line_ = 0;
     std::size_t checkedMessages_ = 0;
     std::size_t checkedShell_ = 0;

@@ -255,6 +255,7 @@ void PondDesignForm::design() {
     }
     mut("txtAnzahlTeiche").toolTip = "Gerechnet ohne Absetzteich!";
     recordRow(next(), "lblRaumbelastung", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScroll1", controlKey("lblText", labelIndex + 1));
     label(0, "Raumbelastung BR, gewählt", 720, 4440, 2300);
     add(Kind::HScroll, "HScroll1")
         .in(Tab, 0)
@@ -265,6 +266,7 @@ void PondDesignForm::design() {
     output("lblRaumbelastung", 0, 5760, 4440).caption("5,0");
     label(0, "g BSB5/m³d", 6960, 4440, 1200).tip(LawHint);
     recordRow(next(), "lblWassertemperatur", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScroll2", controlKey("lblText", labelIndex + 1));
     label(0, "Wassertemperatur T, gewählt", 720, 4800, 2300);
     add(Kind::HScroll, "HScroll2")
         .in(Tab, 0)
@@ -396,6 +398,7 @@ void PondDesignForm::design() {
     output("lblDWAFlächenbelastung", 1, 4920, 4200).caption("10");
     label(1, "m²/E", 6120, 4200, 500);
     recordRow(next(), "lblSicherheit", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScrollSicherheit", controlKey("lblText", labelIndex + 1));
     label(1, "zusätzliche Sicherheit", 720, 4680, 2200);
     add(Kind::HScroll, "HScrollSicherheit")
         .in(Tab, 1)
@@ -411,6 +414,7 @@ void PondDesignForm::design() {
     output("lblDWAFlächengröße", 1, 4920, 5280);
     label(1, "m²", 6120, 5280, 500);
     recordRow(next(), "lblDWA_Wassertiefe", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScrollDWA_Wassertiefe", controlKey("lblText", labelIndex + 1));
     label(1, "durchschnittliche Wassertiefe", 720, 5760, 2200);
     add(Kind::HScroll, "HScrollDWA_Wassertiefe")
         .in(Tab, 1)

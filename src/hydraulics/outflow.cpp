@@ -275,6 +275,7 @@ void OutflowForm::design() {
     recordRow("Label4(0)", "lblQm3s", "Label2(7)");
     recordRow("Label4(0)", "lblQm3h", "Label2(8)");
     recordRow("Label1(6)", "txtAnzahlSchächte", "Label2(9)");
+    recordRow("Label1(7)", "HScroll1", "Label2(10)");
     recordRow("Label1(7)", "txtAusflusszeit", "Label2(10)");
     recordRow("Label1(8)", "lblAusflussmenge", "Label2(11)");
 }

@@ -388,6 +388,7 @@ void BodDecayForm::design() {
     recordRow("Frame1", "txtK1_relativ");
     const char* const absolute[][3] = {
         {"Label7", "txtBSB5", "Label9"},
+        {"Label2", "HScroll1", "Label14"},
         {"Label2", "lblTemp", "Label14"},
         {"Frame2", Absolute[0].option, ""},
         {"Frame2", "txtK1", ""},

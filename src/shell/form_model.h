@@ -89,7 +89,8 @@ struct WindowProps {
 
 // One row of a window's calculation record: the keys of the control that shows the caption
 // (a label or the frame around the field), of the field (a text box, an output label, an
-// option button standing for its group, a list box) and of the unit label ("" for none).
+// option button standing for its group, a list box; a scroll bar gets its names from the row
+// but shows its value elsewhere) and of the unit label ("" for none).
 // A cell of a table has the head of its column as well; its caption reads "row, column".
 // A field whose caption is no text beside it (a formula picture) has the words as text.
 struct RecordRow {

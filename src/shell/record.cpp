@@ -46,11 +46,20 @@ std::string captionOf(const Control& c) {
     }
 }
 
-// The text a caption or unit control shows; "" where it is hidden.
-std::string shownCaption(const FormModel& form, const std::string& key) {
+// The text of a caption or unit control; "" where it is hidden and only shown texts count.
+std::string captionText(const FormModel& form, const std::string& key, bool onlyShown) {
     if (key.empty() || !form.has(key)) return {};
     const Control& c = form.c(key);
-    return shown(form, c) ? recordText(captionOf(c)) : std::string();
+    return !onlyShown || shown(form, c) ? recordText(captionOf(c)) : std::string();
+}
+
+// The caption of a row: its caption control's text, with the head of its column.
+std::string rowCaption(const FormModel& form, const RecordRow& row, bool onlyShown) {
+    std::string caption =
+        row.caption.empty() ? row.text : captionText(form, row.caption, onlyShown);
+    if (const std::string column = captionText(form, row.column, onlyShown); !column.empty())
+        caption += caption.empty() ? column : ", " + column;
+    return caption;
 }
 
 // The value a field shows: its text, the selected option of its group, the chosen item.
@@ -67,7 +76,7 @@ std::string shownValue(const FormModel& form, const Control& field) {
             if (field.listIndex < 0 || field.listIndex >= static_cast<int>(field.items.size()))
                 return {};
             return field.items[static_cast<std::size_t>(field.listIndex)];
-        case Kind::HScroll: return std::to_string(field.value);
+        case Kind::HScroll: return {};  // the window shows its value in a label beside it
         default: return field.text;
     }
 }
@@ -116,12 +125,16 @@ CalculationRecord makeRecord(FormModel& form) {
         if (!shown(form, field)) continue;
         std::string value = recordText(shownValue(form, field));
         if (value.empty()) continue;
-        std::string caption = row.caption.empty() ? row.text : shownCaption(form, row.caption);
-        if (const std::string column = shownCaption(form, row.column); !column.empty())
-            caption += caption.empty() ? column : ", " + column;
-        r.lines.push_back({std::move(caption), std::move(value), shownCaption(form, row.unit)});
+        r.lines.push_back(
+            {rowCaption(form, row, true), std::move(value), captionText(form, row.unit, true)});
     }
     return r;
+}
+
+RecordLine describeRow(const FormModel& form, const RecordRow& row) {
+    std::string value;
+    if (form.has(row.field)) value = recordText(shownValue(form, form.c(row.field)));
+    return {rowCaption(form, row, false), std::move(value), captionText(form, row.unit, false)};
 }
 
 std::string recordFileName(const std::string& title, int year, int month, int day) {

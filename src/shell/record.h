@@ -32,6 +32,10 @@ bool hasRecord(const FormModel& form);
 // (or fields in a hidden frame or on a page not shown) and empty fields are left out.
 CalculationRecord makeRecord(FormModel& form);
 
+// The caption, value and unit of a row as the window holds them, shown or not (the names
+// a screen reader gives the field).
+RecordLine describeRow(const FormModel& form, const RecordRow& row);
+
 // A shown text as the record gives it: line breaks as one blank each, blanks at both ends
 // removed.
 std::string recordText(std::string_view shown);

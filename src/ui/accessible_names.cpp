@@ -26,7 +26,7 @@ public:
         switch (t) {
             case QAccessible::Name:
                 return label()->accessibleName().isEmpty() ? label()->text()
-                                                            : label()->accessibleName();
+                                                           : label()->accessibleName();
             case QAccessible::Value: return label()->text();
             case QAccessible::Description: return label()->accessibleDescription();
             default: return QAccessibleWidget::text(t);
@@ -82,7 +82,13 @@ AccessibleNames::AccessibleNames(FormWindow& window) : QObject(&window), window_
     FormModel& model = window_.model();
     for (const RecordRow& row : model.recordRows()) {
         if (!model.has(row.field) || model.c(row.field).kind != Kind::Label) continue;
-        if (QWidget* w = window_.widgetFor(row.field)) w->setProperty(OutputProperty, true);
+        QWidget* w = window_.widgetFor(row.field);
+        if (!w) continue;
+        w->setProperty(OutputProperty, true);
+        // An interface made while the window was built is the plain label's: made anew.
+        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(w);
+        if (made && !dynamic_cast<OutputAccessible*>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
     for (const RecordRow& row : model.recordRows()) name(row);
     model.addView(this);
@@ -109,8 +115,7 @@ void AccessibleNames::name(const RecordRow& row) {
     if (row.caption.empty()) return;
     // A label that shows "&" would show it as a mnemonic once it has a buddy.
     auto* caption = qobject_cast<QLabel*>(window_.widgetFor(row.caption));
-    if (caption && !caption->buddy() && !caption->text().contains(QChar('&')))
-        caption->setBuddy(w);
+    if (caption && !caption->buddy() && !caption->text().contains(QChar('&'))) caption->setBuddy(w);
 }
 
 void AccessibleNames::controlChanged(const Control& control) {

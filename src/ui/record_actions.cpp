@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <functional>
 
 #include "shell/application.h"
 #include "ui/form_window.h"
@@ -58,8 +59,8 @@ void paintRecord(QPagedPaintDevice& device, QWidget* surface, const CalculationR
     p.drawText(headLine, Qt::AlignRight | Qt::AlignVCenter, qs(record.date));
     y += smallLine + mm(1);
     p.setFont(font(12, true));
-    const QRectF titleBox = p.boundingRect(QRectF(0, y, pageW, pageH), Qt::TextWordWrap,
-                                           qs(record.title));
+    const QRectF titleBox =
+        p.boundingRect(QRectF(0, y, pageW, pageH), Qt::TextWordWrap, qs(record.title));
     p.drawText(QRectF(0, y, pageW, titleBox.height()), Qt::TextWordWrap, qs(record.title));
     y += titleBox.height() + mm(2);
     p.drawLine(QPointF(0, y), QPointF(pageW, y));
@@ -69,8 +70,8 @@ void paintRecord(QPagedPaintDevice& device, QWidget* surface, const CalculationR
     // fitted to the page's width and to two thirds of its height.
     if (surface && surface->width() > 0 && surface->height() > 0) {
         const double natural = dpi / std::max(1, surface->logicalDpiX());
-        const double scale = std::min({1.5 * natural, pageW / surface->width(),
-                                       (pageH * 2 / 3 - y) / surface->height()});
+        const double scale = std::min(
+            {1.5 * natural, pageW / surface->width(), (pageH * 2 / 3 - y) / surface->height()});
         p.save();
         p.translate((pageW - surface->width() * scale) / 2, y);
         p.scale(scale, scale);
@@ -86,8 +87,10 @@ void paintRecord(QPagedPaintDevice& device, QWidget* surface, const CalculationR
     // The table: caption, value (right-aligned), unit; it goes on on further pages.
     const double columns[] = {0, pageW * 0.58, pageW * 0.80, pageW};
     const double pad = mm(1);
-    const auto row = [&](const QString& caption, const QString& value, const QString& unit,
-                         bool head) {
+    const QString heads[] = {QStringLiteral("Bezeichnung"), QStringLiteral("Wert"),
+                             QStringLiteral("Einheit")};
+    std::function<void(const QString&, const QString&, const QString&, bool)> row;
+    row = [&](const QString& caption, const QString& value, const QString& unit, bool head) {
         p.setFont(font(9, head));
         const QString cells[] = {caption, value, unit};
         double h = 0;
@@ -96,22 +99,23 @@ void paintRecord(QPagedPaintDevice& device, QWidget* surface, const CalculationR
             h = std::max(h, p.boundingRect(box, Qt::TextWordWrap, cells[i]).height());
         }
         h += 2 * pad;
-        if (y + h > pageH) {
+        if (y + h > pageH && !head) {  // a further page starts with the column heads
             device.newPage();
             y = 0;
+            row(heads[0], heads[1], heads[2], true);
+            p.setFont(font(9, false));
         }
         for (int i = 0; i < 3; ++i) {
             const QRectF box(columns[i] + pad, y + pad, columns[i + 1] - columns[i] - 2 * pad,
                              h - 2 * pad);
             p.setPen(Qt::black);
-            p.drawText(box, Qt::TextWordWrap | (i == 1 ? Qt::AlignRight : Qt::AlignLeft),
-                       cells[i]);
+            p.drawText(box, Qt::TextWordWrap | (i == 1 ? Qt::AlignRight : Qt::AlignLeft), cells[i]);
         }
         y += h;
         p.setPen(QPen(head ? Qt::black : Qt::lightGray, 0));
         p.drawLine(QPointF(0, y), QPointF(pageW, y));
     };
-    row(QStringLiteral("Bezeichnung"), QStringLiteral("Wert"), QStringLiteral("Einheit"), true);
+    row(heads[0], heads[1], heads[2], true);
     for (const RecordLine& l : record.lines) row(qs(l.caption), qs(l.value), qs(l.unit), false);
     p.end();
 }
@@ -136,8 +140,8 @@ QMimeData* recordTable(const CalculationRecord& record) {
     data->setText(qs(record.text()));
     // Every cell as text, so that a spreadsheet keeps "1.128,4" as it is shown.
     const QString cell = QStringLiteral("<td style=\"mso-number-format:'\\@'\">");
-    QString html = QStringLiteral(
-        "<html><head><meta charset=\"utf-8\"></head><body><table border=\"1\">");
+    QString html =
+        QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table border=\"1\">");
     for (const std::string* head : {&record.program, &record.title, &record.date})
         html += QStringLiteral("<tr>") + cell + escaped(*head) + QStringLiteral("</td></tr>");
     for (const RecordLine& l : record.lines)
@@ -158,8 +162,7 @@ QImage windowPicture(QWidget* surface) {
                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
     image.setDevicePixelRatio(1);
     // Pasted into a document, the picture keeps the window's size on the screen.
-    const int dotsPerMetre =
-        static_cast<int>(std::lround(ratio * surface->logicalDpiX() / 0.0254));
+    const int dotsPerMetre = static_cast<int>(std::lround(ratio * surface->logicalDpiX() / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     return image;

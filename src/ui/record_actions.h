@@ -12,6 +12,7 @@ class QAction;
 class QImage;
 class QMimeData;
 class QPagedPaintDevice;
+class QPrinter;
 class QWidget;
 
 namespace morvane::ui {
@@ -52,7 +53,7 @@ public:
 
 private:
     void showMenu(const QPoint& at);
-    void printTo(class QPrinter& printer);
+    void printTo(QPrinter& printer);
 
     FormWindow& window_;
     QAction* print_;

@@ -91,7 +91,7 @@ bool FormModel::hasMenu() const {
                        [](const Control& x) { return x.kind == Kind::Menu; });
 }
 
-double FormModel::num(std::string_view key) const { return NumberText::read(text(key)); }
+Num FormModel::num(std::string_view key) const { return NumberText::read(text(key)); }
 
 bool FormModel::reachable(std::string_view key) const {
     const Control* x = &c(key);

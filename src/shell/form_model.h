@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/checked.h"
 #include "shell/control.h"
 #include "shell/failure.h"
 #include "shell/platform.h"
@@ -143,7 +144,7 @@ public:
     const std::string& text(std::string_view key) const { return c(key).text; }
     bool empty(std::string_view key) const { return c(key).text.empty(); }
     // The text read as a number; a text that is no number raises Failure(NoNumber).
-    double num(std::string_view key) const;
+    Num num(std::string_view key) const;
     const std::string& focus() const { return focus_; }
     // Whether a user can reach the control: it and all its containers enabled and visible.
     bool reachable(std::string_view key) const;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,12 @@ struct RecordRow {
 inline constexpr int FrameWidthTwips = 90;
 inline constexpr int FrameHeightTwips = 405;
 inline constexpr int MenuBarTwips = 285;
+
+// A name that the window does not declare: a fault of the program, never of the user's input.
+class UnknownControl : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
 
 class FormView {
 public:
@@ -259,7 +266,6 @@ protected:
     }
 
 private:
-    void ensureDesigned();
     void notify(const Control& control);
     void notifyWindow();
     void raise(On on, const Control& control, Event& event);
@@ -278,7 +284,6 @@ private:
     std::map<std::pair<int, std::string>, Reaction> reactions_;
     std::string focus_;
     std::vector<FormView*> views_;
-    int dispatchDepth_ = 0;
 };
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
@@ -17,8 +18,8 @@ struct Waiting {
     std::function<void()> fn;
 };
 
-std::vector<QPointer<QDialog>>& running() {
-    static std::vector<QPointer<QDialog>> dialogs;
+std::vector<QPointer<QWidget>>& running() {
+    static std::vector<QPointer<QWidget>> dialogs;
     return dialogs;
 }
 
@@ -46,13 +47,27 @@ void placeOver(QDialog& dialog) {
 int ModalDialogs::run(QDialog& dialog) {
     if (endingFlag()) return QDialog::Rejected;
     placeOver(dialog);
-    running().push_back(&dialog);
+    entered(&dialog);
     const int result = dialog.exec();
+    left(&dialog);
+    return result;
+}
+
+QAction* ModalDialogs::run(QMenu& menu, const QPoint& at) {
+    if (endingFlag()) return nullptr;
+    entered(&menu);
+    QAction* chosen = menu.exec(at);
+    left(&menu);
+    return endingFlag() ? nullptr : chosen;
+}
+
+void ModalDialogs::entered(QWidget* loop) { running().push_back(loop); }
+
+void ModalDialogs::left(QWidget* loop) {
     auto& r = running();
-    r.erase(std::remove(r.begin(), r.end(), &dialog), r.end());
+    r.erase(std::remove(r.begin(), r.end(), loop), r.end());
     r.erase(std::remove(r.begin(), r.end(), nullptr), r.end());
     if (r.empty() && !waiting().empty()) QTimer::singleShot(0, qApp, &ModalDialogs::runWaiting);
-    return result;
 }
 
 int ModalDialogs::depth() { return static_cast<int>(running().size()); }
@@ -74,9 +89,14 @@ void ModalDialogs::runWaiting() {
 void ModalDialogs::endAll() {
     endingFlag() = true;
     // The innermost first: each returns to the reaction that opened it.
-    const std::vector<QPointer<QDialog>> dialogs = running();
-    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it)
-        if (*it) (*it)->reject();
+    const std::vector<QPointer<QWidget>> loops = running();
+    for (auto it = loops.rbegin(); it != loops.rend(); ++it) {
+        if (!*it) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(it->data()))
+            dialog->reject();
+        else
+            (*it)->close();
+    }
 }
 
 bool ModalDialogs::ending() { return endingFlag(); }

@@ -126,7 +126,7 @@ bool installQtGerman(QTranslator& translator) {
 QAction* runMenu(Platform& platform, QMenu& menu, const QPoint& globalPos) {
     CloseKeyWatch watch;
     qApp->installEventFilter(&watch);
-    QAction* chosen = menu.exec(globalPos);
+    QAction* chosen = ModalDialogs::run(menu, globalPos);
     qApp->removeEventFilter(&watch);
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform); qt && watch.key)
         qt->swallowReleaseOf(watch.key);
@@ -135,7 +135,7 @@ QAction* runMenu(Platform& platform, QMenu& menu, const QPoint& globalPos) {
 
 int runModal(Platform& platform, QDialog& dialog) {
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) return qt->execModal(dialog);
-    return dialog.exec();
+    return ModalDialogs::run(dialog);
 }
 
 bool offerPdfInstead(Platform& platform, const QString& title) {

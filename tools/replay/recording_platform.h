@@ -15,7 +15,16 @@ struct RecordedMessage {
     MessageIcon icon = MessageIcon::None;
 };
 
-class RecordingPlatform : public Platform {
+// What a run showed and handed out, in order, for the checks; and the date it was given.
+struct Recording {
+    std::vector<RecordedMessage> messages;
+    std::vector<std::string> shell;
+    std::string clipboard;
+    std::vector<PrintPage> printouts;
+    Date date;
+};
+
+class RecordingPlatform : public Platform, public Recording {
 public:
     void message(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
@@ -24,12 +33,6 @@ public:
     void setClipboard(const std::string& text) override { clipboard = text; }
     void print(const PrintPage& page) override { printouts.push_back(page); }
     Date today() override { return date; }
-
-    std::vector<RecordedMessage> messages;
-    std::vector<std::string> shell;
-    std::string clipboard;
-    std::vector<PrintPage> printouts;
-    Date date;
 };
 
 }  // namespace morvane

@@ -1,8 +1,11 @@
 #include "replay.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <fstream>
 #include <functional>
+#include <iostream>
 #include <istream>
 #include <map>
 #include <optional>
@@ -11,10 +14,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "recording_platform.h"
-#include "shell/application.h"
-#include "shell/form_model.h"
-#include "user_input.h"
+#include "replay_driver.h"
 
 namespace morvane {
 
@@ -23,10 +23,6 @@ namespace {
 struct Token {
     std::string text;
     bool quoted = false;
-};
-
-struct ScriptError : std::runtime_error {
-    using std::runtime_error::runtime_error;
 };
 
 std::vector<Token> tokenize(const std::string& line) {
@@ -175,7 +171,8 @@ int parseInt(const std::string& s) {
 
 class Runner : public AppListener {
 public:
-    Runner(std::string source, std::ostream& err) : source_(std::move(source)), err_(err) {
+    Runner(std::string source, std::ostream& err, ReplayDriver& driver)
+        : source_(std::move(source)), err_(err), driver_(driver), app_(driver.app()) {
         app_.addListener(this);
         app_.open("frmStart");
         current_ = "frmStart";
@@ -207,6 +204,44 @@ public:
     ReplayResult result() const { return result_; }
 
 private:
+    using Args = std::vector<Token>;
+    // A command: its number of tokens (the command's own included) and what it does.
+    struct Command {
+        std::size_t min, max;
+        void (Runner::*run)(const Args&);
+    };
+
+    // Every action a script can name. A new command is one row here and one member below.
+    static const std::map<std::string, Command>& actions() {
+        static const std::map<std::string, Command> table = {
+            {"open", {2, 2, &Runner::doOpen}},     {"close", {2, 2, &Runner::doClose}},
+            {"form", {2, 2, &Runner::doForm}},     {"menu", {2, 2, &Runner::doMenu}},
+            {"submenu", {2, 2, &Runner::doMenu}},  {"type", {3, 3, &Runner::doType}},
+            {"retype", {3, 3, &Runner::doType}},   {"key", {3, 4, &Runner::doKey}},
+            {"keyup", {2, 3, &Runner::doKeyUp}},   {"paste", {3, 3, &Runner::doPaste}},
+            {"click", {2, 2, &Runner::doClick}},   {"select", {3, 3, &Runner::doSelect}},
+            {"scroll", {3, 3, &Runner::doScroll}}, {"hover", {2, 2, &Runner::doHover}},
+            {"tick", {2, 3, &Runner::doTick}},     {"tabpage", {3, 3, &Runner::doTabPage}},
+            {"date", {2, 2, &Runner::doDate}},
+        };
+        return table;
+    }
+
+    // The checks that start with a word of their own (`expect message ...`); every other
+    // check names a window or a control.
+    static const std::map<std::string, Command>& namedChecks() {
+        static const std::map<std::string, Command> table = {
+            {"message", {4, 5, &Runner::expectMessage}},
+            {"nomessage", {2, 2, &Runner::expectNoMessage}},
+            {"shell", {2, 2, &Runner::expectShell}},
+            {"noshell", {2, 2, &Runner::expectShell}},
+            {"clipboard", {3, 3, &Runner::expectClipboard}},
+            {"printed", {3, 3, &Runner::expectPrinted}},
+            {"cell", {5, 5, &Runner::expectCell}},
+        };
+        return table;
+    }
+
     void fail(const std::string& what) {
         ++result_.failed;
         err_ << source_ << ":" << line_ << ": " << what << "\n";
@@ -219,18 +254,26 @@ private:
             fail("expected " + expected + ", found " + found);
     }
 
-    static void need(const std::vector<Token>& t, std::size_t min, std::size_t max) {
+    static void need(const Args& t, std::size_t min, std::size_t max) {
         if (t.size() < min || t.size() > max)
             throw ScriptError("wrong number of arguments for " + t[0].text);
     }
-    static const std::string& str(const std::vector<Token>& t, std::size_t i) {
+    static const std::string& str(const Args& t, std::size_t i) {
         if (!t[i].quoted) throw ScriptError("expected a quoted text: " + t[i].text);
         return t[i].text;
     }
+    static int namedKey(const std::string& name) {
+        auto k = NamedKeys.find(name);
+        if (k == NamedKeys.end()) throw ScriptError("unknown key " + name);
+        return k->second;
+    }
+    static void needWindow(const std::string& name) {
+        if (!Application::isRegistered(name)) throw ScriptError("no window " + name);
+    }
 
     FormModel& openForm(const std::string& name) {
-        if (!Application::isRegistered(name)) throw ScriptError("no window " + name);
-        if (!app_.isOpen(name)) throw ScriptError("window " + name + " is not open");
+        needWindow(name);
+        if (!driver_.isOpen(name)) throw ScriptError("window " + name + " is not open");
         return app_.model(name);
     }
 
@@ -243,16 +286,16 @@ private:
             formName = ref.substr(0, dot);
             key = ref.substr(dot + 1);
         }
-        if (!Application::isRegistered(formName)) throw ScriptError("no window " + formName);
+        needWindow(formName);
         FormModel& f = app_.model(formName);
-        if (!f.isOpen()) throw ScriptError("window " + formName + " is not open");
+        if (!driver_.isOpen(formName)) throw ScriptError("window " + formName + " is not open");
         if (!f.has(key)) throw ScriptError("no control " + key + " in " + formName);
         return {&f, key};
     }
 
     std::pair<FormModel*, std::string> reachableControl(const std::string& ref) {
         auto fc = control(ref);
-        if (!fc.first->reachable(fc.second))
+        if (!driver_.reachable(*fc.first, fc.second))
             throw ScriptError("control " + ref + " is disabled or invisible");
         return fc;
     }
@@ -267,209 +310,148 @@ private:
         }
     }
 
-    void action(const std::vector<Token>& t) {
-        const std::string& cmd = t[0].text;
-        if (cmd == "open") {
-            need(t, 2, 2);
-            if (!Application::isRegistered(t[1].text)) throw ScriptError("no window " + t[1].text);
-            act([&] { app_.open(t[1].text); }, true);
-            current_ = t[1].text;
-        } else if (cmd == "close") {
-            need(t, 2, 2);
-            if (!Application::isRegistered(t[1].text)) throw ScriptError("no window " + t[1].text);
-            act([&] { app_.close(t[1].text); }, false);
-        } else if (cmd == "form") {
-            need(t, 2, 2);
-            openForm(t[1].text);
-            current_ = t[1].text;
-        } else if (cmd == "menu" || cmd == "submenu") {
-            need(t, 2, 2);
-            FormModel* owner = nullptr;
-            if (app_.isOpen(current_)) {
-                FormModel& f = app_.model(current_);
-                if (f.has(t[1].text) && f.c(t[1].text).kind == Kind::Menu) owner = &f;
-            }
-            if (!owner) {
-                FormModel& start = app_.model("frmStart");
-                if (!start.has(t[1].text) || start.c(t[1].text).kind != Kind::Menu)
-                    throw ScriptError("no menu entry " + t[1].text);
-                owner = &start;
-            }
-            const std::string key = t[1].text;
-            act([&] { cmd == "menu" ? owner->menu(key) : owner->submenu(key); }, true);
-        } else if (cmd == "type" || cmd == "retype") {
-            need(t, 3, 3);
-            auto [f, key] = reachableControl(t[1].text);
-            const std::string& text = str(t, 2);
-            act([&] { typeText(*f, key, text, cmd == "retype"); }, true);
-        } else if (cmd == "key") {
-            need(t, 3, 4);
-            auto [f, key] = reachableControl(t[1].text);
-            auto k = NamedKeys.find(t[2].text);
-            if (k == NamedKeys.end()) throw ScriptError("unknown key " + t[2].text);
-            const int n = t.size() == 4 ? parseInt(t[3].text) : 1;
-            act(
-                [&, f = f, key = key] {
-                    for (int i = 0; i < n && f->isOpen(); ++i) pressKey(*f, key, k->second);
-                },
-                true);
-        } else if (cmd == "keyup") {
-            need(t, 2, 3);
-            auto [f, key] = control(t[1].text);
-            int code = Key::Tab;
-            if (t.size() == 3) {
-                auto k = NamedKeys.find(t[2].text);
-                if (k == NamedKeys.end()) throw ScriptError("unknown key " + t[2].text);
-                code = k->second;
-            }
-            act(
-                [&, f = f, key = key] {
-                    f->setFocus(key);
-                    f->keyUp(key, code);
-                },
-                true);
-        } else if (cmd == "paste") {
-            need(t, 3, 3);
-            auto [f, key] = reachableControl(t[1].text);
-            const std::string& text = str(t, 2);
-            act(
-                [&, f = f, key = key] {
-                    f->userFocus(key);
-                    if (!f->c(key).readOnly) f->userEdit(key, text);
-                },
-                true);
-        } else if (cmd == "click") {
-            need(t, 2, 2);
-            auto [f, key] = reachableControl(t[1].text);
-            act([&, f = f, key = key] { f->click(key); }, true);
-        } else if (cmd == "select") {
-            need(t, 3, 3);
-            auto [f, key] = reachableControl(t[1].text);
-            const auto& items = f->c(key).items;
-            auto it = std::find(items.begin(), items.end(), str(t, 2));
-            if (it == items.end()) throw ScriptError("no list item " + quote(t[2].text));
-            const int index = static_cast<int>(it - items.begin());
-            act([&, f = f, key = key] { f->listClick(key, index); }, true);
-        } else if (cmd == "scroll") {
-            need(t, 3, 3);
-            auto [f, key] = reachableControl(t[1].text);
-            const int v = parseInt(t[2].text);
-            act([&, f = f, key = key] { f->scroll(key, v); }, true);
-        } else if (cmd == "hover") {
-            need(t, 2, 2);
-            const std::string& ref = t[1].text;
-            const bool isForm = Application::isRegistered(ref) &&
-                                !(app_.isOpen(current_) && app_.model(current_).has(ref));
-            if (isForm) {
-                FormModel& f = openForm(ref);
-                act([&] { f.mouseMoveWindow(); }, false);
-            } else {
-                auto [f, key] = control(ref);
-                act([&, f = f, key = key] { f->mouseMove(key); }, false);
-            }
-        } else if (cmd == "tick") {
-            need(t, 2, 3);
-            auto [f, key] = control(t[1].text);
-            const int n = t.size() == 3 ? parseInt(t[2].text) : 1;
-            act(
-                [&, f = f, key = key] {
-                    for (int i = 0; i < n && f->isOpen(); ++i) f->tick(key);
-                },
-                false);
-        } else if (cmd == "tabpage") {
-            need(t, 3, 3);
-            auto [f, key] = reachableControl(t[1].text);
-            const int page = parseInt(t[2].text);
-            if (page < 0 || page >= static_cast<int>(f->c(key).tabs.size()))
-                throw ScriptError("no page " + t[2].text);
-            act([&, f = f, key = key] { f->tabShown(key, page); }, false);
-        } else if (cmd == "date") {
-            need(t, 2, 2);
-            const std::string& d = t[1].text;
-            if (d.size() != 10 || d[4] != '-' || d[7] != '-') throw ScriptError("bad date " + d);
-            platform_.date = {parseInt(d.substr(0, 4)), parseInt(d.substr(5, 2)),
-                              parseInt(d.substr(8, 2))};
-        } else {
-            throw ScriptError("unknown command " + cmd);
-        }
+    void action(const Args& t) {
+        auto it = actions().find(t[0].text);
+        if (it == actions().end()) throw ScriptError("unknown command " + t[0].text);
+        need(t, it->second.min, it->second.max);
+        (this->*it->second.run)(t);
     }
 
-    void expect(const std::vector<Token>& t) {
+    // ---- Actions ----
+
+    void doOpen(const Args& t) {
+        needWindow(t[1].text);
+        act([&] { driver_.open(t[1].text); }, true);
+        current_ = t[1].text;
+    }
+    void doClose(const Args& t) {
+        needWindow(t[1].text);
+        act([&] { driver_.close(t[1].text); }, false);
+    }
+    void doForm(const Args& t) {
+        openForm(t[1].text);
+        current_ = t[1].text;
+    }
+    // `menu` and `submenu`: an entry of the current window's own menu, else of the start
+    // window's.
+    void doMenu(const Args& t) {
+        FormModel* owner = nullptr;
+        if (app_.isOpen(current_)) {
+            FormModel& f = app_.model(current_);
+            if (f.has(t[1].text) && f.c(t[1].text).kind == Kind::Menu) owner = &f;
+        }
+        if (!owner) {
+            FormModel& start = app_.model("frmStart");
+            if (!start.has(t[1].text) || start.c(t[1].text).kind != Kind::Menu)
+                throw ScriptError("no menu entry " + t[1].text);
+            owner = &start;
+        }
+        const std::string key = t[1].text;
+        const bool sub = t[0].text == "submenu";
+        act([&] { sub ? driver_.submenu(*owner, key) : driver_.menu(*owner, key); }, true);
+    }
+    void doType(const Args& t) {
+        auto [f, key] = reachableControl(t[1].text);
+        const std::string& text = str(t, 2);
+        const bool replace = t[0].text == "retype";
+        act([&, f = f, key = key] { driver_.type(*f, key, text, replace); }, true);
+    }
+    void doKey(const Args& t) {
+        auto [f, key] = reachableControl(t[1].text);
+        const int code = namedKey(t[2].text);
+        const int n = t.size() == 4 ? parseInt(t[3].text) : 1;
+        act(
+            [&, f = f, key = key] {
+                for (int i = 0; i < n && f->isOpen(); ++i) driver_.key(*f, key, code);
+            },
+            true);
+    }
+    void doKeyUp(const Args& t) {
+        auto [f, key] = control(t[1].text);
+        const int code = t.size() == 3 ? namedKey(t[2].text) : Key::Tab;
+        act([&, f = f, key = key] { driver_.keyUp(*f, key, code); }, true);
+    }
+    void doPaste(const Args& t) {
+        auto [f, key] = reachableControl(t[1].text);
+        const std::string& text = str(t, 2);
+        act([&, f = f, key = key] { driver_.paste(*f, key, text); }, true);
+    }
+    void doClick(const Args& t) {
+        auto [f, key] = reachableControl(t[1].text);
+        act([&, f = f, key = key] { driver_.click(*f, key); }, true);
+    }
+    void doSelect(const Args& t) {
+        auto [f, key] = reachableControl(t[1].text);
+        const auto items = driver_.shown(*f, key).items;
+        auto it = std::find(items.begin(), items.end(), str(t, 2));
+        if (it == items.end()) throw ScriptError("no list item " + quote(t[2].text));
+        const int index = static_cast<int>(it - items.begin());
+        act([&, f = f, key = key] { driver_.select(*f, key, index); }, true);
+    }
+    void doScroll(const Args& t) {
+        auto [f, key] = reachableControl(t[1].text);
+        const int v = parseInt(t[2].text);
+        act([&, f = f, key = key] { driver_.scroll(*f, key, v); }, true);
+    }
+    void doHover(const Args& t) {
+        const std::string& ref = t[1].text;
+        const bool isForm = Application::isRegistered(ref) &&
+                            !(app_.isOpen(current_) && app_.model(current_).has(ref));
+        if (isForm) {
+            FormModel& f = openForm(ref);
+            act([&] { driver_.hoverWindow(f); }, false);
+        } else {
+            auto [f, key] = control(ref);
+            act([&, f = f, key = key] { driver_.hover(*f, key); }, false);
+        }
+    }
+    void doTick(const Args& t) {
+        auto [f, key] = control(t[1].text);
+        const int n = t.size() == 3 ? parseInt(t[2].text) : 1;
+        act(
+            [&, f = f, key = key] {
+                for (int i = 0; i < n && f->isOpen(); ++i) driver_.tick(*f, key);
+            },
+            false);
+    }
+    void doTabPage(const Args& t) {
+        auto [f, key] = reachableControl(t[1].text);
+        const int page = parseInt(t[2].text);
+        if (page < 0 || page >= static_cast<int>(driver_.shown(*f, key).tabs.size()))
+            throw ScriptError("no page " + t[2].text);
+        act([&, f = f, key = key] { driver_.tabPage(*f, key, page); }, false);
+    }
+    void doDate(const Args& t) {
+        const std::string& d = t[1].text;
+        if (d.size() != 10 || d[4] != '-' || d[7] != '-') throw ScriptError("bad date " + d);
+        driver_.recording().date = {parseInt(d.substr(0, 4)), parseInt(d.substr(5, 2)),
+                                    parseInt(d.substr(8, 2))};
+    }
+
+    // ---- Checks ----
+
+    void expect(const Args& t) {
         if (t.size() < 2) throw ScriptError("expect what?");
         const std::string& what = t[1].text;
         if (!t[1].quoted) {
             if ((what == "open" || what == "closed" || what == "front") && t.size() == 3 &&
                 !t[2].quoted) {
-                if (!Application::isRegistered(t[2].text))
-                    throw ScriptError("no window " + t[2].text);
-                if (what == "open")
-                    check(app_.isOpen(t[2].text), t[2].text + " open", "closed");
-                else if (what == "closed")
-                    check(!app_.isOpen(t[2].text), t[2].text + " closed", "open");
-                else {
-                    FormModel* f = app_.front();
-                    check(f && f->name() == t[2].text, t[2].text + " in front",
-                          f ? f->name() : "no window");
-                }
-                return;
-            }
-            if (what == "message") return expectMessage(t);
-            if (what == "nomessage") {
-                need(t, 2, 2);
-                const std::size_t left = platform_.messages.size() - checkedMessages_;
-                std::string found = "no further message";
-                if (left > 0) {
-                    const auto& m = platform_.messages[checkedMessages_];
-                    found = std::to_string(left) + " unchecked, the first " + quote(m.title) + " " +
-                            quote(m.text);
-                }
-                check(left == 0, "no unchecked message", found);
-                return;
-            }
-            if (what == "shell" || what == "noshell") {
-                need(t, 2, 2);
-                const std::size_t left = platform_.shell.size() - checkedShell_;
-                if (what == "shell") {
-                    check(left > 0, "a shell call", "none");
-                    if (left > 0) ++checkedShell_;
+                needWindow(t[2].text);
+                if (what == "open") {
+                    check(driver_.isOpen(t[2].text), t[2].text + " open", "closed");
+                } else if (what == "closed") {
+                    check(!driver_.isOpen(t[2].text), t[2].text + " closed", "open");
                 } else {
-                    check(left == 0, "no shell call",
-                          left ? quote(platform_.shell[checkedShell_]) : "");
+                    const std::string front = driver_.front();
+                    check(front == t[2].text, t[2].text + " in front",
+                          front.empty() ? "no window" : front);
                 }
                 return;
             }
-            if (what == "clipboard") {
-                need(t, 3, 3);
-                check(platform_.clipboard == str(t, 2), quote(t[2].text),
-                      quote(platform_.clipboard));
-                return;
-            }
-            if (what == "printed") {
-                need(t, 3, 3);
-                std::string found = "no printout";
-                bool ok = false;
-                if (!platform_.printouts.empty()) {
-                    found.clear();
-                    const auto& lines = platform_.printouts.back().lines;
-                    for (std::size_t i = 0; i < lines.size(); ++i)
-                        found += (i ? "\n" : "") + lines[i].text;
-                    ok = found == str(t, 2);
-                    found = quote(found);
-                }
-                check(ok, quote(t[2].text), found);
-                return;
-            }
-            if (what == "cell") {
-                need(t, 5, 5);
-                auto [f, key] = control(t[2].text);
-                std::string address = t[3].text;
-                for (auto& ch : address)
-                    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-                const auto& cells = f->c(key).cells;
-                auto it = cells.find(address);
-                check(it != cells.end() && it->second == str(t, 4), quote(t[4].text),
-                      it == cells.end() ? "no value written" : quote(it->second));
-                return;
+            auto it = namedChecks().find(what);
+            if (it != namedChecks().end()) {
+                need(t, it->second.min, it->second.max);
+                return (this->*it->second.run)(t);
             }
         }
         need(t, 3, 3);
@@ -484,18 +466,19 @@ private:
         const bool currentHas = app_.isOpen(current_) && app_.model(current_).has(ref);
         if (Application::isRegistered(ref) && !currentHas) {
             FormModel& f = openForm(ref);
+            const ShownWindow w = driver_.window(f);
             if (prop.empty()) {
-                check(f.window().title == str(t, 2), quote(t[2].text), quote(f.window().title));
+                check(w.title == str(t, 2), quote(t[2].text), quote(w.title));
             } else if (prop == "height" || prop == "width") {
-                const int v = prop == "height" ? f.outerHeight() : f.outerWidth();
-                check(v == parseInt(t[2].text), t[2].text, std::to_string(v));
+                const int v = prop == "height" ? w.outerHeight : w.outerWidth;
+                check(sameTwips(parseInt(t[2].text), v), t[2].text, std::to_string(v));
             } else {
                 throw ScriptError("windows have no property " + prop);
             }
             return;
         }
         auto [f, key] = control(ref);
-        const Control& x = f->c(key);
+        const Control x = driver_.shown(*f, key);
         if (prop.empty()) {
             check(x.text == str(t, 2), quote(t[2].text), quote(x.text));
             return;
@@ -523,18 +506,16 @@ private:
             auto want = parseColour(v);
             if (!want) throw ScriptError("not a colour: " + v);
             const std::uint32_t actual = prop == "forecolor" ? x.foreColor : x.backColor;
-            check(actual == *want, v, Color::text(actual));
+            check(driver_.sameColour(actual, *want), v, Color::text(actual));
+        } else if (prop == "left" || prop == "top" || prop == "width" || prop == "height") {
+            const int actual = prop == "left"    ? x.left
+                               : prop == "top"   ? x.top
+                               : prop == "width" ? x.width
+                                                 : x.height;
+            check(sameTwips(parseInt(v), actual), v, std::to_string(actual));
         } else {
             int actual = 0;
-            if (prop == "left")
-                actual = x.left;
-            else if (prop == "top")
-                actual = x.top;
-            else if (prop == "width")
-                actual = x.width;
-            else if (prop == "height")
-                actual = x.height;
-            else if (prop == "value")
+            if (prop == "value")
                 actual = x.value;
             else if (prop == "min")
                 actual = x.min;
@@ -550,18 +531,26 @@ private:
         }
     }
 
-    void expectMessage(const std::vector<Token>& t) {
-        need(t, 4, 5);
+    // Positions and sizes compare at the driver's step: the expected value, rounded to it.
+    bool sameTwips(int expected, int shown) const {
+        const int step = driver_.twipStep();
+        if (step <= 1) return expected == shown;
+        const long rounded = std::lround(static_cast<double>(expected) / step) * step;
+        return rounded == shown;
+    }
+
+    void expectMessage(const Args& t) {
         const bool anyTitle = !t[2].quoted && t[2].text == "*";
         if (!anyTitle && !t[2].quoted) throw ScriptError("expected a quoted title or *");
         const std::string& text = str(t, 3);
         const bool error = t.size() == 5;
         if (error && t[4].text != "error") throw ScriptError("unexpected " + t[4].text);
-        if (checkedMessages_ >= platform_.messages.size()) {
+        const auto& messages = driver_.recording().messages;
+        if (checkedMessages_ >= messages.size()) {
             fail("expected message " + quote(text) + ", found none");
             return;
         }
-        const RecordedMessage& m = platform_.messages[checkedMessages_++];
+        const RecordedMessage& m = messages[checkedMessages_++];
         const bool ok = (anyTitle || m.title == t[2].text) && matchTemplate(text, 0, m.text, 0) &&
                         ((m.icon == MessageIcon::Error) == error);
         check(ok,
@@ -570,11 +559,59 @@ private:
               "message " + quote(m.title) + " " + quote(m.text) +
                   (m.icon == MessageIcon::Error ? " error" : ""));
     }
+    void expectNoMessage(const Args&) {
+        const auto& messages = driver_.recording().messages;
+        const std::size_t left = messages.size() - checkedMessages_;
+        std::string found = "no further message";
+        if (left > 0) {
+            const auto& m = messages[checkedMessages_];
+            found = std::to_string(left) + " unchecked, the first " + quote(m.title) + " " +
+                    quote(m.text);
+        }
+        check(left == 0, "no unchecked message", found);
+    }
+    void expectShell(const Args& t) {
+        const auto& shell = driver_.recording().shell;
+        const std::size_t left = shell.size() - checkedShell_;
+        if (t[1].text == "shell") {
+            check(left > 0, "a shell call", "none");
+            if (left > 0) ++checkedShell_;
+        } else {
+            check(left == 0, "no shell call", left ? quote(shell[checkedShell_]) : "");
+        }
+    }
+    void expectClipboard(const Args& t) {
+        const std::string& clipboard = driver_.recording().clipboard;
+        check(clipboard == str(t, 2), quote(t[2].text), quote(clipboard));
+    }
+    void expectPrinted(const Args& t) {
+        const auto& printouts = driver_.recording().printouts;
+        std::string found = "no printout";
+        bool ok = false;
+        if (!printouts.empty()) {
+            found.clear();
+            const auto& lines = printouts.back().lines;
+            for (std::size_t i = 0; i < lines.size(); ++i) found += (i ? "\n" : "") + lines[i].text;
+            ok = found == str(t, 2);
+            found = quote(found);
+        }
+        check(ok, quote(t[2].text), found);
+    }
+    void expectCell(const Args& t) {
+        auto [f, key] = control(t[2].text);
+        std::string address = t[3].text;
+        for (auto& ch : address)
+            ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        const auto cells = driver_.shown(*f, key).cells;
+        auto it = cells.find(address);
+        check(it != cells.end() && it->second == str(t, 4), quote(t[4].text),
+              it == cells.end() ? "no value written" : quote(it->second));
+    }
 
     std::string source_;
     std::ostream& err_;
-    RecordingPlatform platform_;
-    Application app_{platform_};
+    ReplayDriver& driver_;
+    Application& app_;
     std::string current_;
     std::string shown_;
     int line_ = 0;
@@ -585,8 +622,9 @@ private:
 
 }  // namespace
 
-ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err) {
-    Runner runner(sourceName, err);
+ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err,
+                         ReplayDriver& driver) {
+    Runner runner(sourceName, err, driver);
     std::string text;
     int number = 0;
     bool firstLine = true;
@@ -597,6 +635,39 @@ ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::o
         runner.line(number, text);
     }
     return runner.result();
+}
+
+ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err) {
+    ModelDriver driver;
+    return runScenario(in, sourceName, err, driver);
+}
+
+int replayMain(int argc, char** argv, const std::string& tool, const std::string& usageNote,
+               const std::function<std::unique_ptr<ReplayDriver>()>& makeDriver) {
+    if (argc < 2) {
+        std::cerr << "usage: " << tool << " FILE... | -\n" << usageNote;
+        return 2;
+    }
+    ReplayResult total;
+    for (int i = 1; i < argc; ++i) {
+        const std::string name = argv[i];
+        ReplayResult r;
+        if (name == "-") {
+            r = runScenario(std::cin, "<stdin>", std::cout, *makeDriver());
+        } else {
+            std::ifstream in(name);
+            if (!in) {
+                std::cout << name << ": cannot be read\n";
+                ++total.failed;
+                continue;
+            }
+            r = runScenario(in, name, std::cout, *makeDriver());
+        }
+        total.passed += r.passed;
+        total.failed += r.failed;
+    }
+    std::cout << total.passed << " passed, " << total.failed << " failed\n";
+    return total.failed == 0 ? 0 : 1;
 }
 
 }  // namespace morvane

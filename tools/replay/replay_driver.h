@@ -1,0 +1,93 @@
+// Where the lines of a scenario act and what its checks read. The scenario interpreter
+// (replay.h) resolves names, checks arguments and compares; a driver carries out each
+// action and reports what the system shows.
+//
+// ReplayDriver itself acts on the form models, as morvane-replay does; a driver for the
+// real windows overrides the actions that a user performs through widgets and reads the
+// widgets instead of the models. Every action is called for a control that exists in an
+// open window; errors in the script are thrown as ScriptError.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "recording_platform.h"
+#include "shell/application.h"
+#include "shell/form_model.h"
+
+namespace morvane {
+
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The window as the checks see it.
+struct ShownWindow {
+    std::string title;
+    int outerWidth = 0, outerHeight = 0;  // twips
+};
+
+class ReplayDriver {
+public:
+    virtual ~ReplayDriver() = default;
+
+    virtual Application& app() = 0;
+    // Message boxes, shell calls, clipboard writes and printouts of the run; its date.
+    virtual Recording& recording() = 0;
+    // ---- Actions ----
+    virtual void open(const std::string& form) { app().open(form); }
+    virtual void close(const std::string& form) { app().close(form); }
+    virtual void menu(FormModel& owner, const std::string& key) { owner.menu(key); }
+    virtual void submenu(FormModel& owner, const std::string& key) { owner.submenu(key); }
+    virtual void type(FormModel& f, const std::string& key, const std::string& text, bool replace);
+    // One press and release of a key (Key::Enter, Key::Tab, ...).
+    virtual void key(FormModel& f, const std::string& key, int code);
+    virtual void keyUp(FormModel& f, const std::string& key, int code);
+    virtual void paste(FormModel& f, const std::string& key, const std::string& text);
+    virtual void click(FormModel& f, const std::string& key) { f.click(key); }
+    virtual void select(FormModel& f, const std::string& key, int index) {
+        f.listClick(key, index);
+    }
+    virtual void scroll(FormModel& f, const std::string& key, int value) { f.scroll(key, value); }
+    virtual void hover(FormModel& f, const std::string& key) { f.mouseMove(key); }
+    virtual void hoverWindow(FormModel& f) { f.mouseMoveWindow(); }
+    virtual void tick(FormModel& f, const std::string& key) { f.tick(key); }
+    virtual void tabPage(FormModel& f, const std::string& key, int page) { f.tabShown(key, page); }
+
+    // ---- What the system shows ----
+    // Whether a user can reach the control (enabled and visible with all its containers).
+    virtual bool reachable(FormModel& f, const std::string& key) { return f.reachable(key); }
+    // The control as shown: text or caption, flags, colours, geometry in twips, scroll bar,
+    // list and tab state, table cells.
+    virtual Control shown(FormModel& f, const std::string& key) { return f.c(key); }
+    virtual ShownWindow window(FormModel& f) {
+        return {f.window().title, f.outerWidth(), f.outerHeight()};
+    }
+    virtual bool isOpen(const std::string& form) { return app().isOpen(form); }
+    // The name of the front window, "" when none is open.
+    virtual std::string front() {
+        FormModel* f = app().front();
+        return f ? f->name() : std::string();
+    }
+    // Whether a shown colour is the expected one as written in the window descriptions.
+    virtual bool sameColour(std::uint32_t shown, std::uint32_t expected) {
+        return shown == expected;
+    }
+    // The finest step of positions and sizes in twips: a check passes when the expected
+    // value rounds to the shown one at this step.
+    virtual int twipStep() const { return 1; }
+};
+
+// The form models themselves, with a recording platform: morvane-replay.
+class ModelDriver : public ReplayDriver {
+public:
+    Application& app() override { return app_; }
+    Recording& recording() override { return platform_; }
+
+private:
+    RecordingPlatform platform_;
+    Application app_{platform_};
+};
+
+}  // namespace morvane

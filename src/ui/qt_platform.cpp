@@ -25,8 +25,6 @@
 
 namespace morvane::ui {
 
-namespace {}  // namespace
-
 QtPlatform::QtPlatform() { KeyOwner::install(); }
 
 QtPlatform::~QtPlatform() = default;

@@ -199,6 +199,8 @@ public:
         } catch (const std::exception& e) {
             fail(std::string("error: ") + e.what());
         }
+        for (std::string f = driver_.takeFault(); !f.empty(); f = driver_.takeFault())
+            fail("error: " + f);
     }
 
     ReplayResult result() const { return result_; }

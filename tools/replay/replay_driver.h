@@ -74,6 +74,9 @@ public:
     virtual bool sameColour(std::uint32_t shown, std::uint32_t expected) {
         return shown == expected;
     }
+    // Something the driver could not do as a user would, noticed while a line ran ("" when
+    // nothing is left); each is reported as an error of that line.
+    virtual std::string takeFault() { return {}; }
     // The finest step of positions and sizes in twips: a check passes when the expected
     // value rounds to the shown one at this step.
     virtual int twipStep() const { return 1; }

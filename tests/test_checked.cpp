@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "failure_of.h"
+#include "shell/checked.h"
 #include "shell/failure.h"
 
 namespace morvane {
@@ -13,16 +15,6 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kMax = std::numeric_limits<double>::max();
 const double kNaN = std::nan("");
-
-template <class F>
-std::optional<FailureKind> failureOf(F&& f) {
-    try {
-        f();
-    } catch (const Failure& e) {
-        return e.kind();
-    }
-    return std::nullopt;
-}
 
 TEST(FailureText, GermanDescriptions) {
     EXPECT_STREQ(describe(FailureKind::NoNumber), "Der eingegebene Text ist keine Zahl.");
@@ -95,6 +87,34 @@ TEST(CheckedArithmetic, Powers) {
     EXPECT_EQ(failureOf([] { chk::pow(0.0, -0.5); }), FailureKind::DivZero);
     EXPECT_EQ(failureOf([] { chk::pow(-8.0, 1.0 / 3.0); }), FailureKind::Invalid);
     EXPECT_EQ(failureOf([] { chk::pow(-2.0, 0.5); }), FailureKind::Invalid);
+}
+
+// The operators of Num raise what the chk:: calls they stand for raise, at the first step
+// whose result is not finite, and compute exactly the same doubles.
+TEST(CheckedNumber, OperatorsAreTheCheckedCalls) {
+    const Num a = 7.25, b = 0.1, zero = 0;
+    EXPECT_EQ(double(a / b), chk::div(7.25, 0.1));
+    EXPECT_EQ(double(1 + a * b / 3), chk::add(1, chk::div(chk::mul(7.25, 0.1), 3)));
+    EXPECT_EQ(double(pow(1 + b, a)), chk::pow(1.1, 7.25));
+    EXPECT_EQ(failureOf([&] { (void)(a / zero); }), FailureKind::DivZero);
+    EXPECT_EQ(failureOf([&] { (void)(zero / 0); }), FailureKind::Invalid);
+    EXPECT_EQ(failureOf([&] { (void)(Num(kMax) * 2); }), FailureKind::Overflow);
+    EXPECT_EQ(failureOf([&] { (void)(kMax + Num(kMax)); }), FailureKind::Overflow);
+    EXPECT_EQ(failureOf([&] { (void)sqrt(-a); }), FailureKind::Invalid);
+    EXPECT_EQ(failureOf([&] { (void)log(zero); }), FailureKind::Invalid);
+    EXPECT_EQ(failureOf([&] { (void)pow(zero, -1); }), FailureKind::DivZero);
+    EXPECT_EQ(failureOf([&] { (void)pow(-a, 0.5); }), FailureKind::Invalid);
+    EXPECT_EQ(failureOf([&] { (void)exp(Num(1000)); }), FailureKind::Overflow);
+    // An operand that is already not finite fails before it is used.
+    EXPECT_EQ(failureOf([&] { (void)(Num(kInf) - kInf); }), FailureKind::Overflow);
+    EXPECT_EQ(failureOf([&] { (void)(Num(kNaN) + 1); }), FailureKind::Invalid);
+    Num sum = 1;
+    sum += a;
+    sum /= 2;
+    EXPECT_EQ(double(sum), 4.125);
+    EXPECT_EQ(failureOf([&] { sum /= zero; }), FailureKind::DivZero);
+    // Two plain doubles stay plain: only a Num operand makes an operation checked.
+    EXPECT_TRUE(std::isinf(kMax * 2.0));
 }
 
 }  // namespace

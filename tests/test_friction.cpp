@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "failure_of.h"
 #include "hydraulics/friction.h"
 #include "shell/failure.h"
 #include "shell/number_text.h"
@@ -11,12 +12,7 @@ namespace morvane::friction {
 namespace {
 
 std::optional<FailureKind> failureOf(double J, double d, double kb, double nu) {
-    try {
-        PrandtlColebrook(J, d, kb, nu);
-    } catch (const Failure& e) {
-        return e.kind();
-    }
-    return std::nullopt;
+    return morvane::failureOf([&] { PrandtlColebrook(J, d, kb, nu); });
 }
 
 TEST(Friction, WorkedExamples) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "failure_of.h"
 #include "shell/failure.h"
 #include "shell/number_text.h"
 
@@ -24,16 +25,6 @@ namespace {
 
 using NumberText::format;
 using NumberText::plain;
-
-template <class F>
-std::optional<FailureKind> failureOf(F&& f) {
-    try {
-        f();
-    } catch (const Failure& e) {
-        return e.kind();
-    }
-    return std::nullopt;
-}
 
 std::optional<double> readOpt(std::string_view text) {
     double v = 0.0;

@@ -203,8 +203,10 @@ public:
             if (badText(f->window().title))
                 return f->name() + " title " + quoted(f->window().title);
         }
-        for (const auto& m : platform_.messages)
+        for (const auto& m : platform_.messages) {
             if (badText(m.text)) return "message " + quoted(m.text);
+            if (m.text.rfind("Programmfehler", 0) == 0) return "program fault " + quoted(m.text);
+        }
         return {};
     }
 

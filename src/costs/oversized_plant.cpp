@@ -78,24 +78,24 @@ void OversizedPlantForm::Berechnung() {
         auto K = [this] { return num("txtKostenanteilBBNKProzent"); };
         auto R = [this] { return num("txtzulReserveProzent"); };
 
-        setNumber("lblvorhReserveEW", chk::sub(A(), B()));
+        setNumber("lblvorhReserveEW", A() - B());
         V = num("lblvorhReserveEW");
-        reserveProzent = NumberText::fixed4(chk::ok(chk::div(V, A()) * 100));
+        reserveProzent = NumberText::fixed4(V / A() * 100);
         setNumber("lblvorhReserveProzent", reserveProzent);
-        setNumber("lblzulReserveEW", chk::mul(A(), R() / 100));
-        C = chk::mul(G(), K() / 100);
+        setNumber("lblzulReserveEW", A() * (R() / 100));
+        C = G() * (K() / 100);
         setNumber("lblKostenanteilBBNKDM", C);
-        F = chk::div(chk::ok(100 * B()), 100 - R());
+        F = 100 * B() / (100 - R());
         setNumber("lblAusbaugrößeGebührenfähig", F);
         setText("lblBei1", text("TxtEWKAreal"));
         reformat("lblBei1", "##,##0.0 ");
         setText("lblBei2", text("lblAusbaugrößeGebührenfähig"));
         reformat("lblBei2", "##,##0.0 ");
-        E = NumberText::fixed4(chk::div(C, chk::pow(chk::div(A(), F), D())));
+        E = NumberText::fixed4(C / pow(A() / F, D()));
         setNumber("lblKostenanteilgebührenfähig", E);
-        N = chk::sub(C, E);
+        N = C - E;
         setNumber("lblnichtGebührenfähigDM", N);
-        P = NumberText::fixed4(chk::div(N, G()));
+        P = NumberText::fixed4(N / G());
         setNumber("lblNichtGebührenfähigProzent", P);
 
         reformat("lblnichtGebührenfähigDM", MioEuro);

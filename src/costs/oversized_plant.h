@@ -21,13 +21,13 @@ private:
     void reformat(std::string_view key, const char* pattern);
     void verdict();
 
-    double V = 0;               // existing reserve, TEW
-    double reserveProzent = 0;  // existing reserve, % (four decimals)
-    double C = 0;               // cost share of the load- and flow-dependent parts, Mio €
-    double F = 0;               // fee-eligible capacity, TEW
-    double E = 0;               // reduced cost share, Mio € (four decimals)
-    double N = 0;               // not fee-eligible, Mio €
-    double P = 0;               // not fee-eligible share (four decimals)
+    Num V = 0;               // existing reserve, TEW
+    Num reserveProzent = 0;  // existing reserve, % (four decimals)
+    Num C = 0;               // cost share of the load- and flow-dependent parts, Mio €
+    Num F = 0;               // fee-eligible capacity, TEW
+    Num E = 0;               // reduced cost share, Mio € (four decimals)
+    Num N = 0;               // not fee-eligible, Mio €
+    Num P = 0;               // not fee-eligible share (four decimals)
 };
 
 }  // namespace morvane

@@ -124,7 +124,7 @@ void PriceIndexForm::Kosten2003() {
         setNumber("lblIKAusschreibung", *ikEuro);
     }
     setText("lblIKAusschreibung", NumberText::formatText(text("lblIKAusschreibung"), "##,##0.00 "));
-    if (!empty("lblFaktor2003")) setNumber("lblIK2003", chk::mul(IK(), num("lblFaktor2003")));
+    if (!empty("lblFaktor2003")) setNumber("lblIK2003", IK() * num("lblFaktor2003"));
     setText("lblFaktor2003", NumberText::formatText(text("lblFaktor2003"), "##,##0.000 "));
     setText("lblIK2003", NumberText::formatText(text("lblIK2003"), "##,##0.00 "));
 }

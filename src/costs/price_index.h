@@ -29,8 +29,8 @@ private:
     void neu();
     // Jahr and IK refer to their fields: each use reads the current text. IK becomes a
     // number once it is converted to euro.
-    double Jahr() const { return num("txtAusschreibungsjahr"); }
-    double IK() const { return ikEuro ? *ikEuro : num("txtIkAusschreibung"); }
+    Num Jahr() const { return num("txtAusschreibungsjahr"); }
+    Num IK() const { return ikEuro ? Num(*ikEuro) : num("txtIkAusschreibung"); }
 
     std::optional<double> ikEuro;
 };

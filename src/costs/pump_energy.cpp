@@ -64,7 +64,7 @@ PumpEnergyForm::PumpEnergyForm(Application& app) : FormModel(app, "frmEnergiePW"
         guarded({TypingError, "Eingabefehler", {{"txtPZhd", "0"}}}, [this] {
             if (num("txtPZhd") > 24)
                 message("\r\nTippfehler - Ein Tag hat nur 24 Stunden!", "Eingabe ändern!");
-            if (filled("TxtPZda")) setNumber("LblPZha", chk::mul(num("TxtPZda"), num("txtPZhd")));
+            if (filled("TxtPZda")) setNumber("LblPZha", num("TxtPZda") * num("txtPZhd"));
             if (filled("TxtPZda")) menge();
             if (filled("TxtPZda")) Kosten();
             unlock("TxtPZda");
@@ -75,7 +75,7 @@ PumpEnergyForm::PumpEnergyForm(Application& app) : FormModel(app, "frmEnergiePW"
         guarded({TypingError, "Eingabefehler", {{"TxtPZda", "0"}}}, [this] {
             if (num("TxtPZda") > 365)
                 message("\r\nTippfehler - Dieses Jahr hat sicher nur 365 Tage!", "Eingabe ändern!");
-            if (filled("txtPZhd")) setNumber("LblPZha", chk::mul(num("TxtPZda"), num("txtPZhd")));
+            if (filled("txtPZhd")) setNumber("LblPZha", num("TxtPZda") * num("txtPZhd"));
             unlock("txtDMkw");
             setText("LblPZha", NumberText::formatText(text("LblPZha"), "##,##0.0  "));
             Kosten();
@@ -100,16 +100,15 @@ bool PumpEnergyForm::filled(std::string_view key) const { return text(key) > std
 
 void PumpEnergyForm::Leistung() {
     eta = text("LblEta");
-    const double power =
-        chk::div(chk::mul(num("txtHman"), num("txtQls")), chk::mul(eta.number(), KwDivisor));
+    const Num power = num("txtHman") * num("txtQls") / (eta.number() * KwDivisor);
     setNumber("LblPk", power);
     setText("LblPk", NumberText::formatText(text("LblPk"), "##,##0.000"));
 }
 
 void PumpEnergyForm::Kosten() {
-    setNumber("lblkWha", chk::mul(num("LblPZha"), num("LblPk")));
-    setNumber("lblEk(0)", chk::mul(num("txtDMkw"), num("lblkWha")) / 1000);
-    setNumber("lblEkEuro(1)", chk::mul(num("lblEk(0)"), DmPerEuro));
+    setNumber("lblkWha", num("LblPZha") * num("LblPk"));
+    setNumber("lblEk(0)", num("txtDMkw") * num("lblkWha") / 1000);
+    setNumber("lblEkEuro(1)", num("lblEk(0)") * DmPerEuro);
     for (const char* key : {"LblPZha", "LblPk", "lblkWha", "lblEk(0)", "lblEkEuro(1)"})
         setBackColor(key, Color::ActiveTitleText);
     setText("lblkWha", NumberText::formatText(text("lblkWha"), "##,##0 "));
@@ -118,8 +117,8 @@ void PumpEnergyForm::Kosten() {
 }
 
 void PumpEnergyForm::menge() {
-    setNumber("lblMengejeTag", chk::mul(num("txtPZhd"), num("txtQm3h")));
-    setNumber("lblMengejeJahr", chk::mul(num("TxtPZda"), num("lblMengejeTag")));
+    setNumber("lblMengejeTag", num("txtPZhd") * num("txtQm3h"));
+    setNumber("lblMengejeJahr", num("TxtPZda") * num("lblMengejeTag"));
     for (const char* key : {"lblMengejeTag", "lblMengejeJahr"}) {
         setBackColor(key, Color::WindowBackground);
         setText(key, NumberText::formatText(text(key), "##,##0.0 "));
@@ -138,7 +137,7 @@ void PumpEnergyForm::visibleLeistung() {
 }
 
 void PumpEnergyForm::BerechnungQm3h() {
-    show("txtQm3h", chk::mul(num("txtQls"), LsToM3h), "##,##0.0 ");
+    show("txtQm3h", num("txtQls") * LsToM3h, "##,##0.0 ");
     if (filled("TxtPZda")) menge();
     if (filled("txtHman")) Leistung();
     if (filled("TxtPZda")) Kosten();

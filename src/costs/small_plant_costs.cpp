@@ -35,12 +35,12 @@ SmallPlantCostsForm::SmallPlantCostsForm(Application& app) : FormModel(app, "frm
 
 void SmallPlantCostsForm::Refinanzierungskosten() {
     zins = num("txtZins") / 2;
-    wasserJeEw = chk::mul(num("txtTWlEd"), 365) / 1000;
-    wasserJahr = chk::mul(wasserJeEw, num("txtE"));
-    const double investition = num("txtIK");
-    abschreibung = chk::div(investition, num("txtNND"));
-    durchZins = chk::mul(chk::mul(investition, 1 - num("txtFM") / 100), zins) / 100;
-    refinanzierung = chk::add(abschreibung, durchZins);
+    wasserJeEw = num("txtTWlEd") * 365 / 1000;
+    wasserJahr = wasserJeEw * num("txtE");
+    const Num investition = num("txtIK");
+    abschreibung = investition / num("txtNND");
+    durchZins = investition * (1 - num("txtFM") / 100) * zins / 100;
+    refinanzierung = abschreibung + durchZins;
     show("lblTWm3Ea", wasserJeEw, Whole);
     show("lblTWm3a", wasserJahr, Whole);
     show("lblDurchZins", durchZins, Whole);
@@ -50,21 +50,21 @@ void SmallPlantCostsForm::Refinanzierungskosten() {
 }
 
 void SmallPlantCostsForm::Betriebskosten() {
-    const double schlammJeEw = num("txtSchlammlEa");
-    const double einwohner = num("txtE");
-    schlamm = chk::mul(schlammJeEw, einwohner) / 1000;
+    const Num schlammJeEw = num("txtSchlammlEa");
+    const Num einwohner = num("txtE");
+    schlamm = schlammJeEw * einwohner / 1000;
     show("lblSchlammm3a", schlamm, "##,##0.0");
-    entsorgung = chk::mul(chk::mul(schlammJeEw / 1000, einwohner), num("txtSEKEurom3"));
-    betrieb = chk::add(chk::add(num("txtEK"), entsorgung), num("txtWK"));
+    entsorgung = schlammJeEw / 1000 * einwohner * num("txtSEKEurom3");
+    betrieb = num("txtEK") + entsorgung + num("txtWK");
     show("lblSEKEuroa", entsorgung, Whole);
     show("lblBK", betrieb, Whole);
     show("Label35", betrieb, Whole);
 }
 
 void SmallPlantCostsForm::Jahreskosten() {
-    jahreskosten = chk::add(betrieb, refinanzierung);
+    jahreskosten = betrieb + refinanzierung;
     show("lblJKEuroa", jahreskosten, Whole);
-    spezifisch = chk::div(jahreskosten, chk::mul(num("txtE"), wasserJeEw));
+    spezifisch = jahreskosten / (num("txtE") * wasserJeEw);
     show("lblJKEurom3", spezifisch, "##,##0.00 ");
 }
 

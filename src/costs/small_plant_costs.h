@@ -18,17 +18,17 @@ private:
     void Jahreskosten();
 
     // Inputs as last read and results, kept between runs.
-    double zins = 0;          // mean interest rate, % per year
-    double wasserJeEw = 0;    // m³ per inhabitant and year
-    double wasserJahr = 0;    // m³ per year
-    double abschreibung = 0;  // euro per year
-    double durchZins = 0;     // euro per year
-    double refinanzierung = 0;
-    double schlamm = 0;     // m³ per year
-    double entsorgung = 0;  // euro per year
-    double betrieb = 0;     // euro per year
-    double jahreskosten = 0;
-    double spezifisch = 0;  // euro per m³
+    Num zins = 0;          // mean interest rate, % per year
+    Num wasserJeEw = 0;    // m³ per inhabitant and year
+    Num wasserJahr = 0;    // m³ per year
+    Num abschreibung = 0;  // euro per year
+    Num durchZins = 0;     // euro per year
+    Num refinanzierung = 0;
+    Num schlamm = 0;     // m³ per year
+    Num entsorgung = 0;  // euro per year
+    Num betrieb = 0;     // euro per year
+    Num jahreskosten = 0;
+    Num spezifisch = 0;  // euro per m³
 };
 
 }  // namespace morvane

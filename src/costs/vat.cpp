@@ -18,58 +18,58 @@ VatForm::VatForm(Application& app) : FormModel(app, "frmEuro") {
 
     amountReaction("BruttoDM", [this] {
         Kurs = DmPerEuro;
-        amount("NettoDM", chk::div(num("BruttoDM"), rate() / 100 + 1));
-        amount("UstDM", chk::mul(num("NettoDM"), rate()) / 100);
-        amount("BruttoEuro", chk::div(num("BruttoDM"), Kurs.number()));
-        amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
-        amount("NettoEuro", chk::sub(num("BruttoEuro"), num("UstEuro")));
+        amount("NettoDM", num("BruttoDM") / (rate() / 100 + 1));
+        amount("UstDM", num("NettoDM") * rate() / 100);
+        amount("BruttoEuro", num("BruttoDM") / Kurs.number());
+        amount("UstEuro", num("UstDM") / Kurs.number());
+        amount("NettoEuro", num("BruttoEuro") - num("UstEuro"));
     });
     amountReaction("BruttoEuro", [this] {
-        amount("NettoEuro", chk::div(num("BruttoEuro"), rate() / 100 + 1));
-        amount("UstEuro", chk::mul(num("NettoEuro"), rate()) / 100);
+        amount("NettoEuro", num("BruttoEuro") / (rate() / 100 + 1));
+        amount("UstEuro", num("NettoEuro") * rate() / 100);
         Kurs = DmPerEuro;
-        amount("BruttoDM", chk::mul(num("BruttoEuro"), Kurs.number()));
-        amount("UstDM", chk::mul(num("UstEuro"), Kurs.number()));
-        amount("NettoDM", chk::sub(num("BruttoDM"), num("UstDM")));
+        amount("BruttoDM", num("BruttoEuro") * Kurs.number());
+        amount("UstDM", num("UstEuro") * Kurs.number());
+        amount("NettoDM", num("BruttoDM") - num("UstDM"));
     });
     amountReaction("NettoDM", [this] {
         Kurs = DmPerEuro;
         Netto = fixed("NettoDM");
         setNumber("USTProzent", NumberText::fixed4(rate()));
-        amount("UstDM", chk::mul(num("NettoDM"), rate()) / 100);
+        amount("UstDM", num("NettoDM") * rate() / 100);
         Steuer = fixed("UstDM");
-        amount("BruttoDM", NumberText::fixed4(chk::add(Netto, Steuer)));
+        amount("BruttoDM", NumberText::fixed4(Netto + Steuer));
         setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0 "));
-        amount("BruttoEuro", chk::div(num("BruttoDM"), Kurs.number()));
-        amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
-        amount("NettoEuro", chk::sub(num("BruttoEuro"), num("UstEuro")));
+        amount("BruttoEuro", num("BruttoDM") / Kurs.number());
+        amount("UstEuro", num("UstDM") / Kurs.number());
+        amount("NettoEuro", num("BruttoEuro") - num("UstEuro"));
     });
     amountReaction("NettoEuro", [this] {
-        amount("UstEuro", chk::mul(num("NettoEuro"), rate()) / 100);
+        amount("UstEuro", num("NettoEuro") * rate() / 100);
         Netto = fixed("NettoEuro");
         Steuer = fixed("UstEuro");
-        amount("BruttoEuro", NumberText::fixed4(chk::add(Netto, Steuer)));
+        amount("BruttoEuro", NumberText::fixed4(Netto + Steuer));
         setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0"));
         Kurs = DmPerEuro;
-        amount("BruttoDM", chk::mul(num("BruttoEuro"), Kurs.number()));
-        amount("UstDM", chk::mul(num("UstEuro"), Kurs.number()));
-        amount("NettoDM", chk::sub(num("BruttoDM"), num("UstDM")));
+        amount("BruttoDM", num("BruttoEuro") * Kurs.number());
+        amount("UstDM", num("UstEuro") * Kurs.number());
+        amount("NettoDM", num("BruttoDM") - num("UstDM"));
     });
     // The tax in one currency gives the net and gross in it, then the other currency.
     auto fromTax = [this](const char* tax, const char* net, const char* gross, bool dm) {
         Steuer = fixed(tax);
-        amount(net, chk::div(num(tax), rate() / 100));
-        amount(gross, NumberText::fixed4(chk::add(num(net), Steuer)));
+        amount(net, num(tax) / (rate() / 100));
+        amount(gross, NumberText::fixed4(num(net) + Steuer));
         setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0"));
         Kurs = DmPerEuro;
         if (dm) {
-            amount("BruttoEuro", chk::div(num("BruttoDM"), Kurs.number()));
-            amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
-            amount("NettoEuro", chk::sub(num("BruttoEuro"), num("UstEuro")));
+            amount("BruttoEuro", num("BruttoDM") / Kurs.number());
+            amount("UstEuro", num("UstDM") / Kurs.number());
+            amount("NettoEuro", num("BruttoEuro") - num("UstEuro"));
         } else {
-            amount("BruttoDM", chk::mul(num("BruttoEuro"), Kurs.number()));
-            amount("UstDM", chk::mul(num("UstEuro"), Kurs.number()));
-            amount("NettoDM", chk::sub(num("BruttoDM"), num("UstDM")));
+            amount("BruttoDM", num("BruttoEuro") * Kurs.number());
+            amount("UstDM", num("UstEuro") * Kurs.number());
+            amount("NettoDM", num("BruttoDM") - num("UstDM"));
         }
     };
     amountReaction("UstDM", [fromTax] { fromTax("UstDM", "NettoDM", "BruttoDM", true); });
@@ -100,17 +100,17 @@ void VatForm::amountReaction(const char* field, std::function<void()> body) {
     });
 }
 
-double VatForm::fixed(std::string_view key) const { return NumberText::fixed4(num(key)); }
+Num VatForm::fixed(std::string_view key) const { return NumberText::fixed4(num(key)); }
 
-void VatForm::amount(std::string_view key, double value) { show(key, value, AmountPattern); }
+void VatForm::amount(std::string_view key, Num value) { show(key, value, AmountPattern); }
 
 void VatForm::FunktionUSTProzent() {
-    amount("UstDM", chk::mul(num("NettoDM"), rate()) / 100);
+    amount("UstDM", num("NettoDM") * rate() / 100);
     Steuer = fixed("UstDM");
-    amount("BruttoDM", NumberText::fixed4(chk::add(num("NettoDM"), Steuer)));
-    amount("UstEuro", chk::div(num("UstDM"), Kurs.number()));
+    amount("BruttoDM", NumberText::fixed4(num("NettoDM") + Steuer));
+    amount("UstEuro", num("UstDM") / Kurs.number());
     Steuer = fixed("UstEuro");
-    amount("BruttoEuro", NumberText::fixed4(chk::add(num("NettoEuro"), Steuer)));
+    amount("BruttoEuro", NumberText::fixed4(num("NettoEuro") + Steuer));
 }
 
 void VatForm::Kopierformat() {

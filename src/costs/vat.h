@@ -23,14 +23,14 @@ protected:
 private:
     // An amount field's key reaction: unlocks the rate field, then runs body guarded.
     void amountReaction(const char* field, std::function<void()> body);
-    double rate() const { return num("USTProzent"); }
+    Num rate() const { return num("USTProzent"); }
     // The text of a field as a four-decimal fixed-point amount.
-    double fixed(std::string_view key) const;
-    void amount(std::string_view key, double value);
+    Num fixed(std::string_view key) const;
+    void amount(std::string_view key, Num value);
 
     Value Kurs;
-    double Steuer = 0;
-    double Netto = 0;
+    Num Steuer = 0;
+    Num Netto = 0;
 };
 
 }  // namespace morvane

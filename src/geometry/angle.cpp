@@ -23,12 +23,12 @@ AngleForm::AngleForm(Application& app) : FormModel(app, "frmWinkel") {
             return;
         }
         Beginn();
-        arkusSinus = std::atan(chk::div(x, chk::pow(1 - x * x, 0.5)));
+        arkusSinus = atan(x / pow(1 - x * x, 0.5));
         showDegrees(arkusSinus);
     });
     on(On::Click, "Option2", [this] {
         Beginn();
-        arkusKosinus = std::atan(chk::div(-x, chk::pow(1 - x * x, 0.5))) + 2 * std::atan(1.0);
+        arkusKosinus = atan(-x / pow(1 - x * x, 0.5)) + 2 * std::atan(1.0);
         setNumber("lblArkuskosinus", arkusKosinus);
         showDegrees(arkusKosinus);
     });

@@ -17,10 +17,10 @@ private:
     void showDegrees(double radians);
 
     double pi = 0;
-    double x = 0;
+    Num x = 0;
     double arkusTangens = 0;
-    double arkusKosinus = 0;
-    double arkusSinus = 0;
+    Num arkusKosinus = 0;
+    Num arkusSinus = 0;
     double grad = 0;
     double gon = 0;
 };

@@ -46,7 +46,7 @@ CircleCylinderForm::CircleCylinderForm(Application& app) : FormModel(app, "frmKr
     });
 }
 
-double CircleCylinderForm::value(const Quantity& q, std::string_view field) const {
+Num CircleCylinderForm::value(const Quantity& q, std::string_view field) const {
     switch (q.state) {
         case Quantity::State::Typed: return num(field);
         case Quantity::State::Computed: return q.number;
@@ -68,27 +68,27 @@ void CircleCylinderForm::write(std::string_view field, double v) {
 
 void CircleCylinderForm::BerechnungFläche() {
     typed(d);
-    const double dm = value(d, "txtDurchmesser");
-    computed(A, chk::ok(Pi * dm * dm / 4));
+    const Num dm = value(d, "txtDurchmesser");
+    computed(A, Pi * dm * dm / 4);
     write("txtFläche", A.number);
 }
 
 void CircleCylinderForm::BerechnungDurchmesser() {
     typed(A);
-    const double area = value(A, "txtFläche");
-    computed(d, chk::pow(chk::ok(4 * area / Pi), 0.5));
+    const Num area = value(A, "txtFläche");
+    computed(d, pow(4 * area / Pi, 0.5));
     write("txtDurchmesser", d.number);
 }
 
 void CircleCylinderForm::BerechnungZylindervolumen() {
     typed(h);
-    computed(V, chk::mul(value(A, "txtFläche"), value(h, "txtZylinderhöhe")));
+    computed(V, value(A, "txtFläche") * value(h, "txtZylinderhöhe"));
     write("txtZylindervolumen", V.number);
 }
 
 void CircleCylinderForm::BerechnungZylinderhöhe() {
     typed(V);
-    computed(h, chk::div(value(V, "txtZylindervolumen"), value(A, "txtFläche")));
+    computed(h, value(V, "txtZylindervolumen") / value(A, "txtFläche"));
     write("txtZylinderhöhe", h.number);
 }
 

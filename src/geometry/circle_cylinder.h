@@ -20,7 +20,7 @@ private:
         enum class State { Unset, Typed, Computed } state = State::Unset;
         double number = 0;
     };
-    double value(const Quantity& q, std::string_view field) const;
+    Num value(const Quantity& q, std::string_view field) const;
     // Set and not 0 or empty: a typed value by its text, a computed one by its number.
     bool isSet(const Quantity& q, std::string_view field) const;
     void typed(Quantity& q) { q.state = Quantity::State::Typed; }

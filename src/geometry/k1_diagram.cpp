@@ -4,17 +4,14 @@
 #include <charconv>
 #include <cmath>
 
-#include "shell/failure.h"
+#include "shell/checked.h"
 
 namespace morvane {
 
-double pondK1(double tStar, double T, double BR) {
-    using chk::add, chk::div, chk::mul;
-    const double exponent =
-        div(-1, add(add(1.391, div(1.304, T)), div(add(0.061, mul(0.05, T)), BR)));
-    const double denominator =
-        add(add(0.327, div(10.277, T)), div(1, mul(BR, add(0.25, div(0.476, T)))));
-    return div(chk::pow(tStar, exponent), denominator);
+Num pondK1(Num tStar, Num T, Num BR) {
+    const Num exponent = -1 / (1.391 + 1.304 / T + (0.061 + 0.05 * T) / BR);
+    const Num denominator = 0.327 + 10.277 / T + 1 / (BR * (0.25 + 0.476 / T));
+    return pow(tStar, exponent) / denominator;
 }
 
 namespace {
@@ -77,13 +74,13 @@ std::string k1Diagram(bool designed, double tStar, double k1) {
             std::string path;
             for (int j = 0; j <= 80; ++j) {
                 const double t = XMin * std::pow(XMax / XMin, j / 80.0);
-                const double k = std::clamp(pondK1(t, T, loadings[i]), YMin, YMax);
+                const double k = std::clamp<double>(pondK1(t, T, loadings[i]), YMin, YMax);
                 path += (j ? " L" : "M") + num(px(t)) + " " + num(py(k));
             }
             s += "<path d=\"" + path + "\" fill=\"none\" stroke=\"" + colours[i] +
                  "\" stroke-width=\"2\"" + (T < 10 ? " stroke-dasharray=\"8 5\"" : "") + "/>\n";
         }
-        const double k = std::clamp(pondK1(XMax, 20, loadings[i]), YMin, YMax);
+        const double k = std::clamp<double>(pondK1(XMax, 20, loadings[i]), YMin, YMax);
         s += text(Right + 4, py(k) + 5, "BR " + std::to_string(static_cast<int>(loadings[i])),
                   "start", std::string(" font-size=\"12\" fill=\"") + colours[i] + "\"");
     }

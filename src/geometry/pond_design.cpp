@@ -106,29 +106,29 @@ void PondDesignForm::ZulauffrachtVK() {
     Eingabe();
     E = num("txtE");
     q = num("txtspezifischeAbwassermenge");
-    Qs = chk::mul(q, E) / 1000;
+    Qs = q * E / 1000;
     show("lblSchmutzwassermenge", Qs, "##,##0.00 ");
     QF24 = num("txtFremdwasser");
-    Qd = chk::add(Qs, chk::mul(QF24, Qs) / 100);
+    Qd = Qs + QF24 * Qs / 100;
     show("lblGesamterAbwasserzulauf", Qd, "##,##0.00 ");
     EGW = num("txtEGWBiologie");
-    LBiologie = chk::mul(EGW, num("txtE")) / 1000;
+    LBiologie = EGW * num("txtE") / 1000;
     show("lblZulauffrachtNachVorklärung", LBiologie, "##,##0.00 ");
-    S0 = chk::div(chk::ok(1000 * LBiologie), Qd);
+    S0 = 1000 * LBiologie / Qd;
     show("lblSubstratkonzentrationTeichzulauf", S0, "##,##0 ");
 }
 
 void PondDesignForm::Zwischenergebnisse() {
     guarded(pondGuard("Tippfehler - Alle Werte werden zurückgesetzt"), [this] {
         ZulauffrachtVK();
-        tStern = chk::div(S0, BR);
+        tStern = S0 / BR;
         show("lblVerweilzeit", tStern, "##,##0.00 ");
-        V = chk::div(chk::ok(1000 * LBiologie), BR);
+        V = 1000 * LBiologie / BR;
         show("lblTeichvolumen", V, "##,##0.00 ");
         t = num("txtTeichtiefe");
-        A = chk::div(V, t);
+        A = V / t;
         show("lblWasseroberfläche", A, "##,##0.00 ");
-        BA = chk::div(A, num("txtE"));
+        BA = A / num("txtE");
         show("lblFlächenbelastung", BA, "##,##0.0 ");
     });
 }
@@ -142,10 +142,10 @@ void PondDesignForm::Konstante() {
 void PondDesignForm::Endergebnisse() {
     Konstante();
     n = num("txtAnzahlTeiche");
-    S = chk::div(S0, chk::pow(chk::add(1, chk::div(chk::mul(K1, tStern), n)), n));
+    S = S0 / pow(1 + K1 * tStern / n, n);
     show("lblSubstratkonzentrationAblauf", S, "##,##0 ");
     ÜW = num("txtÜW");
-    reserve = chk::div(chk::ok(100 * chk::sub(ÜW, S)), ÜW);
+    reserve = 100 * (ÜW - S) / ÜW;
     show("lblReserve", reserve, "##,##0 ");
 }
 
@@ -173,12 +173,12 @@ void PondDesignForm::Programmstart() {
 // The depth counts from the slider's position, also before it was first moved.
 void PondDesignForm::F_DWAFlächengröße() {
     sicherheit = num("lblSicherheit") / 100 + 1;
-    if (!empty("txtDWA_EW")) dwaFläche = chk::mul(num("txtDWA_EW"), sicherheit * mindestfläche);
+    if (!empty("txtDWA_EW")) dwaFläche = num("txtDWA_EW") * (sicherheit * mindestfläche);
     show("lblDWAFlächenbelastung", mindestfläche, "##,##0.0 ");
     show("lblDWAFlächengröße", dwaFläche, "##,##0.0 ");
     show("lblDWA_Wassertiefe", c("HScrollDWA_Wassertiefe").value / 10.0, "##,##0.00 ");
     if (!empty("txtDWA_EW"))
-        show("lblDWA_Teichvolumen", chk::mul(num("lblDWA_Wassertiefe"), dwaFläche), "##,##0 ");
+        show("lblDWA_Teichvolumen", num("lblDWA_Wassertiefe") * dwaFläche, "##,##0 ");
     else
         setCaption("lblDWA_Teichvolumen",
                    NumberText::formatText(text("lblDWA_Teichvolumen"), "##,##0 "));

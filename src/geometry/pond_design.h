@@ -25,10 +25,10 @@ private:
     Guard pondGuard(const char* text);
 
     bool loadingSet = false;  // BR and T refer to their labels once a slider has moved
-    double E = 0, q = 0, QF24 = 0, EGW = 0, n = 0, t = 0, ÜW = 0, BR = 0, T = 0;
-    double Qs = 0, Qd = 0, LBiologie = 0, S0 = 0, tStern = 0, V = 0, A = 0, BA = 0;
-    double K1 = 0, S = 0, reserve = 0;
-    double mindestfläche = 0, sicherheit = 0, dwaFläche = 0;
+    Num E = 0, q = 0, QF24 = 0, EGW = 0, n = 0, t = 0, ÜW = 0, BR = 0, T = 0;
+    Num Qs = 0, Qd = 0, LBiologie = 0, S0 = 0, tStern = 0, V = 0, A = 0, BA = 0;
+    Num K1 = 0, S = 0, reserve = 0;
+    Num mindestfläche = 0, sicherheit = 0, dwaFläche = 0;
 };
 
 }  // namespace morvane

@@ -25,14 +25,14 @@ TruncatedPyramidForm::TruncatedPyramidForm(Application& app)
                       [this] { Rücksetzen(); }};
     const struct {
         const char* field;
-        void (TruncatedPyramidForm::*routine)(double);
+        void (TruncatedPyramidForm::*routine)(Num);
     } slopes[] = {{"txtGefälleAbsolut", &TruncatedPyramidForm::EingabeGefälleAbsolut},
                   {"txtGefälleProzent", &TruncatedPyramidForm::EingabeGefälleProzent},
                   {"txtGefälleProportion", &TruncatedPyramidForm::EingabeGefälleProportion}};
     for (const auto& slope : slopes) {
         on(On::KeyUp, slope.field, [this, guard, slope] {
             guarded(guard, [this, slope] {
-                const double x = num(slope.field);
+                const Num x = num(slope.field);
                 if (x != 0) (this->*slope.routine)(x);
                 if (winkel != 0) B_Gesamttiefe();
                 Sichtbar();
@@ -56,27 +56,27 @@ TruncatedPyramidForm::TruncatedPyramidForm(Application& app)
     });
 }
 
-void TruncatedPyramidForm::EingabeGefälleAbsolut(double x) {
+void TruncatedPyramidForm::EingabeGefälleAbsolut(Num x) {
     I = x;
-    prozent = chk::ok(100 * I);
+    prozent = 100 * I;
     show("txtGefälleProzent", prozent, "##,##0.0");
-    n = chk::div(1, I);
+    n = 1 / I;
     show("txtGefälleProportion", n, "##,##0.0");
     Winkelberechnung();
 }
 
-void TruncatedPyramidForm::EingabeGefälleProzent(double x) {
+void TruncatedPyramidForm::EingabeGefälleProzent(Num x) {
     I = x / 100;
     show("txtGefälleAbsolut", I, "##,##0.0000");
-    n = chk::div(1, I);
+    n = 1 / I;
     show("txtGefälleProportion", n, "##,##0.0");
     Winkelberechnung();
 }
 
-void TruncatedPyramidForm::EingabeGefälleProportion(double x) {
-    I = chk::div(1, x);
+void TruncatedPyramidForm::EingabeGefälleProportion(Num x) {
+    I = 1 / x;
     show("txtGefälleAbsolut", I, "##,##0.0000");
-    prozent = chk::ok(100 * I);
+    prozent = 100 * I;
     show("txtGefälleProzent", prozent, "##,##0.0");
     Winkelberechnung();
 }
@@ -90,61 +90,60 @@ void TruncatedPyramidForm::Winkelberechnung() {
 }
 
 void TruncatedPyramidForm::B_Gesamttiefe() {
-    using chk::add, chk::div, chk::mul, chk::ok;
     h = num("txtWassertiefe");
     f = num("txtFreibord");
-    H = add(f, h);
+    H = f + h;
     out("lblGesamttiefe", H);
-    P = div(H, I);
+    P = H / I;
     out("lblBöschungsprojektion", P);
-    p = div(h, I);
+    p = h / I;
     out("lblBenetzteBöschungsprojektion", p);
-    S = chk::pow(add(mul(H, H), mul(P, P)), 0.5);
+    S = pow(H * H + P * P, 0.5);
     out("lblBöschungslänge", S);
-    s = chk::pow(add(mul(h, h), mul(p, p)), 0.5);
+    s = pow(h * h + p * p, 0.5);
     out("lblBenetzteBöschungslänge", s);
     L0 = num("txtLängeBeckenboden");
-    Ltop = add(ok(2 * P), L0);
+    Ltop = 2 * P + L0;
     out("lblLängeOKBecken", Ltop);
     B0 = num("txtBreiteBeckenboden");
-    Btop = add(ok(2 * P), B0);
+    Btop = 2 * P + B0;
     out("lblBreiteOKBecken", Btop);
-    Lw = add(ok(2 * p), L0);
+    Lw = 2 * p + L0;
     out("lblWasserspiegelLänge", Lw);
-    Bw = add(ok(2 * p), B0);
+    Bw = 2 * p + B0;
     out("lblWasserspiegelbreite", Bw);
-    const double umfang = add(ok(2 * B0), ok(2 * L0));
-    Vf = mul(H, mul(B0, L0));
+    const Num umfang = 2 * B0 + 2 * L0;
+    Vf = H * (B0 * L0);
     out("lblGesamtvolumenBeckenboden", Vf);
-    Vs = mul(umfang, mul(H, P) / 2);
+    Vs = umfang * (H * P / 2);
     out("lblGesamtvolumenGeneigteFlächen", Vs);
-    Vk = mul(H, mul(ok(2 * P), ok(2 * P))) / 3;
+    Vk = H * (2 * P * (2 * P)) / 3;
     out("lblGesamtvolumenKehlen", Vk);
-    V = add(Vk, add(Vs, Vf));
+    V = Vk + (Vs + Vf);
     out("lblGesamtvolumen", V);
-    Nf = mul(h, mul(B0, L0));
+    Nf = h * (B0 * L0);
     out("lblNutzvolumenBeckenboden", Nf);
-    Ns = mul(umfang, mul(h, p) / 2);
+    Ns = umfang * (h * p / 2);
     out("lblNutzvolumenGeneigteFlächen", Ns);
-    Nk = mul(h, mul(ok(2 * p), ok(2 * p))) / 3;
+    Nk = h * (2 * p * (2 * p)) / 3;
     out("lblNutzvolumenKehlen", Nk);
-    N = add(Nk, add(Ns, Nf));
+    N = Nk + (Ns + Nf);
     out("lblNutzvolumen", N);
-    mantelLang = mul(S, add(L0, Ltop) / 2);
+    mantelLang = S * ((L0 + Ltop) / 2);
     out("lblEineLängereMantelfläche", mantelLang);
-    mantelStirn = mul(S, add(B0, Btop) / 2);
+    mantelStirn = S * ((B0 + Btop) / 2);
     out("lblEineMantelflächeStirnseite", mantelStirn);
-    seiten = add(ok(2 * mantelLang), ok(2 * mantelStirn));
+    seiten = 2 * mantelLang + 2 * mantelStirn;
     out("lblAlleSeitenflächen", seiten);
-    boden = mul(L0, B0);
+    boden = L0 * B0;
     out("lblFlächeBeckenboden", boden);
     AF = boden;
     out("lblGesamteBodenfilteroberflächeAF", AF);
-    oberfläche = add(seiten, boden);
+    oberfläche = seiten + boden;
     out("lblOberflächePyramidenstumpf", oberfläche);
-    A = mul(h, B0);
+    A = h * B0;
     out("lblAnströmflächeA", A);
-    wasseroberfläche = mul(Bw, Lw);
+    wasseroberfläche = Bw * Lw;
     out("lblWasseroberfläche", wasseroberfläche);
 }
 

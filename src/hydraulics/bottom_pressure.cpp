@@ -79,19 +79,19 @@ void BottomPressureForm::design() {
 
 void BottomPressureForm::Kreisfläche() {
     durchmesser = num("txtd") / 1000;
-    fläche = chk::ok(3.1416 * durchmesser * durchmesser / 4);
+    fläche = 3.1416 * durchmesser * durchmesser / 4;
     show("lblFläche", fläche, "##,##0.0000 ");
 }
 
 void BottomPressureForm::Wasser() {
     druckhöhe = num("txtWS");
-    kraftKp = chk::ok(druckhöhe * fläche * 1000);
+    kraftKp = druckhöhe * fläche * 1000;
     show("lblkp", kraftKp, Pattern);
-    kraftN = chk::ok(9.81 * kraftKp);
+    kraftN = 9.81 * kraftKp;
     show("LblN", kraftN, Pattern);
-    druckPa = chk::div(kraftN, fläche);
+    druckPa = kraftN / fläche;
     show("lblPa", druckPa, Pattern);
-    druckKpCm2 = chk::div(kraftKp, chk::ok(10000 * fläche));
+    druckKpCm2 = kraftKp / (10000 * fläche);
     show("lblkpcm", druckKpCm2, Pattern);
 }
 

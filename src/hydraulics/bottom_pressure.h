@@ -16,13 +16,13 @@ private:
     void Kreisfläche();
     void Wasser();
 
-    double durchmesser = 0;  // m
-    double fläche = 0;       // m²
-    double druckhöhe = 0;    // m water column
-    double kraftKp = 0;
-    double kraftN = 0;
-    double druckPa = 0;
-    double druckKpCm2 = 0;
+    Num durchmesser = 0;  // m
+    Num fläche = 0;       // m²
+    Num druckhöhe = 0;    // m water column
+    Num kraftKp = 0;
+    Num kraftN = 0;
+    Num druckPa = 0;
+    Num druckKpCm2 = 0;
 };
 
 }  // namespace morvane

@@ -7,12 +7,12 @@
 
 namespace morvane::friction {
 
-double PrandtlColebrook(double J, double d, double kb, double nu) {
-    const double s = chk::sqrt(chk::mul(d, chk::mul(J, TwoG)));
-    const double a = chk::div(chk::mul(2.51, nu), chk::mul(s, d));
-    const double b = chk::div(kb, chk::mul(3.71, d));
-    const double l = chk::log(chk::add(b, a)) / std::log(10.0);
-    return chk::mul(s, l * -2);
+Num PrandtlColebrook(Num J, Num d, Num kb, Num nu) {
+    const Num s = sqrt(d * (J * TwoG));
+    const Num a = 2.51 * nu / (s * d);
+    const Num b = kb / (3.71 * d);
+    const Num l = log(b + a) / std::log(10.0);
+    return s * (l * -2);
 }
 
 Evaluation evaluate(double J, double d, double kb, double nu) noexcept {
@@ -23,7 +23,7 @@ Evaluation evaluate(double J, double d, double kb, double nu) noexcept {
     }
 }
 
-double Fläche(double d) { return chk::ok(chk::mul(3.1416, chk::mul(d, d)) / 4); }
+Num Fläche(Num d) { return 3.1416 * (d * d) / 4; }
 
 void writePreset(FormModel& form, const Preset& preset) {
     form.show(preset.field, preset.value, "##,##0.00 ");

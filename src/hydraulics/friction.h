@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "shell/failure.h"
+#include "shell/checked.h"
 
 namespace morvane {
 
@@ -34,10 +34,10 @@ Evaluation evaluate(double J, double d, double kb, double nu) noexcept;
 // Raises Failure: d = 0 or J = 0 (division by zero), a negative J * d (square root), a
 // non-positive b + a (logarithm), and overflow of any step. No range check: b + a >= 1
 // gives a velocity of zero or below.
-double PrandtlColebrook(double J, double d, double kb, double nu);
+Num PrandtlColebrook(Num J, Num d, Num kb, Num nu);
 
 // Circle area 3.1416 * d² / 4 in m² (the checked result).
-double Fläche(double d);
+Num Fläche(Num d);
 
 // A preset option: its control, caption, the field it writes and the value in field units.
 struct Preset {

@@ -106,8 +106,8 @@ void OutflowForm::Freigabe() {
 void OutflowForm::BerechnungFläche() {
     n = num("txtAnzahl");
     d = num("txtDurchmesser") / 1000;
-    const double dm = d.number();
-    A = chk::mul(n.number(), chk::ok((Pi * dm * dm) / 4));
+    const Num dm = d.number();
+    A = n.number() * (Pi * dm * dm / 4);
     show("txtFläche", A, "##,##0.00000 ");
     äquivalenterDurchmesser();
     setEnabled("txth", true);
@@ -115,40 +115,39 @@ void OutflowForm::BerechnungFläche() {
 }
 
 void OutflowForm::äquivalenterDurchmesser() {
-    dEq = chk::pow(chk::ok(4 * A / Pi), 0.5);
-    show("lblÄquiDN", chk::ok(1000 * dEq), "##,##0");
+    dEq = pow(4 * A / Pi, 0.5);
+    show("lblÄquiDN", 1000 * dEq, "##,##0");
 }
 
 void OutflowForm::BerechnungDurchmesser() {
     n = num("txtAnzahl");
     A = num("txtFläche");
-    d = chk::pow(chk::div(chk::div(chk::ok(4 * A), n.number()), Pi), 0.5);
-    show("txtDurchmesser", chk::ok(1000 * d.number()), "##,##0.00000 ");
+    d = pow(4 * A / n.number() / Pi, 0.5);
+    show("txtDurchmesser", 1000 * d.number(), "##,##0.00000 ");
     setEnabled("txth", true);
 }
 
 void OutflowForm::Ausfluss() {
-    Q = chk::mul(chk::pow(chk::ok(h.number() * TwoG), 0.5), chk::mul(A, mue.number()));
+    Q = pow(h.number() * TwoG, 0.5) * (A * mue.number());
     show("lblQm3s", Q, "##,##0.00000 ");
-    QLs = chk::ok(1000 * Q);
+    QLs = 1000 * Q;
     show("lblQls", QLs, "##,##0.0 ");
-    show("lblQm3h", chk::ok(3600 * Q), "##,##0.0 ");
+    show("lblQm3h", 3600 * Q, "##,##0.0 ");
 }
 
 void OutflowForm::einzelLoch() {
     d = num("txtDurchmesser") / 1000;
-    const double dm = d.number();
-    a1 = chk::ok((Pi * dm * dm) / 4);
+    const Num dm = d.number();
+    a1 = Pi * dm * dm / 4;
     h = num("txth") / 1000;
-    Q1 = chk::mul(chk::pow(chk::ok(h.number() * TwoG), 0.5),
-                  chk::mul(a1, chk::ok(mue.number() * 1000)));
+    Q1 = pow(h.number() * TwoG, 0.5) * (a1 * (mue.number() * 1000));
     show("lblAusflussjeÖffnung", Q1, "##,##0.0 ");
 }
 
 void OutflowForm::AusflussjeZeit() {
     schächte = num("txtAnzahlSchächte");
     zeit = num("txtAusflusszeit");
-    V = chk::mul(schächte, chk::mul(Q, chk::ok(60 * zeit)));
+    V = schächte * (Q * (60 * zeit));
     show("lblAusflussmenge", V, "##,##0.0");
 }
 

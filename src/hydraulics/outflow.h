@@ -26,8 +26,8 @@ private:
     void AusflussjeZeit();
 
     Value mue, n, d, h;
-    double A = 0, dEq = 0, Q = 0, QLs = 0, a1 = 0, Q1 = 0;
-    double schächte = 0, zeit = 0, V = 0;
+    Num A = 0, dEq = 0, Q = 0, QLs = 0, a1 = 0, Q1 = 0;
+    Num schächte = 0, zeit = 0, V = 0;
 };
 
 }  // namespace morvane

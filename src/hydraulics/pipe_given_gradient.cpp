@@ -89,11 +89,11 @@ void PipeGivenGradientForm::Geschwindigkeit() {
     geschwindigkeit = friction::PrandtlColebrook(gefälle, durchmesser, rauhigkeit, viskosität);
     show("lblv", geschwindigkeit, "##,##0.0000 ");
     Fläche();
-    durchflussLs = chk::mul(1000, chk::mul(geschwindigkeit, fläche));
+    durchflussLs = 1000 * (geschwindigkeit * fläche);
     show("lblls", durchflussLs, "##,##0.000 ");
-    durchflussM3h = chk::mul(3.6, durchflussLs);
+    durchflussM3h = 3.6 * durchflussLs;
     show("lblm3h", durchflussM3h, "##,##0.000 ");
-    geschwindigkeitshöhe = chk::mul(geschwindigkeit, geschwindigkeit) / friction::TwoG;
+    geschwindigkeitshöhe = geschwindigkeit * geschwindigkeit / friction::TwoG;
     show("lblv22g", geschwindigkeitshöhe, "##,##0.000 ");
     if (!empty("txtRLL")) Länge();
     if (!empty("txtEVB")) Einzelverlust();
@@ -102,10 +102,10 @@ void PipeGivenGradientForm::Geschwindigkeit() {
 void PipeGivenGradientForm::Fläche() { fläche = friction::Fläche(durchmesser); }
 
 void PipeGivenGradientForm::Promille() {
-    const double höhe = num("txtdeltaSohle");
-    const double länge = num("txtHL");
-    gefälle = chk::div(höhe, länge);
-    show("txti", chk::mul(1000, gefälle), "##,##0.0 ");
+    const Num höhe = num("txtdeltaSohle");
+    const Num länge = num("txtHL");
+    gefälle = höhe / länge;
+    show("txti", 1000 * gefälle, "##,##0.0 ");
 }
 
 void PipeGivenGradientForm::notVisiblePromille() {
@@ -115,16 +115,16 @@ void PipeGivenGradientForm::notVisiblePromille() {
 }
 
 void PipeGivenGradientForm::Länge() {
-    const double länge = num("txtRLL");
-    reibungsverlust = chk::mul(gefälle, länge);
+    const Num länge = num("txtRLL");
+    reibungsverlust = gefälle * länge;
     show("lblLV", reibungsverlust, "##,##0.0 ");
 }
 
 void PipeGivenGradientForm::Einzelverlust() {
-    const double summe = num("txtEVB");
-    einzelverlusthöhe = chk::mul(summe, geschwindigkeitshöhe);
+    const Num summe = num("txtEVB");
+    einzelverlusthöhe = summe * geschwindigkeitshöhe;
     show("lblEV", einzelverlusthöhe, "##,##0.0 ");
-    gesamtverlust = chk::add(reibungsverlust, einzelverlusthöhe);
+    gesamtverlust = reibungsverlust + einzelverlusthöhe;
     show("lblGV", gesamtverlust, "##,##0.0 ");
 }
 

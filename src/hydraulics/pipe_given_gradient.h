@@ -25,18 +25,18 @@ private:
     // A key in the side calculation (height or length).
     void sideCalculation(const char* other);
 
-    double gefälle = 0;               // J as a fraction
-    double viskosität = 0;            // m²/s
-    double durchmesser = 0;           // m
-    double rauhigkeit = 0;            // m
-    double geschwindigkeit = 0;       // m/s
-    double fläche = 0;                // m²
-    double durchflussLs = 0;          // l/s
-    double durchflussM3h = 0;         // m³/h
-    double geschwindigkeitshöhe = 0;  // m
-    double reibungsverlust = 0;       // m
-    double einzelverlusthöhe = 0;     // m
-    double gesamtverlust = 0;         // m
+    Num gefälle = 0;               // J as a fraction
+    Num viskosität = 0;            // m²/s
+    Num durchmesser = 0;           // m
+    Num rauhigkeit = 0;            // m
+    Num geschwindigkeit = 0;       // m/s
+    Num fläche = 0;                // m²
+    Num durchflussLs = 0;          // l/s
+    Num durchflussM3h = 0;         // m³/h
+    Num geschwindigkeitshöhe = 0;  // m
+    Num reibungsverlust = 0;       // m
+    Num einzelverlusthöhe = 0;     // m
+    Num gesamtverlust = 0;         // m
 };
 
 }  // namespace morvane

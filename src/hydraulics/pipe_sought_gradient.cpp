@@ -20,7 +20,7 @@ PipeSoughtGradientForm::PipeSoughtGradientForm(Application& app)
         guardedReaction([this] {
             durchflussLs = num("txtls");
             durchflussM3s = durchflussLs / 1000;
-            durchflussM3h = chk::mul(3.6, durchflussLs);
+            durchflussM3h = 3.6 * durchflussLs;
             show("txtm3h", durchflussM3h, "##,##0.00 ");
             recompute();
         });
@@ -43,15 +43,14 @@ PipeSoughtGradientForm::PipeSoughtGradientForm(Application& app)
     });
     on(On::KeyUp, "txtDeltaSohle", [this] {
         guardedReaction([this] {
-            haltungslänge = NumberText::fixed4(chk::div(num("txtDeltaSohle"), gefälleJ));
+            haltungslänge = NumberText::fixed4(num("txtDeltaSohle") / gefälleJ);
             show("txtMZ", haltungslänge, RatioPattern);
         });
     });
     // The reach length gives the sole difference, on every key: before it changes the text
     // and after.
     auto soleDifference = [this] {
-        guardedReaction(
-            [this] { show("txtDeltaSohle", chk::mul(gefälleJ, num("txtMZ")), RatioPattern); });
+        guardedReaction([this] { show("txtDeltaSohle", gefälleJ * num("txtMZ"), RatioPattern); });
     };
     on(On::KeyPress, "txtMZ", soleDifference);
     on(On::KeyUp, "txtMZ", soleDifference);
@@ -98,7 +97,7 @@ void PipeSoughtGradientForm::Fläche() {
 
 void PipeSoughtGradientForm::Geschwindigkeit() {
     Fläche();
-    zielgeschwindigkeit = chk::div(durchflussM3s, fläche);
+    zielgeschwindigkeit = durchflussM3s / fläche;
     if (zielgeschwindigkeit > 100) {
         message("\r\nUnrealistische Eingabe ", Title);
         zielgeschwindigkeit = 0;
@@ -125,10 +124,10 @@ void PipeSoughtGradientForm::gefälle() {
         return;
     }
     gefälleJ = found.J;
-    haltungslänge = NumberText::fixed4(chk::div(1, gefälleJ));
+    haltungslänge = NumberText::fixed4(1 / gefälleJ);
     show("txtMZ", haltungslänge, RatioPattern);
     setReadOnly("txtMZ", false);
-    show("lbli", chk::mul(1000, gefälleJ), RatioPattern);
+    show("lbli", 1000 * gefälleJ, RatioPattern);
     setText("txtDeltaSohle", "1");
 }
 

@@ -26,16 +26,16 @@ private:
     // The guard of every key reaction and of the two buttons beside the preset fields.
     void guardedReaction(const std::function<void()>& body);
 
-    double durchflussLs = 0;         // l/s
-    double durchflussM3h = 0;        // m³/h
-    double durchflussM3s = 0;        // m³/s
-    double durchmesser = 0;          // m
-    double fläche = 0;               // m²
-    double zielgeschwindigkeit = 0;  // m/s
-    double viskosität = 0;           // m²/s
-    double rauhigkeit = 0;           // m
-    double gefälleJ = 0;             // J of the last search, a fraction
-    double haltungslänge = 0;        // m, four decimals
+    Num durchflussLs = 0;         // l/s
+    Num durchflussM3h = 0;        // m³/h
+    Num durchflussM3s = 0;        // m³/s
+    Num durchmesser = 0;          // m
+    Num fläche = 0;               // m²
+    Num zielgeschwindigkeit = 0;  // m/s
+    Num viskosität = 0;           // m²/s
+    Num rauhigkeit = 0;           // m
+    Num gefälleJ = 0;             // J of the last search, a fraction
+    Num haltungslänge = 0;        // m, four decimals
 };
 
 }  // namespace morvane

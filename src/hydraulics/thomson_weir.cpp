@@ -35,25 +35,24 @@ void ThomsonWeirForm::Thomsen() {
     Beiwert();
     Bogen();
     setEnabled("txtÜberfallhöhe", true);
-    qM3s =
-        chk::ok(std::tan(alpha) * (chk::pow(h, 2.5) * (std::sqrt(19.62) * ((8.0 / 15.0) * mue))));
+    qM3s = tan(alpha) * (pow(h, 2.5) * (std::sqrt(19.62) * ((8.0 / 15.0) * mue)));
     show("lblQm3s", qM3s, "##,##0.00 ");
-    qLs = chk::ok(1000 * qM3s);
+    qLs = 1000 * qM3s;
     show("lblQls", qLs, "##,##0.00 ");
-    qM3d = chk::ok(24 * (3600 * qM3s));
+    qM3d = 24 * (3600 * qM3s);
     show("lblQm3d", qM3d, "##,##0.00 ");
     qM3h = qM3d / 24;
     show("lblQm3h", qM3h, "##,##0.00 ");
 }
 
 void ThomsonWeirForm::Beiwert() {
-    mue = 0.565 + chk::div(0.0087, chk::pow(h, 0.5));
+    mue = 0.565 + 0.0087 / pow(h, 0.5);
     show("lblMue", mue, "##,##0.000000 ");
 }
 
 void ThomsonWeirForm::Bogen() {
-    const double degrees = num("txtAlpha");
-    alpha = chk::ok(degrees * 3.1416 / 180);
+    const Num degrees = num("txtAlpha");
+    alpha = degrees * 3.1416 / 180;
     if (degrees > 89.999) message("\r\nAchtung Gesamter Winkel > 180 °!", Title);
     show("lblBogen", alpha, "##,##0.00000 ");
 }

@@ -17,10 +17,10 @@ private:
     void Beiwert();
     void Bogen();
 
-    double h = 0;      // m
-    double mue = 0;    // discharge coefficient
-    double alpha = 0;  // half opening angle in radians
-    double qM3s = 0, qLs = 0, qM3d = 0, qM3h = 0;
+    Num h = 0;      // m
+    Num mue = 0;    // discharge coefficient
+    Num alpha = 0;  // half opening angle in radians
+    Num qM3s = 0, qLs = 0, qM3d = 0, qM3h = 0;
 };
 
 }  // namespace morvane

@@ -14,7 +14,7 @@ namespace {
 constexpr int Days = 40;
 constexpr std::uint32_t Grey = 0x00C0C0C0;
 
-double log10checked(double v) { return chk::div(chk::log(v), std::log(10.0)); }
+Num log10checked(Num v) { return log(v) / std::log(10.0); }
 
 struct Preset {
     const char* option;
@@ -101,34 +101,34 @@ void BodDecayForm::Abbau() {
     BSB5 = text("txtBSB5");
     k1 = text("txtK1");
     temperatur = text("lblTemp");
-    k1T = chk::mul(k1.number(), chk::pow(1.047, temperatur.number() - 20));
+    k1T = k1.number() * pow(1.047, temperatur.number() - 20);
     show("lblK1Temp", k1T, "##,##0.000 ");
-    y5 = 1 - chk::pow(10, chk::ok(-5 * k1T));
+    y5 = 1 - pow(10, -5 * k1T);
     show("lblY", y5, "##,##0.000 ");
-    relativ = chk::div(1, y5);
+    relativ = 1 / y5;
     show("lblLgesRelativ", relativ, "##,##0.000 ");
-    L = chk::div(BSB5.number(), y5);
+    L = BSB5.number() / y5;
     show("lblBSBAbbaugrenze", L, "##,##0.0 ");
-    BSB25 = chk::mul(L, 1 - chk::pow(10, chk::ok(-25 * k1T)));
+    BSB25 = L * (1 - pow(10, -25 * k1T));
     show("lblBSB25", BSB25, "##,##0.0");
     auto decayTime = [this](double share) {
-        const double f = chk::div(share * y5, y5);
-        return chk::div(-log10checked(1 - f), k1T);
+        const Num f = share * y5 / y5;
+        return -log10checked(1 - f) / k1T;
     };
     t99 = decayTime(0.99);
     show("lblAbbauzeit", t99, "##,##0.0 ");
     t9999 = decayTime(0.9999);
     show("lblAbbauzeit9999", t9999, "##,##0.0 ");
-    schwer = chk::sub(L, BSB5.number());
+    schwer = L - BSB5.number();
     show("lblBSB5minusBSB", schwer, "##,##0.0 ");
     schwerZeit = t99 - 5;
     show("lblZeitschwerabbaubarerBSB", schwerZeit, "##,##0.0 ");
-    schwerTag = chk::div(schwer, schwerZeit);
+    schwerTag = schwer / schwerZeit;
     show("lblSchwerabbaubarTag", schwerTag, "##,##0.0 ");
     CSB = text("txtCSB");
-    nichtAbbaubar = chk::sub(CSB.number(), L);
+    nichtAbbaubar = CSB.number() - L;
     show("lblNichtAbbaubar", nichtAbbaubar, "##,##0.0 ");
-    nichtProzent = chk::div(chk::ok(100 * nichtAbbaubar), CSB.number());
+    nichtProzent = 100 * nichtAbbaubar / CSB.number();
     show("lblNichtAbbaubarProzent", nichtProzent, "##,##0.0 ");
     show("lblBSB5", BSB5.number(), "##,##0.0 ");
     absoluteTable();

@@ -23,8 +23,8 @@ private:
     void absoluteTable();
 
     Value BSB5, k1, temperatur, CSB;
-    double k1T = 0, y5 = 0, relativ = 0, L = 0, BSB25 = 0, t99 = 0, t9999 = 0;
-    double schwer = 0, schwerZeit = 0, schwerTag = 0, nichtAbbaubar = 0, nichtProzent = 0;
+    Num k1T = 0, y5 = 0, relativ = 0, L = 0, BSB25 = 0, t99 = 0, t9999 = 0;
+    Num schwer = 0, schwerZeit = 0, schwerTag = 0, nichtAbbaubar = 0, nichtProzent = 0;
 };
 
 }  // namespace morvane

@@ -120,9 +120,9 @@ void OxygenSaturationForm::concentrationReaction() {
         showRelative(0);
         return;
     }
-    relativeKonzentration = chk::ok(100 * chk::div(Cx.number(), Cs.number()));
+    relativeKonzentration = 100 * (Cx.number() / Cs.number());
     showRelative(relativeKonzentration);
-    verhältnis = chk::div(Cs.number(), chk::sub(Cs.number(), Cx.number()));
+    verhältnis = Cs.number() / (Cs.number() - Cx.number());
     show("LblCsCx", verhältnis, "##,##0.00");
 }
 

@@ -30,8 +30,8 @@ private:
     Value temperatur;
     Value Cs;
     Value Cx;
-    double relativeKonzentration = 0;
-    double verhältnis = 0;
+    Num relativeKonzentration = 0;
+    Num verhältnis = 0;
     std::string zwischenablage;
 };
 

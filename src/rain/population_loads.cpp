@@ -21,7 +21,7 @@ PopulationLoadsForm::PopulationLoadsForm(Application& app) : FormModel(app, "frm
 }
 
 void PopulationLoadsForm::cell(std::string_view key, double factor) {
-    show(key, chk::mul(num("txtEW"), factor), CellPattern);
+    show(key, num("txtEW") * factor, CellPattern);
 }
 
 void PopulationLoadsForm::Tabelle1() {
@@ -32,7 +32,7 @@ void PopulationLoadsForm::Tabelle1() {
     cell("lblGelStBsb(6)", 0.03);
     cell("lblBsb(7)", 0.06);
     // The settled BOD5 is the difference of the two rounded captions.
-    show("lblOabsStBsb(8)", chk::sub(num("lblBsb(7)"), num("lblAbsStBsb(4)")), CellPattern);
+    show("lblOabsStBsb(8)", num("lblBsb(7)") - num("lblAbsStBsb(4)"), CellPattern);
     cell("lblabsStTs(0)", 0.05);
     cell("lblNabsStTs(1)", 0.015);
     cell("lblgelStTs(2)", 0.125);

@@ -117,19 +117,19 @@ void RainRunoffForm::Fläche() {
 
 void RainRunoffForm::Jährlichkeit() {
     n = text("txtn");
-    z = chk::div(1, n.number());
+    z = 1 / n.number();
     show("lblz", z, "##,##0.0 ");
 }
 
 void RainRunoffForm::Zeitbeiwert() {
     T = text("txtT");
-    phi = chk::mul(chk::div(38, T.number() + 9), chk::pow(z, 0.25) - 0.369);
+    phi = 38 / (T.number() + 9) * (pow(z, 0.25) - 0.369);
     show("lblphi", phi, "##,##0.000 ");
 }
 
 void RainRunoffForm::Regenrtn() {
     basisregen = text("txtR151");
-    rTn = chk::mul(phi, basisregen.number());
+    rTn = phi * basisregen.number();
     show("lblrTn", rTn, "##,##0.0 ");
     setCaption("Label31", T.text());
     std::string frequency = n.text();
@@ -139,30 +139,30 @@ void RainRunoffForm::Regenrtn() {
 }
 
 void RainRunoffForm::Regenfall() {
-    N = chk::mul(T.number(), rTn) / 166.7;
+    N = T.number() * rTn / 166.7;
     show("lblNiederschlag", N, "##,##0.0 ");
 }
 
 void RainRunoffForm::Niederschlagsintensität() {
-    i = chk::div(N, T.number());
+    i = N / T.number();
     show("lblRegensintensität", i, "##,##0.0 ");
 }
 
 void RainRunoffForm::Gesamtregenmenge() {
-    const double t = T.number();
-    regenmenge = chk::mul(chk::mul(chk::mul(t, rTn), 60), hektar) / 1000;
+    const Num t = T.number();
+    regenmenge = t * rTn * 60 * hektar / 1000;
     show("lblVR", regenmenge, "##,##0.00 ");
-    show("lblNls", chk::div(chk::ok(regenmenge * 1000), chk::ok(60 * t)), "##,##0.00 ");
-    show("Label46", chk::ok(60 * t), "##,##0 ");
-    show("lblNm3h", chk::ok(3.6 * num("lblNls")), "##,##0.00 ");
+    show("lblNls", regenmenge * 1000 / (60 * t), "##,##0.00 ");
+    show("Label46", 60 * t, "##,##0 ");
+    show("lblNm3h", 3.6 * num("lblNls"), "##,##0.00 ");
 }
 
 void RainRunoffForm::Gesamtabflussmenge() {
     psi = text("TxtPsi");
-    abflussmenge = chk::mul(psi.number(), regenmenge);
+    abflussmenge = psi.number() * regenmenge;
     show("lblVA", abflussmenge, "##,##0.00 ");
-    show("lblQls", chk::div(chk::ok(abflussmenge * 1000), chk::ok(60 * T.number())), "##,##0.00 ");
-    show("lblQm3h", chk::ok(3.6 * num("lblQls")), "##,##0.00 ");
+    show("lblQls", abflussmenge * 1000 / (60 * T.number()), "##,##0.00 ");
+    show("lblQm3h", 3.6 * num("lblQls"), "##,##0.00 ");
 }
 
 void RainRunoffForm::design() {

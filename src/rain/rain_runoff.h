@@ -24,8 +24,8 @@ private:
     void Gesamtabflussmenge();
 
     Value basisregen, T, n, psi;
-    double z = 0, phi = 0, rTn = 0, fläche = 0, hektar = 0;
-    double N = 0, i = 0, regenmenge = 0, abflussmenge = 0;
+    Num z = 0, phi = 0, rTn = 0, fläche = 0, hektar = 0;
+    Num N = 0, i = 0, regenmenge = 0, abflussmenge = 0;
 };
 
 }  // namespace morvane

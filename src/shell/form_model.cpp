@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ranges>
 #include <stdexcept>
 
 #include "shell/application.h"
@@ -32,6 +33,15 @@ void FormModel::init() {
     if (designed_) return;
     designed_ = true;
     design();
+    // Every reaction belongs to a declared control (or to every element of a declared
+    // array): a misspelt name fails here, when the window is built, not silently later.
+    for (const auto& [event, key] : reactions_ | std::views::keys) {
+        if (key.empty() || has(key)) continue;
+        const bool array = std::any_of(controls_.begin(), controls_.end(),
+                                       [&](const Control& x) { return x.name == key; });
+        if (!array)
+            throw UnknownControl(name_ + ": Reaktion für das fehlende Steuerelement " + key);
+    }
     designControls_ = controls_;
     designWindow_ = window_;
 }
@@ -71,7 +81,7 @@ bool FormModel::has(std::string_view key) const { return indexOf(key) >= 0; }
 
 const Control& FormModel::c(std::string_view key) const {
     const int i = indexOf(key);
-    if (i < 0) throw std::out_of_range(name_ + ": no control " + std::string(key));
+    if (i < 0) throw UnknownControl(name_ + ": kein Steuerelement " + std::string(key));
     return controls_[static_cast<std::size_t>(i)];
 }
 
@@ -91,7 +101,7 @@ bool FormModel::hasMenu() const {
                        [](const Control& x) { return x.kind == Kind::Menu; });
 }
 
-double FormModel::num(std::string_view key) const { return NumberText::read(text(key)); }
+Num FormModel::num(std::string_view key) const { return NumberText::read(text(key)); }
 
 bool FormModel::reachable(std::string_view key) const {
     const Control* x = &c(key);
@@ -385,6 +395,11 @@ void FormModel::dispatch(On on, std::string_view key, Event& event) {
         }
     } catch (const Failure& f) {
         reportUnguarded(f);
+    } catch (const UnknownControl& fault) {
+        // Shown as what it is, so that no test mistakes it for an input error.
+        message(std::string("Programmfehler: ") + fault.what() +
+                    "\r\nDie Berechnung wurde abgebrochen.",
+                AppTitle, MessageIcon::Error);
     } catch (const std::out_of_range&) {
         reportUnguarded(Failure(FailureKind::Invalid));
     }

@@ -5,10 +5,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "shell/checked.h"
 #include "shell/control.h"
 #include "shell/failure.h"
 #include "shell/platform.h"
@@ -92,6 +94,12 @@ inline constexpr int FrameWidthTwips = 90;
 inline constexpr int FrameHeightTwips = 405;
 inline constexpr int MenuBarTwips = 285;
 
+// A name that the window does not declare: a fault of the program, never of the user's input.
+class UnknownControl : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
 class FormView {
 public:
     virtual ~FormView() = default;
@@ -131,7 +139,7 @@ public:
     const std::string& text(std::string_view key) const { return c(key).text; }
     bool empty(std::string_view key) const { return c(key).text.empty(); }
     // The text read as a number; a text that is no number raises Failure(NoNumber).
-    double num(std::string_view key) const;
+    Num num(std::string_view key) const;
     const std::string& focus() const { return focus_; }
     // Whether a user can reach the control: it and all its containers enabled and visible.
     bool reachable(std::string_view key) const;
@@ -232,7 +240,6 @@ protected:
     Control& mut(std::string_view key);
 
 private:
-    void ensureDesigned();
     void notify(const Control& control);
     void notifyWindow();
     void raise(On on, const Control& control, Event& event);
@@ -250,7 +257,6 @@ private:
     std::map<std::pair<int, std::string>, Reaction> reactions_;
     std::string focus_;
     std::vector<FormView*> views_;
-    int dispatchDepth_ = 0;
 };
 
 }  // namespace morvane

@@ -41,12 +41,12 @@ DewateringForm::DewateringForm(Application& app) : FormModel(app, "frmSchlammEin
     });
     guardedKey("txtSVm3d", "0", [this] {
         m3d = num("txtSVm3d");
-        TS = chk::div(chk::ok(100 * td), m3d);
+        TS = 100 * td / m3d;
         show("txtTS", TS, "##,##0.00");
-        m3h = chk::div(chk::div(kgh, TS), 10);
+        m3h = kgh / TS / 10;
         show("lblSVm3h", m3h, "##,##0.00");
         d = num("txtda");
-        m3a = chk::mul(d, m3d);
+        m3a = d * m3d;
         show("lblSVm3a", m3a, "##,##0.00");
         entVisible();
     });
@@ -83,11 +83,11 @@ void DewateringForm::fEW() {
     E = num("txtEW");
     g = num("txtgEd");
     d = num("txtda");
-    td = chk::mul(g, E) / 1000000;
+    td = g * E / 1000000;
     show("txtTMtd", td, "##,##0.00");
-    kgh = chk::ok(1000 * td) / 24;
+    kgh = 1000 * td / 24;
     show("lblTMkgh", kgh, "##,##0.000");
-    ta = chk::mul(d, num("txtTMtd"));
+    ta = d * num("txtTMtd");
     show("lblTMta", ta, "##,##0.00");
 }
 
@@ -95,44 +95,42 @@ void DewateringForm::ftd() {
     td = num("txtTMtd");
     g = num("txtgEd");
     d = num("txtda");
-    kgh = chk::ok(1000 * td) / 24;
+    kgh = 1000 * td / 24;
     show("lblTMkgh", kgh, "##,##0.0");
-    E = chk::div(chk::ok(1000000 * td), g);
+    E = 1000000 * td / g;
     show("txtEW", E, "##,##0");
-    ta = chk::mul(d, td);
+    ta = d * td;
     show("lblTMta", ta, "##,##0.00");
 }
 
 void DewateringForm::davor() {
-    m3d = chk::div(td, TS / 100);
+    m3d = td / (TS / 100);
     show("txtSVm3d", m3d, "##,##0.00");
     m3h = m3d / 24;
     show("lblSVm3h", m3h, "##,##0.00");
     d = num("txtda");
-    m3a = chk::mul(d, m3d);
+    m3a = d * m3d;
     show("lblSVm3a", m3a, "##,##0.00");
 }
 
 void DewateringForm::danach() {
     TSe = num("txtentTS");
-    entm3h = chk::div(td / 24, TSe / 100);
+    entm3h = td / 24 / (TSe / 100);
     show("lblentm3h", entm3h, "##,##0.000");
-    entm3d = chk::div(td, TSe / 100);
+    entm3d = td / (TSe / 100);
     show("lblentm3d", entm3d, "##,##0.00");
-    entm3a = chk::div(ta, TSe / 100);
+    entm3a = ta / (TSe / 100);
     show("lblentm3a", entm3a, "##,##0.00");
     if (num("txtentTS") > 0) Wasser();
 }
 
 void DewateringForm::Wasser() {
-    show("lblwasm3h", chk::sub(m3h, entm3h), "##,##0.0");
-    show("lblwasm3d", chk::sub(m3d, entm3d), "##,##0.0");
-    show("lblwasm3a", chk::sub(m3a, entm3a), "##,##0.0");
+    show("lblwasm3h", m3h - entm3h, "##,##0.0");
+    show("lblwasm3d", m3d - entm3d, "##,##0.0");
+    show("lblwasm3a", m3a - entm3a, "##,##0.0");
 }
 
-void DewateringForm::SVred() {
-    show("lblSVred", chk::div(chk::ok(100 * chk::sub(m3d, entm3d)), m3d), "##,##0.0");
-}
+void DewateringForm::SVred() { show("lblSVred", 100 * (m3d - entm3d) / m3d, "##,##0.0"); }
 
 void DewateringForm::Vorentvisible() {
     for (const char* key : BeforeColumn) setVisible(key, true);

@@ -25,11 +25,11 @@ private:
     // True when the text sorts after "0" by character codes.
     bool afterZero(std::string_view key) const { return text(key) > std::string("0"); }
 
-    double E = 0, g = 0, d = 0;
-    double td = 0, kgh = 0, ta = 0;
-    double TS = 0, TSe = 0;
-    double m3h = 0, m3d = 0, m3a = 0;
-    double entm3h = 0, entm3d = 0, entm3a = 0;
+    Num E = 0, g = 0, d = 0;
+    Num td = 0, kgh = 0, ta = 0;
+    Num TS = 0, TSe = 0;
+    Num m3h = 0, m3d = 0, m3a = 0;
+    Num entm3h = 0, entm3d = 0, entm3a = 0;
 };
 
 }  // namespace morvane

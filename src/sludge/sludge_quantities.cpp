@@ -33,12 +33,12 @@ SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "f
     }
 }
 
-void SludgeQuantitiesForm::volumes(double ts, double d) {
-    m3h = chk::div(chk::div(kgh, ts), 10);
+void SludgeQuantitiesForm::volumes(Num ts, Num d) {
+    m3h = kgh / ts / 10;
     show("lblSVm3h", m3h, "##,##0.0");
-    m3d = chk::ok(24 * m3h);
+    m3d = 24 * m3h;
     show("txtSVm3d", m3d, "##,##0.0");
-    m3a = chk::mul(d, m3d);
+    m3a = d * m3d;
     show("lblSVm3a", m3a, "##,##0.0");
 }
 
@@ -47,11 +47,11 @@ void SludgeQuantitiesForm::fEW() {
     g = num("txtgEd");
     TS = num("txtTS");
     days = num("txtda");
-    kgh = chk::mul(g, E) / 24;
+    kgh = g * E / 24;
     show("lblTMkgh", kgh, "##,##0.0");
-    td = chk::mul(g, E) / 1000;
+    td = g * E / 1000;
     show("txtTMtd", td, "##,##0.00");
-    ta = chk::mul(g, chk::mul(days, E)) / 1000;
+    ta = g * (days * E) / 1000;
     show("lblTMta", ta, "##,##0.00");
     volumes(TS, days);
 }
@@ -66,11 +66,11 @@ void SludgeQuantitiesForm::ftd() {
 }
 
 void SludgeQuantitiesForm::fromDryMass() {
-    kgh = chk::ok(1000 * td) / 24;
+    kgh = 1000 * td / 24;
     show("lblTMkgh", kgh, "##,##0.0");
-    E = chk::div(chk::ok(1000 * td), g);
+    E = 1000 * td / g;
     show("txtEW", E, "##,##0.0");
-    ta = chk::mul(g, chk::mul(days, E)) / 1000;
+    ta = g * (days * E) / 1000;
     show("lblTMta", ta, "##,##0.00");
 }
 
@@ -79,12 +79,12 @@ void SludgeQuantitiesForm::fSVm3d() {
     g = num("txtgEd");
     TS = num("txtTS");
     days = num("txtda");
-    td = chk::mul(TS, m3d) / 100;
+    td = TS * m3d / 100;
     show("txtTMtd", td, "##,##0.0");
     fromDryMass();
-    m3h = chk::div(chk::div(kgh, TS), 10);
+    m3h = kgh / TS / 10;
     show("lblSVm3h", m3h, "##,##0.0");
-    m3a = chk::mul(days, m3d);
+    m3a = days * m3d;
     show("lblSVm3a", m3a, "##,##0.0");
 }
 

@@ -19,11 +19,11 @@ private:
     // Dry mass per hour, population and dry mass per year from the dry mass per day.
     void fromDryMass();
     // The sludge volumes from the dry mass per hour.
-    void volumes(double TS, double d);
+    void volumes(Num TS, Num d);
 
-    double E = 0, g = 0, TS = 0, days = 0;
-    double kgh = 0, td = 0, ta = 0;
-    double m3h = 0, m3d = 0, m3a = 0;
+    Num E = 0, g = 0, TS = 0, days = 0;
+    Num kgh = 0, td = 0, ta = 0;
+    Num m3h = 0, m3d = 0, m3a = 0;
 };
 
 }  // namespace morvane

@@ -6,7 +6,9 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev libvulkan-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core locales
+  fonts-dejavu-core fonts-liberation2 locales
+  desktop-file-utils appstream man-db dpkg-dev file lintian xvfb xauth x11-utils xdotool
+  libxcb1-dev
 )
 if [ "${MORVANE_SANITIZE:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 

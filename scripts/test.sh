@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything with warnings as errors and runs every test:
 # the unit, scenario, GUI and randomised tests; then the same suite once more with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the number-text fuzzer for a fixed
-# budget. MORVANE_QUICK=1 runs the first stage only.
+# budget; the Debian package, built, checked by lintian, unpacked and started; the Windows
+# edition under Wine (scripts/windows.sh). MORVANE_QUICK=1 runs the first stage only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 MORVANE_SANITIZE=1 scripts/deps.sh
@@ -13,6 +14,13 @@ cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DMORVANE_WERROR=ON >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test --output-on-failure -j"$jobs"
 [ "${MORVANE_QUICK:-0}" = 1 ] && exit 0
+
+echo "== Debian package"
+scripts/package.sh
+tests/packaging/check_package.sh dist/morvane_*_amd64.deb
+
+# The Windows edition: cross-built and tested under Wine (MORVANE_WINDOWS=0 skips it).
+[ "${MORVANE_WINDOWS:-1}" = 1 ] && scripts/windows.sh
 
 echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DMORVANE_WERROR=ON -DMORVANE_SANITIZE=ON \

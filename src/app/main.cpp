@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <exception>
 
+#include "app/command_line.h"
 #include "shell/application.h"
 #include "ui/qt_platform.h"
 #include "ui/window_manager.h"
@@ -29,11 +30,15 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int status = morvane::app::answerCommandLine(argc, argv); status >= 0) return status;
     Program qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane - Kleine Programme"));
     QApplication::setOrganizationDomain(QStringLiteral("morvane.de"));
     QApplication::setDesktopFileName(QStringLiteral("de.morvane.KleineProgramme"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
+    QIcon icon;  // the sizes rendered at build time: no SVG is drawn at start
+    for (int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/de.morvane.KleineProgramme.png").arg(size));
+    QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);  // the application decides when it ends
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 

@@ -152,6 +152,8 @@ void PondDesignForm::Endergebnisse() {
 void PondDesignForm::Warnungen() {
     setForeColor("lblReserve", reserve <= 0 ? Color::Red : Color::ButtonText);
     setVisible("Label22", tStern > 100);
+    // The warning stands where the hint stands: while it is shown, the hint gives way.
+    setVisible("Label23", tStern <= 100);
     setForeColor("lblVerweilzeit", tStern > 100 ? Color::Red : Color::ButtonText);
     setForeColor("lblSubstratkonzentrationAblauf", c("lblReserve").foreColor);
     setForeColor("lblFlächenbelastung", BA < 8 ? Color::Red : Color::ButtonText);

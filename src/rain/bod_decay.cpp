@@ -333,7 +333,9 @@ void BodDecayForm::design() {
     unit("Label40", "mg O2/l", 4800);
     caption("Label3", -1, "davon in unendlicher Zeit biologisch abbaubar", 5280);
     output("lblBSBAbbaugrenze", 5280).tip("Gesamter BSB 100 % Abbauzeit");
-    unit("Label19", "mg O2/l", 5280);
+    // The row's two units stand one above the other (they were laid out 120 twips apart,
+    // the lower one over the upper one's text).
+    unit("Label19", "mg O2/l", 5145);
     unit("Label17", "mg BSB/l", 5400);
     caption("Label13", -1, "Schwer abbaubar,  zwischen 5 und 25 Tagen", 5760);
     output("lblBSB5minusBSB", 5760);

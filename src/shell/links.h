@@ -13,6 +13,8 @@ inline constexpr const char* WastewaterCosts =
     "https://www.morvane-programme.de/abwasserkosten.html";
 inline constexpr const char* CourtRuling =
     "https://www.morvane-programme.de/urteil-ueberbemessung.pdf";
+// Where users report faults (named by the program's help text and its desktop metadata).
+inline constexpr const char* BugReport = "https://www.morvane-programme.de/fehler-melden.html";
 inline constexpr const char* Humour = "https://www.der-postillon.com/";
 
 }  // namespace morvane::Links

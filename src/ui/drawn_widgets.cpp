@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QSvgRenderer>
 #include <algorithm>
 
@@ -17,6 +19,124 @@ QRectF fitted(const QRectF& target, QSizeF size) {
     return r;
 }
 }  // namespace
+
+namespace {
+constexpr int WrapFlags =
+    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+QString plainText(const QAbstractButton* b) {
+    QString t = b->text();
+    t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    t.remove(QChar('&'));
+    t.replace(QChar('\x01'), QChar('&'));
+    return t;
+}
+
+int indicatorRoom(const QAbstractButton* b) {
+    const bool radio = qobject_cast<const QRadioButton*>(b) != nullptr;
+    const QStyle* s = b->style();
+    return s->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
+                          nullptr, b) +
+           s->pixelMetric(
+               radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
+               nullptr, b);
+}
+
+// Draws the indicator, then the caption broken onto lines where one line is too short.
+template <class Button>
+bool paintWrapped(Button* b, QStyle::ControlElement element) {
+    const QString text = plainText(b);
+    const QRect room(indicatorRoom(b), 0, std::max(0, b->width() - indicatorRoom(b)), b->height());
+    if (b->fontMetrics().horizontalAdvance(text) <= room.width()) return false;
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.state |= b->isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+    opt.state |= b->isChecked() ? QStyle::State_On : QStyle::State_Off;
+    if (b->hasFocus()) opt.state |= QStyle::State_HasFocus;
+    QPainter p(b);
+    b->style()->drawControl(element, &opt, &p, b);
+    p.setPen(b->palette().color(b->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                QPalette::WindowText));
+    p.drawText(room, WrapFlags, b->text());
+    return true;
+}
+}  // namespace
+
+void OptionButton::paintEvent(QPaintEvent* event) {
+    if (!paintWrapped(this, QStyle::CE_RadioButton)) QRadioButton::paintEvent(event);
+}
+
+void CheckButton::paintEvent(QPaintEvent* event) {
+    if (!paintWrapped(this, QStyle::CE_CheckBox)) QCheckBox::paintEvent(event);
+}
+
+int wrappedCaptionHeight(const QAbstractButton* b, int width, bool* wordsFit) {
+    const QString text = plainText(b);
+    const QFontMetrics fm(b->font());
+    const int room = std::max(1, width - indicatorRoom(b));
+    if (wordsFit) {
+        *wordsFit = true;
+        for (const QString& word : text.split(QChar(' '), Qt::SkipEmptyParts))
+            if (fm.horizontalAdvance(word) > room) *wordsFit = false;
+    }
+    if (fm.horizontalAdvance(text) <= room) return fm.height();
+    return fm.boundingRect(QRect(0, 0, room, 100000), WrapFlags & ~Qt::AlignVCenter, text).height();
+}
+
+FrameBox::FrameBox(QWidget* parent) : QGroupBox(parent) {}
+
+int FrameBox::lineY() const { return QFontMetrics(font()).height() / 2; }
+
+QRect FrameBox::captionRect() const {
+    if (title().isEmpty()) return {};
+    const QFontMetrics fm(font());
+    const int w = fm.horizontalAdvance(QString(title()).remove(QChar('&'))) + 4;
+    return {6, 0, std::min(w, std::max(0, width() - 8)), fm.height()};
+}
+
+std::vector<std::pair<int, int>> FrameBox::topLine() const {
+    std::vector<std::pair<int, int>> gaps;
+    if (const QRect c = captionRect(); !c.isEmpty()) gaps.emplace_back(c.left(), c.right());
+    const int y = lineY();
+    for (QObject* o : children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->isHidden() || w->isWindow()) continue;
+        const QRect g = w->geometry();
+        if (g.top() <= y + 1 && g.bottom() >= y) gaps.emplace_back(g.left() - 1, g.right() + 1);
+    }
+    std::sort(gaps.begin(), gaps.end());
+    std::vector<std::pair<int, int>> pieces;
+    int from = 0;
+    for (const auto& [l, r] : gaps) {
+        if (l > from) pieces.emplace_back(from, l - 1);
+        from = std::max(from, r + 1);
+    }
+    if (from <= width() - 1) pieces.emplace_back(from, width() - 1);
+    return pieces;
+}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    const QPalette& pal = palette();
+    const int top = lineY(), right = width() - 1, bottom = height() - 1;
+    // An etched line: dark, with a light line one pixel inside it.
+    for (int pass = 0; pass < 2; ++pass) {
+        const int d = pass;  // the light line lies one pixel to the right and below
+        p.setPen(pal.color(group, pass == 0 ? QPalette::Dark : QPalette::Light));
+        for (const auto& [from, to] : topLine())
+            p.drawLine(std::max(from, d), top + d, std::min(to, right - 1 + d), top + d);
+        p.drawLine(d, top + d, d, bottom - 1 + d);
+        p.drawLine(d, bottom - 1 + d, right - 1 + d, bottom - 1 + d);
+        p.drawLine(right - 1 + d, top + d, right - 1 + d, bottom - 1 + d);
+    }
+    const QRect caption = captionRect();
+    if (caption.isEmpty()) return;
+    p.setPen(pal.color(group, QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(caption.adjusted(2, 0, 0, 0),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());
+}
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -62,6 +62,29 @@ bool windowed(Kind k) {
     return k != Kind::Label && k != Kind::Shape && k != Kind::Line && k != Kind::Picture;
 }
 
+// A result: a framed, right-aligned label.
+bool isResult(const Control& c) {
+    return c.kind == Kind::Label && c.border && c.align == Align::Right;
+}
+
+// Where a control draws, in its parent: a label without frame only where its text stands.
+QRect inkOf(QWidget* w) {
+    auto* l = qobject_cast<QLabel*>(w);
+    if (!l || l->frameShape() != QFrame::NoFrame) return w->geometry();
+    if (l->text().isEmpty()) return {};
+    const QRect r = l->geometry();
+    const int flags = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect text =
+        QFontMetrics(l->font()).boundingRect(QRect(0, 0, r.width(), r.height()), flags, l->text());
+    return text.intersected(QRect(0, 0, r.width(), r.height())).translated(r.topLeft());
+}
+
+QColor blendTo(const QColor& a, const QColor& b, double t) {
+    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
+                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
 QString plainCaption(const std::string& s) {
     QString t = toDisplay(s);
     t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
@@ -168,18 +191,45 @@ void FormWindow::build() {
         if (c.kind == Kind::Tab) showPage(c.key());
     applyTabOrder();
     applyWindow();
-    for (const Control& c : model_.controls())
+    for (const Control& c : model_.controls()) {
         if (c.kind == Kind::Label) fitWrappedLabel(static_cast<QLabel*>(widgetFor(c.key())), c);
+        if (c.kind == Kind::Option || c.kind == Kind::CheckBox)
+            fitButton(static_cast<QAbstractButton*>(widgetFor(c.key())), c);
+    }
     if (!model_.focus().empty()) focusChanged(model_.focus());
 }
 
-// A wrapped text that needs more lines than its label holds (the desktop's font may be
-// wider than the one the window was laid out for) takes the free room below the label when
-// the whole text fits there, before the next control and the container's edge.
+// Labels fit their texts into their room. A result (a framed, right-aligned label) shows
+// its whole number on one line, never wrapped, cut or elided: where it is wider than its
+// label, the label grows to the left into the free room before it (the digits keep their
+// right edge), then to the right; only where the row has no room left, its font runs
+// smaller until every digit is shown (a number too long for any window, such as a
+// velocity of 10^130 m/s, then shows the whole number at full size as its tool tip). A wrapped
+// caption that needs more lines than its label holds takes the free room below the label when the
+// whole text fits there, before the next control and the container's edge.
 void FormWindow::fitWrappedLabel(QLabel* l, const Control& c) {
     if (!l) return;
     const int designed = std::max(0, px(c.height));
     QRect r(px(c.left), px(c.top), std::max(0, px(c.width)), designed);
+    if (isResult(c)) {
+        QFont f = toFont(c.fontName, c.fontSize, c.bold, c.underline);
+        const QString text = l->text();
+        auto need = [&](const QFont& font) {
+            return QFontMetrics(font).horizontalAdvance(text) + 2 * l->frameWidth() + l->indent() +
+                   2;
+        };
+        if (need(f) > r.width()) r = widened(c, r, need(f), true);
+        // The number's line, too, stands whole in the label.
+        const int lineRoom = r.height() - 2 * l->frameWidth() + 1;
+        while ((need(f) > r.width() || QFontMetrics(f).height() > lineRoom) && f.pixelSize() > 1)
+            f.setPixelSize(f.pixelSize() - 1);
+        // A number made small to fit shows itself at full size when the mouse rests on it.
+        const int full = toFont(c.fontName, c.fontSize, c.bold, c.underline).pixelSize();
+        l->setToolTip(c.toolTip.empty() && f.pixelSize() < full ? text : toDisplay(c.toolTip));
+        if (l->font() != f) l->setFont(f);
+        if (l->geometry() != r) l->setGeometry(r);
+        return;
+    }
     const int need = l->wordWrap() ? l->heightForWidth(r.width()) : -1;
     if (need > designed) {
         QWidget* parent = l->parentWidget();
@@ -194,12 +244,82 @@ void FormWindow::fitWrappedLabel(QLabel* l, const Control& c) {
         if (need <= limit - r.top()) r.setHeight(need);  // never a line cut in half
     }
     if (l->geometry() != r) l->setGeometry(r);
+    // A caption that finds no room for its text runs up to 3 px smaller.
+    const QFont full = toFont(c.fontName, c.fontSize, c.bold, c.underline);
+    QFont f = full;
+    auto fits = [&] {
+        const QFontMetrics fm(f);
+        const int width = l->contentsRect().width() - std::max(0, l->indent());
+        for (const QString& word :
+             l->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            if (fm.horizontalAdvance(word) > width) return false;
+        return !l->wordWrap() || l->heightForWidth(r.width()) <= r.height() + 1;
+    };
+    if (l->font() != f) l->setFont(f);
+    while (!fits() && f.pixelSize() > full.pixelSize() - 3) {
+        f.setPixelSize(f.pixelSize() - 1);
+        l->setFont(f);
+    }
+    if (!fits() && l->font() != full) l->setFont(full);
+}
+
+// An option button or check box whose caption is wider than the control breaks it onto
+// further lines where the control is tall enough, else takes the free room to its right.
+void FormWindow::fitButton(QAbstractButton* b, const Control& c) {
+    if (!b) return;
+    QRect r(px(c.left), px(c.top), std::max(0, px(c.width)), std::max(0, px(c.height)));
+    const int need = b->sizeHint().width();
+    bool wordsFit = true;
+    // A caption that breaks onto the lines the control holds needs no more room.
+    if (need > r.width() &&
+        (wrappedCaptionHeight(b, r.width(), &wordsFit) > r.height() + 1 || !wordsFit))
+        r = widened(c, r, need, false);
+    if (b->geometry() != r) b->setGeometry(r);
+}
+
+// The room a control may grow into along its row: up to the next text or control of the
+// same container page and the container's edge (lines and shapes do not stop it).
+QRect FormWindow::widened(const Control& c, QRect r, int need, bool leftFirst) const {
+    QWidget* self = widgetFor(c.key());
+    QWidget* parent = self ? self->parentWidget() : nullptr;
+    if (!parent) return r;
+    const int edge = parent == surface_ ? 0 : 3;
+    int leftLimit = edge,
+        rightLimit = (parent == surface_ ? surface_->minimumWidth() : parent->width()) - 1 - edge;
+    for (const Control& o : model_.controls()) {
+        if (o.key() == c.key() || o.container != c.container || o.page != c.page || !o.visible ||
+            o.kind == Kind::Line || o.kind == Kind::Shape)
+            continue;
+        QWidget* w = widgetFor(o.key());
+        if (!w || w->parentWidget() != parent) continue;
+        const QRect g = inkOf(w);
+        if (g.isEmpty() || g.bottom() < r.top() || g.top() > r.bottom()) continue;
+        if (g.right() < r.left())
+            leftLimit = std::max(leftLimit, g.right() + 3);
+        else if (g.left() > r.right())
+            rightLimit = std::min(rightLimit, g.left() - 3);
+    }
+    int grow = need - r.width();
+    for (int side = 0; side < 2 && grow > 0; ++side) {
+        if ((side == 0) == leftFirst) {
+            const int take = std::clamp(r.left() - leftLimit, 0, grow);
+            r.setLeft(r.left() - take), grow -= take;
+        } else {
+            const int take = std::clamp(rightLimit - r.right(), 0, grow);
+            r.setRight(r.right() + take), grow -= take;
+        }
+    }
+    return r;
 }
 
 void FormWindow::buildMenus() {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
     menuBar_->setNativeMenuBar(false);
+    // Menus in the program's own font, like the windows: a larger desktop font would push
+    // entries of the bar out of sight.
+    const QFont menuFont = toFont("MS Sans Serif", 8.25, false, false);
+    menuBar_->setFont(menuFont);
     layout_->setMenuBar(menuBar_);
     std::map<std::string, bool> hasChildren;
     for (const Control& c : model_.controls())
@@ -216,6 +336,7 @@ void FormWindow::buildMenus() {
         }
         if (hasChildren[key]) {
             b.menu = new QMenu(toDisplay(c.text), parent);
+            b.menu->setFont(menuFont);
             b.menu->setObjectName(qs(key));
             b.menu->menuAction()->setObjectName(qs(key));
             b.menu->setMouseTracking(true);
@@ -264,7 +385,7 @@ QWidget* FormWindow::create(const Control& c) {
             break;
         }
         case Kind::Option: {
-            auto* r = new QRadioButton(surface_);
+            auto* r = new OptionButton(surface_);
             const std::string groupKey = c.container + "#" + std::to_string(c.page);
             QButtonGroup*& g = groups_[groupKey];
             if (!g) {
@@ -279,7 +400,7 @@ QWidget* FormWindow::create(const Control& c) {
             break;
         }
         case Kind::CheckBox: {
-            auto* x = new QCheckBox(surface_);
+            auto* x = new CheckButton(surface_);
             connect(x, &QCheckBox::clicked, this, [this, key] {
                 if (attached_) model_.click(key);
             });
@@ -295,7 +416,7 @@ QWidget* FormWindow::create(const Control& c) {
             w = p;
             break;
         }
-        case Kind::Frame: w = new QGroupBox(surface_); break;
+        case Kind::Frame: w = new FrameBox(surface_); break;
         case Kind::ListBox: {
             auto* l = new QListWidget(surface_);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -384,33 +505,107 @@ void FormWindow::showPage(const std::string& tabKey) {
 
 // ---- Mirroring the model ----
 
+// A control's colours as its palette. A text always stays readable on what it is drawn on:
+// where a fixed colour meets one of the desktop's (a dark desktop's light window text on a
+// window's fixed light yellow), the text moves towards black or white until it stands out
+// 4.5:1. Active and inactive windows look alike; a disabled control keeps the desktop's
+// greyed text where its colours are the desktop's, else its text half way to its background.
 void FormWindow::applyColors(QWidget* w, const Control& c) {
     QPalette p = w->palette();
     const QPalette base = QApplication::palette();
     const QColor back = toColor(c.backColor, base), fore = toColor(c.foreColor, base);
+    const bool desktop = Color::isSystem(c.foreColor) && Color::isSystem(c.backColor);
+    auto set = [&p](QPalette::ColorRole role, const QColor& colour) {
+        p.setColor(QPalette::Active, role, colour);
+        p.setColor(QPalette::Inactive, role, colour);
+    };
+    auto greyed = [&](QPalette::ColorRole role, const QColor& text, const QColor& on) {
+        p.setColor(QPalette::Disabled, role,
+                   desktop ? base.color(QPalette::Disabled, role) : blendTo(text, on, 0.55));
+    };
     switch (c.kind) {
         case Kind::TextBox:
-        case Kind::ListBox:
-            p.setColor(QPalette::Base, back);
-            p.setColor(QPalette::Text, fore);
+        case Kind::ListBox: {
+            set(QPalette::Base, back);
+            p.setColor(QPalette::Disabled, QPalette::Base,
+                       Color::isSystem(c.backColor) ? base.color(QPalette::Disabled, QPalette::Base)
+                                                    : back);
+            const QColor text = readableOn(fore, back);
+            set(QPalette::Text, text);
+            greyed(QPalette::Text, text, p.color(QPalette::Disabled, QPalette::Base));
             break;
-        case Kind::Command:
-            if (c.backColor != Color::ButtonFace) p.setColor(QPalette::Button, back);
-            if (c.foreColor != Color::ButtonText) p.setColor(QPalette::ButtonText, fore);
+        }
+        case Kind::Command: {
+            if (c.backColor != Color::ButtonFace)
+                for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                    p.setColor(g, QPalette::Button, back);
+            const QColor face = p.color(QPalette::Active, QPalette::Button);
+            if (c.foreColor != Color::ButtonText || c.backColor != Color::ButtonFace) {
+                const QColor text = readableOn(fore, face);
+                set(QPalette::ButtonText, text);
+                greyed(QPalette::ButtonText, text, face);
+            }
             break;
+        }
         case Kind::Label:
         case Kind::Option:
         case Kind::CheckBox:
-        case Kind::Frame:
-            p.setColor(QPalette::Window, back);
-            p.setColor(QPalette::WindowText, fore);
+        case Kind::Frame: {
+            for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                p.setColor(g, QPalette::Window, back);
             // A background like the container's is left to the container, which the style
             // may draw in its own way (group boxes, tab pages).
-            w->setAutoFillBackground(!c.transparent && back != toColor(containerBack(c), base));
+            const bool fills = !c.transparent && back != toColor(containerBack(c), base);
+            w->setAutoFillBackground(fills);
+            const QColor under = textBackground(c, back, fills);
+            const QColor text = readableOn(fore, under);
+            set(QPalette::WindowText, text);
+            greyed(QPalette::WindowText, text, under);
             break;
+        }
         default: return;
     }
     w->setPalette(p);
+}
+
+// What a control's text is drawn on: its own background, a filled shape below it, or its
+// container's background.
+QColor FormWindow::textBackground(const Control& c, const QColor& own, bool fills) const {
+    if (fills) return own;
+    const QPalette base = QApplication::palette();
+    const int cx = c.left + c.width / 2, cy = c.top + c.height / 2;
+    const Control* under = nullptr;
+    for (const Control& o : model_.controls()) {
+        if (&o == &c || o.key() == c.key()) {
+            if (!windowed(c.kind)) break;  // drawn controls lie above the shapes before them
+            continue;
+        }
+        if (o.kind == Kind::Shape && o.filled && o.visible && o.container == c.container &&
+            o.page == c.page && cx >= o.left && cx <= o.left + o.width && cy >= o.top &&
+            cy <= o.top + o.height)
+            under = &o;
+    }
+    return toColor(under ? under->backColor : containerBack(c), base);
+}
+
+// The desktop's palette changed (a dark theme chosen while the program runs): every colour
+// that follows the desktop is taken anew.
+void FormWindow::restyle() {
+    for (const Control& c : model_.controls()) {
+        QWidget* w = widgetFor(c.key());
+        if (!w) continue;
+        applyColors(w, c);
+        if (c.kind == Kind::Shape)
+            static_cast<ShapeWidget*>(w)->setLook(c.shape, toColor(c.foreColor), c.borderWidth,
+                                                  c.filled, toColor(c.backColor));
+        if (c.kind == Kind::Line) place(bound_[c.key()], c);
+    }
+    applyWindow();
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) restyle();
+    QWidget::changeEvent(event);
 }
 
 std::uint32_t FormWindow::containerBack(const Control& c) const {
@@ -539,8 +734,9 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 l->setIndent(0);
             }
             // Label texts break at blanks where they do not fit, and start at the top then;
-            // a text that fits on the line of a one-line label stands in its middle.
-            l->setWordWrap(true);
+            // a text that fits on the line of a one-line label stands in its middle. A result
+            // never breaks (see fitWrappedLabel).
+            l->setWordWrap(!isResult(c));
             const int lineHeight = QFontMetrics(l->font()).lineSpacing();
             const bool oneLine = px(c.height) < 2 * lineHeight &&
                                  l->heightForWidth(std::max(1, px(c.width))) < 2 * lineHeight;
@@ -561,6 +757,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 if (g && !c.selected) g->setExclusive(true);
             }
             w->setAccessibleName(plainCaption(c.text));
+            if (!all) fitButton(a, c);
             break;
         }
         case Kind::Command: {

@@ -11,6 +11,7 @@
 
 #include "shell/form_model.h"
 
+class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QMenu;
@@ -51,6 +52,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -70,6 +72,10 @@ private:
     void apply(Bound& b, const Control& c);
     void applyColors(QWidget* w, const Control& c);
     void fitWrappedLabel(QLabel* label, const Control& c);
+    void fitButton(QAbstractButton* button, const Control& c);
+    QRect widened(const Control& c, QRect r, int need, bool leftFirst) const;
+    QColor textBackground(const Control& c, const QColor& own, bool fills) const;
+    void restyle();
     void applyTabOrder();
     void applyWindow();
     void track(QWidget* w, const std::string& key);

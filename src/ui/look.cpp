@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 namespace morvane::ui {
 
@@ -43,24 +45,97 @@ QColor toColor(std::uint32_t colour, const QPalette& p) {
 
 QColor toColor(std::uint32_t colour) { return toColor(colour, QApplication::palette()); }
 
+QString programFontFamily() {
+    static const QString family = [] {
+        QString name;
+        for (const char* file :
+             {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+            if (name.isEmpty() && !families.isEmpty()) name = families.front();
+        }
+        if (name.isEmpty()) {
+            qWarning("morvane: the embedded font cannot be loaded");
+            name = QStringLiteral("Liberation Sans");
+        }
+        return name;
+    }();
+    return family;
+}
+
 QFont toFont(const std::string& face, double points, bool bold, bool underline) {
-    QFont f = QApplication::font();
-    const QString desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    if (face == "MS Sans Serif" || face == "Arial" || face.empty()) {
-        // The windows are laid out for narrow sans-serif faces of Arial's widths: take one
-        // of those where the desktop has it, else the desktop's own sans-serif face.
-        f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                       QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
-                       QStringLiteral("Helvetica"), desktop});
-        // "MS Sans Serif" runs a little narrower than these faces at the same size.
-        if (face != "Arial") f.setStretch(94);
-    } else {
-        f.setFamilies({qs(face), desktop});
-    }
-    if (points > 0) f.setPointSizeF(points);
+    QFont f(programFontFamily());
+    f.setStyleHint(QFont::SansSerif);
+    // No face of the desktop takes the place of the embedded one (fontconfig would
+    // otherwise substitute its preferred sans-serif face for a family it aliases).
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferMatch));
+    f.setPixelSize(
+        std::max(1, static_cast<int>(std::lround((points > 0 ? points : 8.25) * 96.0 / 72.0))));
+    if (face.rfind("Arial", 0) != 0) f.setStretch(MsSansSerifStretch);
     f.setBold(bold);
     f.setUnderline(underline);
     return f;
+}
+
+namespace {
+double luminance(const QColor& c) {
+    auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+}  // namespace
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor& fore, const QColor& back) {
+    constexpr double Enough = 4.5;
+    if (contrast(fore, back) >= Enough) return fore;
+    const QColor target = contrast(Qt::black, back) >= contrast(Qt::white, back)
+                              ? QColor(Qt::black)
+                              : QColor(Qt::white);
+    for (int step = 1; step <= 20; ++step) {
+        const double t = step / 20.0;
+        const QColor c = QColor::fromRgbF(
+            static_cast<float>(fore.redF() + (target.redF() - fore.redF()) * t),
+            static_cast<float>(fore.greenF() + (target.greenF() - fore.greenF()) * t),
+            static_cast<float>(fore.blueF() + (target.blueF() - fore.blueF()) * t));
+        if (contrast(c, back) >= Enough) return c;
+    }
+    return target;
+}
+
+QPalette darkPalette() {
+    QPalette p;
+    auto set = [&p](QPalette::ColorRole role, const char* active, const char* disabled) {
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            p.setColor(group, role, QColor(QString::fromLatin1(active)));
+        p.setColor(QPalette::Disabled, role, QColor(QString::fromLatin1(disabled)));
+    };
+    set(QPalette::WindowText, "#dcdcdc", "#6f6f6f");
+    set(QPalette::Button, "#424245", "#3a3a3d");
+    set(QPalette::Light, "#979797", "#979797");
+    set(QPalette::Midlight, "#5e5c64", "#5e5c64");
+    set(QPalette::Dark, "#29292c", "#29292c");
+    set(QPalette::Mid, "#4a4a4f", "#4a4a4f");
+    set(QPalette::Text, "#dcdcdc", "#6f6f6f");
+    set(QPalette::BrightText, "#dcdcdc", "#dcdcdc");
+    set(QPalette::ButtonText, "#dcdcdc", "#6f6f6f");
+    set(QPalette::Base, "#2a2a2d", "#323235");
+    set(QPalette::Window, "#323235", "#323235");
+    set(QPalette::Shadow, "#000000", "#000000");
+    set(QPalette::Highlight, "#12608a", "#12608a");
+    set(QPalette::HighlightedText, "#f9f9f9", "#6f6f6f");
+    set(QPalette::Link, "#0986d3", "#0986d3");
+    set(QPalette::LinkVisited, "#a70b06", "#a70b06");
+    set(QPalette::AlternateBase, "#323235", "#323235");
+    set(QPalette::ToolTipBase, "#3f3f36", "#3f3f36");
+    set(QPalette::ToolTipText, "#d5d5d5", "#d5d5d5");
+    set(QPalette::PlaceholderText, "#80dcdcdc", "#806f6f6f");
+    return p;
 }
 
 int keyCode(const QKeyEvent& e) {

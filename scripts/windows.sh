@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The Windows edition, built on Debian: installs what is missing, cross-builds build/windows/
+# (morvane.exe, morvane-replay.exe and the Windows test programs), runs their tests under
+# Wine and packs dist/morvane-<version>-windows-x64.zip and dist/morvane-<version>-setup.exe.
+# MORVANE_WINDOWS_PACK=0 skips the packing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+packages=(cmake g++-mingw-w64-x86-64-posix wine64 nsis librsvg2-bin icoutils zip xvfb ccache)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build/windows
+jobs=$(nproc)
+echo "== Cross-build the Windows edition"
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DMORVANE_QT=OFF -DMORVANE_BENCH=OFF -DMORVANE_WERROR=ON >/dev/null
+cmake --build "$build" -j"$jobs"
+
+# Wine keeps its settings in the build tree; the first start makes them (slow, once).
+export WINEPREFIX=$root/$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "== Prepare Wine in $WINEPREFIX"
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  wineserver -w 2>/dev/null || /usr/lib/wine/wineserver -w 2>/dev/null || true
+fi
+
+# The windows of the GUI tests need a display of their own.
+xvfb_pid=""
+stop_display() {
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}
+trap stop_display EXIT
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+
+echo "== Test the Windows edition under Wine"
+ctest --test-dir "$build" --output-on-failure -j"$jobs"
+"$(dirname "$wine")/wineserver" -k 2>/dev/null || true

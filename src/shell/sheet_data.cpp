@@ -1,0 +1,138 @@
+#include "shell/sheet_data.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <set>
+
+#include "shell/number_text.h"
+
+namespace morvane {
+
+namespace {
+constexpr const char* MarkText = "Markierung";
+}
+
+bool parseCellAddress(const std::string& a, int& column, int& row) {
+    std::size_t i = 0;
+    int c = 0;
+    while (i < a.size() && std::isalpha(static_cast<unsigned char>(a[i])) && i < 3)
+        c = c * 26 + (std::toupper(static_cast<unsigned char>(a[i++])) - 'A' + 1);
+    if (c == 0 || i == a.size()) return false;
+    int r = 0;
+    for (; i < a.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(a[i])) || r > 100000) return false;
+        r = r * 10 + (a[i] - '0');
+    }
+    if (r == 0) return false;
+    column = c - 1, row = r - 1;
+    return true;
+}
+
+std::string columnName(int column) {
+    std::string s;
+    for (int c = column + 1; c > 0; c = (c - 1) / 26)
+        s.insert(s.begin(), static_cast<char>('A' + (c - 1) % 26));
+    return s;
+}
+
+std::vector<std::string> cellAddresses(const std::string& tip) {
+    std::vector<std::string> out;
+    std::string part;
+    auto flush = [&]() {
+        if (part.empty()) return true;
+        int c = 0, r = 0;
+        std::string upper = part;
+        for (auto& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        part.clear();
+        if (!parseCellAddress(upper, c, r)) return false;
+        out.push_back(upper);
+        return true;
+    };
+    for (char ch : tip) {
+        if (std::isspace(static_cast<unsigned char>(ch)) || ch == ',' || ch == ';') {
+            if (!flush()) return {};
+        } else {
+            part += ch;
+        }
+    }
+    if (!flush()) return {};
+    return out;
+}
+
+SheetData sheetData(const std::map<std::string, std::string>& cells,
+                    const std::vector<std::string>& highlightedAddresses) {
+    SheetData d;
+    struct Cell {
+        int column, row;
+        const std::string* text;
+    };
+    std::vector<Cell> used;
+    int c0 = 1 << 30, c1 = -1, r0 = 1 << 30, r1 = -1;
+    std::set<int> markedRows;
+    for (const auto& [address, text] : cells) {
+        int c = 0, r = 0;
+        if (!parseCellAddress(address, c, r) || text.empty()) continue;
+        used.push_back({c, r, &text});
+        c0 = std::min(c0, c), c1 = std::max(c1, c), r0 = std::min(r0, r), r1 = std::max(r1, r);
+        if (text == MarkText) markedRows.insert(r);
+    }
+    if (used.empty()) return d;
+    std::set<std::pair<int, int>> hi;
+    for (const std::string& h : highlightedAddresses) {
+        int c = 0, r = 0;
+        if (parseCellAddress(h, c, r)) hi.insert({c, r});
+    }
+    d.firstColumn = c0, d.firstRow = r0, d.columns = c1 - c0 + 1, d.rows = r1 - r0 + 1;
+    const auto n = static_cast<std::size_t>(d.columns * d.rows);
+    d.text.assign(n, std::string());
+    d.highlighted.assign(n, false);
+    d.numeric.assign(n, false);
+    for (const Cell& cell : used) {
+        const auto i = static_cast<std::size_t>((cell.row - r0) * d.columns + cell.column - c0);
+        d.text[i] = *cell.text;
+        double v = 0;
+        d.numeric[i] = NumberText::tryRead(*cell.text, v);
+        d.highlighted[i] = hi.count({cell.column, cell.row}) > 0;
+    }
+    for (int r : markedRows)
+        for (int c = 0; c < d.columns; ++c)
+            d.highlighted[static_cast<std::size_t>((r - r0) * d.columns + c)] = true;
+
+    // The curve: the first used column against the next one.
+    if (d.columns < 2) return d;
+    for (int r = 0; r < d.rows; ++r) {
+        const std::string& xs = d.at(r, 0);
+        const std::string& ys = d.at(r, 1);
+        if (xs.empty() || ys.empty()) continue;
+        double x = 0, y = 0;
+        if (!NumberText::tryRead(xs, x) || !NumberText::tryRead(ys, y)) {
+            if (d.points.empty()) d.xTitle = xs, d.yTitle = ys;
+            continue;
+        }
+        if (markedRows.count(r + r0) || hi.count({c0, r + r0}) || hi.count({c0 + 1, r + r0}))
+            d.marked.push_back(static_cast<int>(d.points.size()));
+        d.points.push_back({x, y});
+    }
+    return d;
+}
+
+double niceStep(double span, int ticks) {
+    if (!(span > 0)) return 1;
+    const double raw = span / ticks;
+    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (raw <= m * mag) return m * mag;
+    return 10 * mag;
+}
+
+std::string axisText(double v) {
+    const double shown = std::abs(v) < 1e-12 ? 0.0 : v;
+    try {
+        return NumberText::plain(shown);
+    } catch (...) {
+        return {};
+    }
+}
+
+}  // namespace morvane

@@ -1,0 +1,921 @@
+#include "win32/form_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "shell/application.h"
+#include "win32/pictures.h"
+#include "win32/sheet_view.h"
+#include "win32/win_look.h"
+#include "win32/win_platform.h"
+
+namespace morvane::win32 {
+
+namespace {
+const wchar_t* const FormClass = L"MorvaneForm";
+const wchar_t* const PanelClass = L"MorvanePanel";
+const wchar_t* const PictureClass = L"MorvanePicture";
+const wchar_t* const SheetClass = L"MorvaneSheet";
+constexpr UINT FirstId = 100;
+constexpr UINT FirstMenuId = 0x4000;
+
+bool takesKeys(Kind k) {
+    switch (k) {
+        case Kind::TextBox:
+        case Kind::Command:
+        case Kind::Option:
+        case Kind::CheckBox:
+        case Kind::ListBox:
+        case Kind::HScroll: return true;
+        default: return false;
+    }
+}
+
+bool isContainer(Kind k) { return k == Kind::Frame || k == Kind::Tab; }
+// Shapes and lines are drawn on their container's surface, below every control.
+bool drawnOnSurface(Kind k) { return k == Kind::Shape || k == Kind::Line; }
+
+UINT windowDpi(HWND h) {
+    const UINT d = h ? GetDpiForWindow(h) : 0;
+    return d ? d : 96;
+}
+
+// The text of a window, as UTF-8.
+std::string windowText(HWND h) {
+    const int n = GetWindowTextLengthW(h);
+    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
+    GetWindowTextW(h, w.data(), n + 1);
+    w.resize(static_cast<std::size_t>(n));
+    return narrow(w);
+}
+
+void setStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
+    const LONG_PTR s = GetWindowLongPtrW(h, GWL_STYLE);
+    const LONG_PTR n = (s & ~remove) | add;
+    if (n != s) {
+        SetWindowLongPtrW(h, GWL_STYLE, n);
+        SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        InvalidateRect(h, nullptr, TRUE);
+    }
+}
+
+void setExStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
+    const LONG_PTR s = GetWindowLongPtrW(h, GWL_EXSTYLE);
+    const LONG_PTR n = (s & ~remove) | add;
+    if (n != s) {
+        SetWindowLongPtrW(h, GWL_EXSTYLE, n);
+        SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+}
+
+// Scroll bars whose minimum lies above the maximum run backwards: the position on the bar
+// and the value mirror each other.
+int scrollPos(const Control& c, int value) {
+    return c.min <= c.max ? value : c.min + c.max - value;
+}
+}  // namespace
+
+void FormWindow::registerClasses(HINSTANCE instance) {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(instance, L"MORVANE");
+    wc.hIconSm = wc.hIcon;
+    wc.lpszClassName = FormClass;
+    wc.style = CS_DBLCLKS;
+    RegisterClassExW(&wc);
+    wc.hIcon = wc.hIconSm = nullptr;
+    wc.lpszClassName = PanelClass;
+    RegisterClassExW(&wc);
+    wc.lpszClassName = PictureClass;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    RegisterClassExW(&wc);
+    wc.lpszClassName = SheetClass;
+    RegisterClassExW(&wc);
+}
+
+FormWindow::FormWindow(Application& app, FormModel& model) : app_(app), model_(model) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    registerClasses(instance);
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN |
+                        (model.window().sizable ? WS_THICKFRAME | WS_MAXIMIZEBOX : 0);
+    hwnd_ =
+        CreateWindowExW(WS_EX_CONTROLPARENT, FormClass, wide(model.window().title).c_str(), style,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 200, 100, nullptr, nullptr, instance, this);
+    dpi_ = windowDpi(hwnd_);
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                            nullptr, instance, nullptr);
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
+    build();
+    model_.addView(this);
+}
+
+FormWindow::~FormWindow() {
+    if (attached_) model_.removeView(this);
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    for (auto& [key, b] : bound_)
+        if (b.picture) DeleteObject(b.picture);
+}
+
+void FormWindow::show() {
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    UpdateWindow(hwnd_);
+    if (!model_.focus().empty()) focusChanged(model_.focus());
+}
+
+void FormWindow::detach() {
+    if (!attached_) return;
+    attached_ = false;
+    model_.removeView(this);
+    for (auto& [id, key] : commands_) KillTimer(hwnd_, id);
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+HWND FormWindow::handleFor(const std::string& key) const {
+    auto it = bound_.find(key);
+    return it == bound_.end() ? nullptr : it->second.hwnd;
+}
+
+HMENU FormWindow::menuFor(const std::string& key) const {
+    auto it = bound_.find(key);
+    return it == bound_.end() ? nullptr : it->second.menu;
+}
+
+UINT FormWindow::commandFor(const std::string& key) const {
+    auto it = bound_.find(key);
+    return it == bound_.end() ? 0 : it->second.id;
+}
+
+const std::string* FormWindow::keyOf(HWND h) const {
+    auto it = keys_.find(h);
+    return it == keys_.end() ? nullptr : &it->second;
+}
+
+// ---- Building ----
+
+void FormWindow::build() {
+    UINT id = FirstId;
+    for (const Control& c : model_.controls()) bound_[c.key()].id = id++;
+    if (model_.hasMenu()) buildMenus();
+    // Containers first, so that every child finds its parent.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const Control& c : model_.controls()) {
+            if ((pass == 0) != isContainer(c.kind) || c.kind == Kind::Menu) continue;
+            Bound& b = bound_[c.key()];
+            if (c.kind == Kind::Timer) {
+                commands_[b.id] = c.key();
+            } else if (!drawnOnSurface(c.kind)) {
+                b.hwnd = create(c, containerOf(c));
+                if (b.hwnd) keys_[b.hwnd] = c.key();
+            }
+        }
+    }
+    for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
+    // Stacking: pictures below the other controls, tab controls below their pages.
+    for (const Control& c : model_.controls())
+        if (c.kind == Kind::Picture)
+            SetWindowPos(bound_[c.key()].hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const Control& c : model_.controls())
+        if (c.kind == Kind::Tab) {
+            Bound& b = bound_[c.key()];
+            SetWindowPos(b.face, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            showPage(c.key());
+        }
+    applyWindow();
+}
+
+void FormWindow::buildMenus() {
+    menuBar_ = CreateMenu();
+    std::map<std::string, bool> hasChildren;
+    for (const Control& c : model_.controls())
+        if (c.kind == Kind::Menu && !c.parentMenu.empty()) hasChildren[c.parentMenu] = true;
+    UINT command = FirstMenuId;
+    for (const Control& c : model_.controls()) {
+        if (c.kind != Kind::Menu) continue;
+        const std::string key = c.key();
+        Bound& b = bound_[key];
+        HMENU parent = menuBar_;
+        if (!c.parentMenu.empty()) {
+            auto it = bound_.find(c.parentMenu);
+            if (it == bound_.end() || !it->second.menu) continue;
+            parent = it->second.menu;
+        }
+        b.id = command++;
+        const std::wstring text = wide(c.text);
+        if (hasChildren[key]) {
+            b.menu = CreatePopupMenu();
+            popups_[b.menu] = key;
+            AppendMenuW(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(b.menu),
+                        text.c_str());
+        } else {
+            AppendMenuW(parent, c.text == "-" ? MF_SEPARATOR : MF_STRING, b.id, text.c_str());
+        }
+        commands_[b.id] = key;
+    }
+    SetMenu(hwnd_, menuBar_);
+}
+
+HWND FormWindow::create(const Control& c, HWND parent) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(bound_[c.key()].id));
+    const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
+    const DWORD stop = takesKeys(c.kind) ? WS_TABSTOP : 0;
+    HWND h = nullptr;
+    auto make = [&](DWORD ex, const wchar_t* cls, DWORD style) {
+        return CreateWindowExW(ex, cls, L"", child | stop | style, 0, 0, 0, 0, parent, id, instance,
+                               nullptr);
+    };
+    switch (c.kind) {
+        case Kind::TextBox: {
+            DWORD style = ES_AUTOHSCROLL;
+            if (c.multiLine)
+                style =
+                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (c.scrollBar ? WS_VSCROLL : 0);
+            h = make(0, WC_EDITW, style);
+            break;
+        }
+        case Kind::Label: h = make(0, WC_STATICW, SS_NOTIFY); break;
+        case Kind::Option: h = make(0, WC_BUTTONW, BS_RADIOBUTTON | BS_MULTILINE); break;
+        case Kind::CheckBox: h = make(0, WC_BUTTONW, BS_CHECKBOX | BS_MULTILINE); break;
+        case Kind::Command: h = make(0, WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE); break;
+        case Kind::Frame:
+            h = make(WS_EX_CONTROLPARENT, PanelClass, WS_CLIPCHILDREN);
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            break;
+        case Kind::Tab: {
+            h = make(WS_EX_CONTROLPARENT, PanelClass, 0);
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            Bound& b = bound_[c.key()];
+            b.face = CreateWindowExW(0, WC_TABCONTROLW, L"",
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_FOCUSNEVER, 0, 0,
+                                     0, 0, h, id, instance, nullptr);
+            keys_[b.face] = c.key();
+            for (std::size_t i = 0; i < c.tabs.size(); ++i) {
+                std::wstring caption = wide(c.tabs[i]);
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = caption.data();
+                SendMessageW(b.face, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+            }
+            break;
+        }
+        case Kind::ListBox:
+            h = make(WS_EX_CLIENTEDGE, WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL);
+            break;
+        case Kind::Picture:
+            h = make(0, PictureClass, SS_NOTIFY);
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            break;
+        case Kind::Sheet:
+            h = make(0, SheetClass, 0);
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            break;
+        case Kind::HScroll: h = make(0, WC_SCROLLBARW, SBS_HORZ); break;
+        default: return nullptr;
+    }
+    if (h && c.kind != Kind::Frame && c.kind != Kind::Tab && c.kind != Kind::Picture &&
+        c.kind != Kind::Sheet)
+        SetWindowSubclass(h, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (h && (c.kind == Kind::Picture || c.kind == Kind::Sheet))
+        SetWindowSubclass(h, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    return h;
+}
+
+HWND FormWindow::containerOf(const Control& c) const {
+    if (c.container.empty()) return hwnd_;
+    auto it = bound_.find(c.container);
+    if (it == bound_.end() || !it->second.hwnd) return hwnd_;
+    return it->second.hwnd;
+}
+
+std::uint32_t FormWindow::containerBack(const Control& c) const {
+    if (c.container.empty() || !model_.has(c.container)) return model_.window().backColor;
+    const Control& box = model_.c(c.container);
+    return box.kind == Kind::Frame ? box.backColor : Color::ButtonFace;
+}
+
+bool FormWindow::shownOnPage(const Control& c) const {
+    if (c.container.empty() || c.page < 0 || !model_.has(c.container)) return true;
+    const Control& tab = model_.c(c.container);
+    return tab.kind != Kind::Tab || tab.currentTab == c.page;
+}
+
+void FormWindow::showPage(const std::string& tabKey) {
+    for (const Control& c : model_.controls()) {
+        if (c.container != tabKey || c.page < 0) continue;
+        if (HWND h = handleFor(c.key()))
+            ShowWindow(h, c.visible && shownOnPage(c) ? SW_SHOWNA : SW_HIDE);
+    }
+    if (HWND h = handleFor(tabKey)) InvalidateRect(h, nullptr, TRUE);
+}
+
+void FormWindow::place(Bound& b, const Control& c) {
+    if (!b.hwnd) return;
+    const int w = std::max(0, px(c.width, dpi_)), h = std::max(0, px(c.height, dpi_));
+    SetWindowPos(b.hwnd, nullptr, px(c.left, dpi_), px(c.top, dpi_), w, h,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (b.face) SetWindowPos(b.face, nullptr, 0, 0, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// ---- Mirroring the model ----
+
+void FormWindow::apply(Bound& b, const Control& c) {
+    const Control& o = b.last;
+    const bool all = !b.applied;
+    b.applied = true;
+    auto changed = [&](auto member) { return all || c.*member != o.*member; };
+
+    if (c.kind == Kind::Menu) {
+        if (HMENU parent = c.parentMenu.empty() ? menuBar_ : menuFor(c.parentMenu)) {
+            const std::wstring text = wide(c.text);
+            MENUITEMINFOW mi{};
+            mi.cbSize = sizeof mi;
+            mi.fMask = MIIM_STRING | MIIM_STATE;
+            mi.dwTypeData = const_cast<wchar_t*>(text.c_str());
+            mi.fState = c.enabled ? MFS_ENABLED : MFS_DISABLED;
+            if (changed(&Control::text) || changed(&Control::enabled)) {
+                if (b.menu) {
+                    const int n = GetMenuItemCount(parent);
+                    for (int i = 0; i < n; ++i)
+                        if (GetSubMenu(parent, i) == b.menu)
+                            SetMenuItemInfoW(parent, static_cast<UINT>(i), TRUE, &mi);
+                } else if (c.text != "-") {
+                    SetMenuItemInfoW(parent, b.id, FALSE, &mi);
+                }
+            }
+            if (changed(&Control::visible) && !all && parent == menuBar_) DrawMenuBar(hwnd_);
+        }
+        b.last = c;
+        return;
+    }
+    if (c.kind == Kind::Timer) {
+        const bool run = attached_ && c.enabled && c.interval > 0;
+        if (!run)
+            KillTimer(hwnd_, b.id);
+        else if (changed(&Control::interval) || changed(&Control::enabled) || all)
+            SetTimer(hwnd_, b.id, static_cast<UINT>(c.interval), nullptr);
+        b.last = c;
+        return;
+    }
+    if (drawnOnSurface(c.kind)) {
+        if (!all) InvalidateRect(containerOf(c), nullptr, TRUE);
+        b.last = c;
+        return;
+    }
+    HWND h = b.hwnd;
+    if (!h) return;
+    ++applying_;
+
+    if (changed(&Control::left) || changed(&Control::top) || changed(&Control::width) ||
+        changed(&Control::height))
+        place(b, c);
+    if (changed(&Control::fontName) || changed(&Control::fontSize) || changed(&Control::bold) ||
+        changed(&Control::underline)) {
+        HFONT f = font(c.fontName, c.fontSize, c.bold, c.underline, dpi_);
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
+        if (b.face) SendMessageW(b.face, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
+    }
+    if (changed(&Control::backColor) || changed(&Control::foreColor) ||
+        changed(&Control::transparent))
+        InvalidateRect(h, nullptr, TRUE);
+    if (c.kind == Kind::Frame && !all && o.backColor != c.backColor)
+        for (const Control& child : model_.controls())
+            if (child.container == c.key())
+                if (HWND ch = handleFor(child.key())) InvalidateRect(ch, nullptr, TRUE);
+    if (changed(&Control::enabled)) EnableWindow(h, c.enabled ? TRUE : FALSE);
+    if (changed(&Control::toolTip) && c.kind != Kind::Sheet) applyTip(h, c);
+    if (changed(&Control::tabStop) && takesKeys(c.kind))
+        setStyle(h, c.tabStop ? WS_TABSTOP : 0, c.tabStop ? 0 : WS_TABSTOP);
+
+    const std::wstring text = wide(c.text);
+    switch (c.kind) {
+        case Kind::TextBox: {
+            if (windowText(h) != c.text) {
+                SetWindowTextW(h, text.c_str());
+                // A text that does not fit shows its beginning, unless the user is at it.
+                const auto end = static_cast<WPARAM>(text.size());
+                if (GetFocus() == h) SendMessageW(h, EM_SETSEL, end, static_cast<LPARAM>(end));
+            }
+            if (changed(&Control::readOnly))
+                SendMessageW(h, EM_SETREADONLY, c.readOnly ? TRUE : FALSE, 0);
+            if (changed(&Control::align)) {
+                const LONG_PTR a = c.align == Align::Right    ? ES_RIGHT
+                                   : c.align == Align::Center ? ES_CENTER
+                                                              : ES_LEFT;
+                setStyle(h, a, (ES_RIGHT | ES_CENTER) & ~a);
+            }
+            if (changed(&Control::border) || changed(&Control::flat)) {
+                const bool sunken = c.border && !c.flat;
+                setExStyle(h, sunken ? WS_EX_CLIENTEDGE : 0, sunken ? 0 : WS_EX_CLIENTEDGE);
+                setStyle(h, c.border && c.flat ? WS_BORDER : 0, c.border && c.flat ? 0 : WS_BORDER);
+            }
+            break;
+        }
+        case Kind::Label: {
+            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
+            // A text that fits on the line of a one-line label stands in its middle; longer
+            // texts break at blanks and start at the top.
+            HDC dc = GetDC(h);
+            SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
+            TEXTMETRICW tm{};
+            GetTextMetricsW(dc, &tm);
+            RECT r{0, 0, std::max(1, px(c.width, dpi_) - (c.border ? 8 : 0)), 0};
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+                      DT_CALCRECT | DT_WORDBREAK);
+            ReleaseDC(h, dc);
+            const int line = tm.tmHeight + tm.tmExternalLeading;
+            const bool oneLine = px(c.height, dpi_) < 2 * line && r.bottom - r.top < 2 * line;
+            const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
+                               : c.align == Align::Center ? SS_CENTER
+                                                          : SS_LEFT;
+            setStyle(h, a | (oneLine ? SS_CENTERIMAGE : 0) | (c.border ? WS_BORDER : 0),
+                     ((SS_RIGHT | SS_CENTER) & ~a) | (oneLine ? 0 : SS_CENTERIMAGE) |
+                         (c.border ? 0 : WS_BORDER));
+            break;
+        }
+        case Kind::Option:
+        case Kind::CheckBox:
+            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
+            SendMessageW(h, BM_SETCHECK, c.selected ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case Kind::Command:
+            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
+            if (changed(&Control::picture) || changed(&Control::width) ||
+                changed(&Control::height)) {
+                if (b.picture) DeleteObject(b.picture);
+                b.picture = nullptr;
+                if (!c.picture.empty()) {
+                    const int side =
+                        std::max(8, std::min(px(c.width, dpi_), px(c.height, dpi_)) - 8);
+                    b.picture = pictureBitmap(c.picture, side, side, dpi_, toColor(c.backColor));
+                }
+                SendMessageW(h, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(b.picture));
+            }
+            break;
+        case Kind::Frame:
+            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
+            InvalidateRect(h, nullptr, TRUE);
+            break;
+        case Kind::ListBox:
+            if (changed(&Control::items)) {
+                SendMessageW(h, LB_RESETCONTENT, 0, 0);
+                for (const auto& item : c.items)
+                    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+            }
+            if (static_cast<int>(SendMessageW(h, LB_GETCURSEL, 0, 0)) != c.listIndex)
+                SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(c.listIndex), 0);
+            break;
+        case Kind::Picture:
+        case Kind::Sheet: InvalidateRect(h, nullptr, TRUE); break;
+        case Kind::HScroll: {
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_RANGE | SIF_POS | SIF_PAGE | SIF_DISABLENOSCROLL;
+            si.nMin = std::min(c.min, c.max);
+            si.nMax = std::max(c.min, c.max);
+            si.nPage = 0;
+            si.nPos = scrollPos(c, c.value);
+            SetScrollInfo(h, SB_CTL, &si, TRUE);
+            break;
+        }
+        case Kind::Tab: {
+            for (std::size_t i = 0; i < c.tabs.size(); ++i) {
+                if (!all && i < o.tabs.size() && o.tabs[i] == c.tabs[i]) continue;
+                std::wstring caption = wide(c.tabs[i]);
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = caption.data();
+                SendMessageW(b.face, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+            }
+            if (static_cast<int>(SendMessageW(b.face, TCM_GETCURSEL, 0, 0)) != c.currentTab)
+                SendMessageW(b.face, TCM_SETCURSEL, static_cast<WPARAM>(c.currentTab), 0);
+            if (!all && o.currentTab != c.currentTab) showPage(c.key());
+            break;
+        }
+        case Kind::Shape:
+        case Kind::Line:
+        case Kind::Timer:
+        case Kind::Menu: break;
+    }
+    if (changed(&Control::visible) || (!all && o.container != c.container))
+        ShowWindow(h, c.visible && shownOnPage(c) ? SW_SHOWNA : SW_HIDE);
+    --applying_;
+    b.last = c;
+}
+
+void FormWindow::applyTip(HWND h, const Control& c) {
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = hwnd_;
+    ti.uId = reinterpret_cast<UINT_PTR>(h);
+    SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    if (c.toolTip.empty()) return;
+    std::wstring tip = wide(c.toolTip);
+    ti.lpszText = tip.data();
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void FormWindow::applyWindow() {
+    const WindowProps& wp = model_.window();
+    SetWindowTextW(hwnd_, wide(wp.title).c_str());
+    const int clientW = model_.outerWidth() - FrameWidthTwips;
+    const int clientH =
+        model_.outerHeight() - FrameHeightTwips - (model_.hasMenu() ? MenuBarTwips : 0);
+    RECT r{0, 0, std::max(1, px(clientW, dpi_)), std::max(0, px(clientH, dpi_))};
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+    AdjustWindowRectExForDpi(&r, style, menuBar_ != nullptr, WS_EX_CONTROLPARENT, dpi_);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    int x = 0, y = 0;
+    if ((wp.left != lastLeft_ || wp.top != lastTop_) && wp.left >= 0 && wp.top >= 0) {
+        x = px(wp.left, dpi_), y = px(wp.top, dpi_);
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    lastLeft_ = wp.left, lastTop_ = wp.top;
+    SetWindowPos(hwnd_, nullptr, x, y, r.right - r.left, r.bottom - r.top, flags);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void FormWindow::controlChanged(const Control& control) {
+    auto it = bound_.find(control.key());
+    if (it == bound_.end()) return;
+    apply(it->second, control);
+}
+
+void FormWindow::windowChanged() { applyWindow(); }
+
+void FormWindow::focusChanged(const std::string& key) {
+    HWND h = handleFor(key);
+    if (!h || !IsWindowVisible(hwnd_)) return;
+    const Control& c = model_.c(key);
+    if (takesKeys(c.kind) && GetFocus() != h) SetFocus(h);
+}
+
+void FormWindow::relayout() {
+    for (auto& [key, b] : bound_) b.applied = false;
+    for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
+    applyWindow();
+}
+
+// ---- Drawing ----
+
+void FormWindow::paintSurface(HWND h, HDC dc) {
+    RECT all;
+    GetClientRect(h, &all);
+    const std::string* boxKey = h == hwnd_ ? nullptr : keyOf(h);
+    const Control* box = boxKey ? &model_.c(*boxKey) : nullptr;
+    const std::uint32_t back = box ? (box->kind == Kind::Frame ? box->backColor : Color::ButtonFace)
+                                   : model_.window().backColor;
+    FillRect(dc, &all, brush(toColor(back)));
+    if (box && box->kind == Kind::Frame) {
+        // The group box: an etched frame with its caption in the top line.
+        HFONT f = font(box->fontName, box->fontSize, box->bold, box->underline, dpi_);
+        HGDIOBJ old = SelectObject(dc, f);
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        RECT frame = all;
+        frame.top += tm.tmHeight / 2;
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        const std::wstring caption = wide(plainCaption(box->text));
+        if (!caption.empty()) {
+            SetBkColor(dc, toColor(back));
+            SetBkMode(dc, OPAQUE);
+            SetTextColor(dc, toColor(box->enabled ? box->foreColor : 0x80000011));
+            TextOutW(dc, MulDiv(8, static_cast<int>(dpi_), 96), 0, caption.c_str(),
+                     static_cast<int>(caption.size()));
+        }
+        SelectObject(dc, old);
+    }
+    // Shapes and lines of this surface, in declaration order.
+    const std::string surfaceKey = boxKey ? *boxKey : std::string();
+    for (const Control& c : model_.controls()) {
+        if (!drawnOnSurface(c.kind) || c.container != surfaceKey || !c.visible || !shownOnPage(c))
+            continue;
+        const int width = std::max(1, MulDiv(c.borderWidth, static_cast<int>(dpi_), 96));
+        HPEN pen = CreatePen(PS_SOLID, width, toColor(c.foreColor));
+        HGDIOBJ oldPen = SelectObject(dc, pen);
+        if (c.kind == Kind::Line) {
+            MoveToEx(dc, px(c.left, dpi_), px(c.top, dpi_), nullptr);
+            LineTo(dc, px(c.width, dpi_), px(c.height, dpi_));
+        } else {
+            HGDIOBJ oldBrush = SelectObject(
+                dc, c.filled ? brush(toColor(c.backColor)) : GetStockObject(NULL_BRUSH));
+            int l = px(c.left, dpi_), t = px(c.top, dpi_);
+            int w = px(c.width, dpi_), hh = px(c.height, dpi_);
+            if (c.shape == 1 || c.shape == 3 || c.shape == 5) {  // square forms: centred
+                const int side = std::min(w, hh);
+                l += (w - side) / 2, t += (hh - side) / 2, w = hh = side;
+            }
+            if (c.shape == 2 || c.shape == 3)
+                Ellipse(dc, l, t, l + w, t + hh);
+            else if (c.shape == 4 || c.shape == 5)
+                RoundRect(dc, l, t, l + w, t + hh, std::min(w, hh) / 3, std::min(w, hh) / 3);
+            else
+                Rectangle(dc, l, t, l + w, t + hh);
+            SelectObject(dc, oldBrush);
+        }
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+    }
+}
+
+HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
+    const std::string* key = keyOf(control);
+    if (!key) return nullptr;
+    const Control& c = model_.c(*key);
+    std::uint32_t back = c.backColor;
+    if (c.kind == Kind::Tab) back = Color::ButtonFace;
+    if (c.kind == Kind::Label && c.transparent) back = containerBack(c);
+    SetTextColor(dc, toColor(c.enabled ? c.foreColor : 0x80000011));
+    SetBkColor(dc, toColor(back));
+    SetBkMode(dc, OPAQUE);
+    return brush(toColor(back));
+}
+
+// ---- The user's events ----
+
+void FormWindow::userEdited(const std::string& key, HWND h) {
+    if (applying_ || !attached_ || !model_.has(key)) return;
+    const std::string text = windowText(h);
+    if (model_.c(key).text == text) return;
+    model_.userEdit(key, text);
+}
+
+void FormWindow::scrolled(const std::string& key, HWND h, int code) {
+    const Control& c = model_.c(key);
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    GetScrollInfo(h, SB_CTL, &si);
+    int pos = si.nPos;
+    switch (code) {
+        case SB_LINELEFT: pos -= c.smallChange; break;
+        case SB_LINERIGHT: pos += c.smallChange; break;
+        case SB_PAGELEFT: pos -= c.largeChange; break;
+        case SB_PAGERIGHT: pos += c.largeChange; break;
+        case SB_LEFT: pos = si.nMin; break;
+        case SB_RIGHT: pos = si.nMax; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: pos = si.nTrackPos; break;
+        default: return;
+    }
+    pos = std::clamp(pos, si.nMin, si.nMax);
+    if (pos == si.nPos) return;
+    SetScrollPos(h, SB_CTL, pos, TRUE);
+    model_.scroll(key, scrollPos(c, pos));
+}
+
+void FormWindow::moveFocus(const std::string& from, bool back) {
+    const auto order = model_.tabOrder();
+    if (order.empty()) return;
+    auto it = std::find(order.begin(), order.end(), from);
+    std::size_t i = 0;
+    if (it == order.end()) {
+        i = back ? order.size() - 1 : 0;
+    } else {
+        const auto at = static_cast<std::size_t>(it - order.begin());
+        i = back ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+    }
+    for (std::size_t n = 0; n < order.size(); ++n) {
+        HWND h = handleFor(order[i]);
+        if (h && IsWindowVisible(h) && IsWindowEnabled(h)) {
+            SetFocus(h);
+            return;
+        }
+        i = back ? (i + order.size() - 1) % order.size() : (i + 1) % order.size();
+    }
+}
+
+LRESULT CALLBACK FormWindow::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        if (cs->lpCreateParams)
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(h, msg, wp, lp);
+    return self->handle(h, msg, wp, lp);
+}
+
+LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    const bool form = h == hwnd_ || hwnd_ == nullptr;
+    wchar_t cls[32] = {};
+    GetClassNameW(h, cls, 32);
+    const bool picture = lstrcmpW(cls, PictureClass) == 0;
+    const bool sheet = lstrcmpW(cls, SheetClass) == 0;
+    switch (msg) {
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(h, &ps);
+            RECT r;
+            GetClientRect(h, &r);
+            // Drawn off screen, then shown at once.
+            HDC mem = CreateCompatibleDC(dc);
+            HBITMAP bmp =
+                CreateCompatibleBitmap(dc, std::max<LONG>(1, r.right), std::max<LONG>(1, r.bottom));
+            HGDIOBJ old = SelectObject(mem, bmp);
+            const std::string* key = keyOf(h);
+            if (picture && key) {
+                const Control& c = model_.c(*key);
+                FillRect(mem, &r, brush(toColor(c.backColor)));
+                const bool drawn = drawPicture(mem, r, c.picture, dpi_);
+                if (c.border || !drawn) {
+                    HGDIOBJ ob = SelectObject(mem, GetStockObject(NULL_BRUSH));
+                    HPEN pen = CreatePen(PS_SOLID, 1,
+                                         GetSysColor(drawn ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
+                    HGDIOBJ op = SelectObject(mem, pen);
+                    Rectangle(mem, 0, 0, r.right, r.bottom);
+                    SelectObject(mem, op);
+                    SelectObject(mem, ob);
+                    DeleteObject(pen);
+                }
+            } else if (sheet && key) {
+                const Control& c = model_.c(*key);
+                drawSheet(mem, r, c, font(c.fontName, c.fontSize, false, false, dpi_), dpi_);
+            } else {
+                paintSurface(h, mem);
+            }
+            BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
+            SelectObject(mem, old);
+            DeleteObject(bmp);
+            DeleteDC(mem);
+            EndPaint(h, &ps);
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            if (HBRUSH b = colorsFor(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp)))
+                return reinterpret_cast<LRESULT>(b);
+            break;
+        case WM_COMMAND: {
+            if (!attached_) return 0;
+            if (lp == 0) {  // a menu entry
+                auto it = commands_.find(LOWORD(wp));
+                if (it != commands_.end() && HIWORD(wp) == 0) model_.menu(it->second);
+                return 0;
+            }
+            const std::string* key = keyOf(reinterpret_cast<HWND>(lp));
+            if (!key) return 0;
+            const std::string k = *key;
+            const Kind kind = model_.c(k).kind;
+            switch (HIWORD(wp)) {
+                case BN_CLICKED:  // also STN_CLICKED
+                    if (kind == Kind::Command || kind == Kind::Option || kind == Kind::CheckBox ||
+                        kind == Kind::Label)
+                        model_.click(k);
+                    break;
+                case EN_CHANGE:
+                    if (kind == Kind::TextBox) userEdited(k, reinterpret_cast<HWND>(lp));
+                    break;
+                case LBN_SELCHANGE:
+                    if (kind == Kind::ListBox) {
+                        const int row = static_cast<int>(
+                            SendMessageW(reinterpret_cast<HWND>(lp), LB_GETCURSEL, 0, 0));
+                        if (row >= 0) model_.listClick(k, row);
+                    }
+                    break;
+                default: break;
+            }
+            return 0;
+        }
+        case WM_NOTIFY: {
+            auto* n = reinterpret_cast<NMHDR*>(lp);
+            if (attached_ && n->code == TCN_SELCHANGE)
+                if (const std::string* key = keyOf(n->hwndFrom)) {
+                    const std::string k = *key;
+                    const int page =
+                        static_cast<int>(SendMessageW(n->hwndFrom, TCM_GETCURSEL, 0, 0));
+                    model_.tabShown(k, page);
+                    if (attached_) showPage(k);
+                }
+            return 0;
+        }
+        case WM_HSCROLL:
+            if (attached_ && lp)
+                if (const std::string* key = keyOf(reinterpret_cast<HWND>(lp)))
+                    scrolled(std::string(*key), reinterpret_cast<HWND>(lp), LOWORD(wp));
+            return 0;
+        case WM_TIMER: {
+            auto it = commands_.find(static_cast<UINT>(wp));
+            if (attached_ && it != commands_.end()) model_.tick(it->second);
+            return 0;
+        }
+        case WM_INITMENUPOPUP: {
+            auto it = popups_.find(reinterpret_cast<HMENU>(wp));
+            if (attached_ && it != popups_.end()) model_.submenu(it->second);
+            return 0;
+        }
+        case WM_MOUSEMOVE:
+            if (attached_ && form) model_.mouseMoveWindow();
+            break;
+        case WM_DPICHANGED:
+            if (form) {
+                dpi_ = HIWORD(wp);
+                auto* r = reinterpret_cast<RECT*>(lp);
+                SetWindowPos(h, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                relayout();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            if (form) {
+                if (attached_) app_.close(model_.name());
+                return 0;
+            }
+            break;
+        default: break;
+    }
+    return DefWindowProcW(h, msg, wp, lp);
+}
+
+LRESULT CALLBACK FormWindow::controlProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                         DWORD_PTR self) {
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(h, controlProc, 1);
+        return DefSubclassProc(h, msg, wp, lp);
+    }
+    auto* w = reinterpret_cast<FormWindow*>(self);
+    const std::string* key = w->keyOf(h);
+    if (!key) return DefSubclassProc(h, msg, wp, lp);
+    return w->handleControl(h, msg, wp, lp, std::string(*key));
+}
+
+LRESULT FormWindow::handleControl(HWND h, UINT msg, WPARAM wp, LPARAM lp, const std::string& key) {
+    if (!attached_) {
+        if (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) return 0;
+        return DefSubclassProc(h, msg, wp, lp);
+    }
+    const Control& c = model_.c(key);
+    switch (msg) {
+        case WM_GETDLGCODE:
+            return DefSubclassProc(h, msg, wp, lp) | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+        case WM_KEYDOWN:
+            if (wp == VK_TAB && takesKeys(c.kind)) {
+                moveFocus(key, GetKeyState(VK_SHIFT) < 0);
+                return 0;
+            }
+            break;
+        case WM_CHAR: {
+            if (!takesKeys(c.kind)) break;
+            const int ch = static_cast<int>(wp);
+            if (ch == '\t') return 0;  // Tab moves the focus; its release arrives there
+            if (ch == 127 || (ch >= 0xD800 && ch <= 0xDFFF)) break;
+            const int kept = model_.keyPress(key, ch);
+            if (!attached_ || !IsWindow(h)) return 0;
+            if (kept == 0) return 0;
+            const bool singleLine = c.kind != Kind::TextBox || !c.multiLine;
+            if ((kept == '\r' || kept == 27) && singleLine) return 0;  // no beep
+            return DefSubclassProc(h, msg, static_cast<WPARAM>(kept), lp);
+        }
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            if (takesKeys(c.kind)) {
+                const LRESULT r = DefSubclassProc(h, msg, wp, lp);
+                model_.keyUp(key, static_cast<int>(wp));
+                return r;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (model_.focus() != key && takesKeys(c.kind)) model_.userFocus(key);
+            break;
+        case WM_MOUSEMOVE: model_.mouseMove(key); break;
+        case WM_LBUTTONUP:
+            if (c.kind == Kind::Picture) {
+                POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+                RECT r;
+                GetClientRect(h, &r);
+                if (PtInRect(&r, p)) model_.click(key);
+                return 0;
+            }
+            break;
+        case WM_SETCURSOR:
+            if (c.handCursor) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        default: break;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+}  // namespace morvane::win32

@@ -1,0 +1,99 @@
+// The window of one open form model on Windows: native controls built from the model's
+// controls, the user's events forwarded to the model, every change of the model mirrored.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/form_model.h"
+
+namespace morvane {
+class Application;
+}
+
+namespace morvane::win32 {
+
+class FormWindow : public FormView {
+public:
+    FormWindow(Application& app, FormModel& model);
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    FormModel& model() { return model_; }
+    HWND hwnd() const { return hwnd_; }
+    UINT dpi() const { return dpi_; }
+    // Shows the window for the first time, with the model's focus.
+    void show();
+    // The model was closed: stop forwarding events and hide; the owner destroys the window.
+    void detach();
+    bool attached() const { return attached_; }
+
+    // The window of a control (nullptr for menus, timers and unknown keys).
+    HWND handleFor(const std::string& key) const;
+    // The menu (submenu) or menu bar command id of a menu entry.
+    HMENU menuFor(const std::string& key) const;
+    UINT commandFor(const std::string& key) const;
+
+    // FormView
+    void controlChanged(const Control& control) override;
+    void windowChanged() override;
+    void focusChanged(const std::string& key) override;
+
+    // Registers the window classes (once).
+    static void registerClasses(HINSTANCE instance);
+
+private:
+    struct Bound {
+        Control last;
+        bool applied = false;
+        HWND hwnd = nullptr;  // the control, or the panel of a frame or tab control
+        HWND face = nullptr;  // the tab control inside a tab panel
+        HMENU menu = nullptr;
+        UINT id = 0;
+        HBITMAP picture = nullptr;  // command buttons with a picture
+    };
+
+    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT handle(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT handleControl(HWND h, UINT msg, WPARAM wp, LPARAM lp, const std::string& key);
+
+    void build();
+    void buildMenus();
+    HWND create(const Control& c, HWND parent);
+    void place(Bound& b, const Control& c);
+    void apply(Bound& b, const Control& c);
+    void applyWindow();
+    void applyTip(HWND h, const Control& c);
+    HWND containerOf(const Control& c) const;
+    std::uint32_t containerBack(const Control& c) const;
+    bool shownOnPage(const Control& c) const;
+    void showPage(const std::string& tabKey);
+    void paintSurface(HWND h, HDC dc);
+    void relayout();
+    const std::string* keyOf(HWND h) const;
+    void moveFocus(const std::string& from, bool back);
+    void userEdited(const std::string& key, HWND h);
+    void scrolled(const std::string& key, HWND h, int code);
+    HBRUSH colorsFor(HWND control, HDC dc);
+
+    Application& app_;
+    FormModel& model_;
+    HWND hwnd_ = nullptr;
+    HWND tips_ = nullptr;
+    HMENU menuBar_ = nullptr;
+    UINT dpi_ = 96;
+    bool attached_ = true;
+    int applying_ = 0;  // programmatic text changes are no user edits
+    std::map<std::string, Bound, std::less<>> bound_;
+    std::map<HWND, std::string> keys_;
+    std::map<UINT, std::string> commands_;  // menu command ids and timer ids
+    std::map<HMENU, std::string> popups_;
+    int lastLeft_ = -2, lastTop_ = -2;
+};
+
+}  // namespace morvane::win32

@@ -1,0 +1,69 @@
+#include "win32/win_look.h"
+
+#include <cmath>
+
+namespace morvane::win32 {
+
+std::wstring wide(std::string_view s) {
+    if (s.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+std::string narrow(std::wstring_view w) {
+    if (w.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                        nullptr);
+    return s;
+}
+
+COLORREF toColor(std::uint32_t colour) {
+    if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
+    return static_cast<COLORREF>(colour & 0x00FFFFFFu);  // &H00BBGGRR is a COLORREF
+}
+
+HBRUSH brush(COLORREF colour) {
+    static std::map<COLORREF, HBRUSH> brushes;
+    HBRUSH& b = brushes[colour];
+    if (!b) b = CreateSolidBrush(colour);
+    return b;
+}
+
+HFONT font(const std::string& face, double points, bool bold, bool underline, UINT dpi) {
+    using Look = std::tuple<std::string, long, bool, bool, UINT>;
+    static std::map<Look, HFONT> fonts;
+    const long tenths = std::lround((points > 0 ? points : 8.25) * 100);
+    HFONT& f = fonts[Look{face, tenths, bold, underline, dpi}];
+    if (!f) {
+        LOGFONTW lf{};
+        lf.lfHeight = -static_cast<LONG>(std::lround(tenths / 100.0 * dpi / 72.0));
+        lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+        lf.lfUnderline = underline ? TRUE : FALSE;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lf.lfQuality = CLEARTYPE_QUALITY;
+        const std::wstring name = wide(face.empty() ? std::string("MS Sans Serif") : face);
+        lstrcpynW(lf.lfFaceName, name.c_str(), LF_FACESIZE);
+        f = CreateFontIndirectW(&lf);
+    }
+    return f;
+}
+
+std::string plainCaption(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '&') {
+            out += s[i];
+        } else if (i + 1 < s.size() && s[i + 1] == '&') {
+            out += '&';
+            ++i;
+        }
+    }
+    return out;
+}
+
+}  // namespace morvane::win32

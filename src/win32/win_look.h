@@ -1,0 +1,32 @@
+// How the form models' texts, colours, fonts and positions look on Windows.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+namespace morvane::win32 {
+
+// UTF-8 (the core) <-> UTF-16 (the W functions).
+std::wstring wide(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+
+// Twips to pixels at a window's DPI: 15 twips make one pixel at 96 dpi.
+inline int px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+// A colour as written in the window descriptions: &H800000nn is the system colour nn
+// (GetSysColor), &H00BBGGRR a fixed one.
+COLORREF toColor(std::uint32_t colour);
+
+// Brushes and fonts that live as long as the program: one per colour and per look.
+HBRUSH brush(COLORREF colour);
+HFONT font(const std::string& face, double points, bool bold, bool underline, UINT dpi);
+
+// The plain text of a caption: "&&" is one ampersand, a single one marks the access key.
+std::string plainCaption(const std::string& caption);
+
+}  // namespace morvane::win32

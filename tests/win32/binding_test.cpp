@@ -1,0 +1,394 @@
+// morvane-win32-tests.exe: the Windows binding under real input. Opens the windows through
+// the start window's menu and through the application, types into fields with SendInput,
+// reads the texts back with GetWindowText and answers message boxes with a real Enter.
+// "--gallery DIR" writes every window as DIR\<window>.png instead.
+#include <commctrl.h>
+#include <objbase.h>
+#include <wincodec.h>
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "shell/application.h"
+#include "win32/form_window.h"
+#include "win32/win_look.h"
+#include "win32/win_platform.h"
+#include "win32/window_manager.h"
+
+using namespace morvane;
+using namespace morvane::win32;
+
+namespace {
+
+int passed = 0, failed = 0;
+
+void check(bool ok, const std::string& what) {
+    if (ok) {
+        ++passed;
+    } else {
+        ++failed;
+        std::printf("FAILED: %s\n", what.c_str());
+        std::fflush(stdout);
+    }
+}
+
+void expectEq(const std::string& got, const std::string& want, const std::string& what) {
+    check(got == want, what + ": \"" + got + "\", expected \"" + want + "\"");
+}
+
+void pump(int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        pumpMessages();
+        Sleep(5);
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+std::string textOf(HWND h) {
+    wchar_t buf[4096] = {};
+    GetWindowTextW(h, buf, 4096);
+    return narrow(buf);
+}
+
+// Answers every message box of the program with a real Enter press and release, the
+// release after the box has gone (as a user's finger leaves the key).
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(DWORD thread) : thread_(thread), worker_([this] { run(); }) {}
+    ~BoxAnswerer() {
+        stop_ = true;
+        worker_.join();
+    }
+    struct Box {
+        std::string title, text;
+        bool byEnter = true;
+    };
+    std::vector<Box> take() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        std::vector<Box> out;
+        out.swap(boxes_);
+        return out;
+    }
+
+private:
+    static void send(WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        SendInput(1, &in, sizeof in);
+    }
+    HWND findBox() {
+        HWND found = nullptr;
+        EnumThreadWindows(
+            thread_,
+            [](HWND h, LPARAM lp) -> BOOL {
+                wchar_t cls[16] = {};
+                GetClassNameW(h, cls, 16);
+                if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(h)) {
+                    *reinterpret_cast<HWND*>(lp) = h;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+    void run() {
+        while (!stop_) {
+            HWND box = findBox();
+            if (!box) {
+                Sleep(20);
+                continue;
+            }
+            Sleep(100);
+            Box b;
+            b.title = textOf(box);
+            wchar_t text[2048] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 2048);
+            b.text = narrow(text);
+            SetForegroundWindow(box);
+            send(VK_RETURN, false);
+            for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
+            if (IsWindow(box) && IsWindowVisible(box)) {  // the key did not arrive
+                b.byEnter = false;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(10);
+            }
+            Sleep(30);
+            send(VK_RETURN, true);
+            std::lock_guard<std::mutex> lock(mutex_);
+            boxes_.push_back(b);
+        }
+    }
+    DWORD thread_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<Box> boxes_;
+    std::thread worker_;
+};
+
+struct Program {
+    WinPlatform platform;
+    Application app{platform};
+    WindowManager windows{app, false};
+};
+
+FormWindow& windowOf(Program& p, const std::string& form) { return *p.windows.window(form); }
+
+void key(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+}
+
+void press(WORD vk) {
+    key(vk, false);
+    pump(20);
+    key(vk, true);
+    pump(40);
+}
+
+// Puts the focus into a field with the caret at the end of its text (or its whole text
+// selected), as a click would, then types each character as a key press and release.
+void type(Program& p, const std::string& form, const std::string& field, const std::string& text,
+          bool replace = false) {
+    FormWindow& w = windowOf(p, form);
+    HWND h = w.handleFor(field);
+    SetForegroundWindow(w.hwnd());
+    SetFocus(h);
+    const int n = GetWindowTextLengthW(h);
+    SendMessageW(h, EM_SETSEL, replace ? 0 : static_cast<WPARAM>(n), n);
+    pump(20);
+    for (wchar_t ch : wide(text)) {
+        const SHORT s = VkKeyScanW(ch);
+        const WORD vk = LOBYTE(s);
+        const bool shift = (HIBYTE(s) & 1) != 0;
+        if (shift) key(VK_SHIFT, false);
+        press(vk);
+        if (shift) key(VK_SHIFT, true);
+    }
+    pump(50);
+}
+
+std::string shown(Program& p, const std::string& form, const std::string& control) {
+    return textOf(windowOf(p, form).handleFor(control));
+}
+
+// Every text box and label shows the text its model holds.
+void mirrorsModel(Program& p, const std::string& form) {
+    FormModel& m = p.app.model(form);
+    for (const Control& c : m.controls()) {
+        if (c.kind != Kind::TextBox && c.kind != Kind::Label) continue;
+        HWND h = windowOf(p, form).handleFor(c.key());
+        if (h) expectEq(textOf(h), c.text, form + "." + c.key() + " shows its model's text");
+    }
+}
+
+void startWindowAndEveryWindow(Program& p) {
+    p.app.open("frmStart");
+    pump(200);
+    FormWindow* start = p.windows.window("frmStart");
+    check(start && IsWindowVisible(start->hwnd()), "the start window is shown");
+    if (!start) return;
+    expectEq(textOf(start->hwnd()), "Morvane - Kleine Programme", "start window title");
+
+    // Every entry of the start window's menu that opens a window opens it on screen.
+    std::set<std::string> byMenu;
+    for (const Control& c : p.app.model("frmStart").controls()) {
+        if (c.kind != Kind::Menu || start->menuFor(c.key())) continue;
+        std::set<std::string> before;
+        for (FormModel* f : p.app.openForms()) before.insert(f->name());
+        SendMessageW(start->hwnd(), WM_COMMAND, MAKEWPARAM(start->commandFor(c.key()), 0), 0);
+        pump(60);
+        for (FormModel* f : p.app.openForms()) {
+            if (before.count(f->name())) continue;
+            byMenu.insert(f->name());
+            FormWindow* w = p.windows.window(f->name());
+            check(w && IsWindowVisible(w->hwnd()), f->name() + " opens through its menu entry");
+            if (w) expectEq(textOf(w->hwnd()), f->window().title, f->name() + " title");
+            p.app.close(f->name());
+            pump(20);
+        }
+    }
+    check(byMenu.size() >= 20,
+          "the start menu opens many windows (" + std::to_string(byMenu.size()) + ")");
+    // And every registered window opens through the application.
+    for (const std::string& name : Application::registeredForms()) {
+        if (name == "frmStart") continue;
+        p.app.open(name);
+        pump(60);
+        FormWindow* w = p.windows.window(name);
+        check(w && IsWindowVisible(w->hwnd()), name + " opens");
+        if (w) {
+            expectEq(textOf(w->hwnd()), p.app.model(name).window().title, name + " title");
+            mirrorsModel(p, name);
+        }
+        p.app.close(name);
+        pump(20);
+    }
+}
+
+void bottomPressure(Program& p, BoxAnswerer& boxes) {
+    const std::string f = "frmBodendruck";
+    p.app.open(f);
+    pump(100);
+    boxes.take();
+    SendMessageW(windowOf(p, f).handleFor("Command1"), BM_CLICK, 0, 0);
+    pump(100);
+    expectEq(shown(p, f, "txtd"), "1128,37784777716", "bottom pressure: test diameter");
+    expectEq(shown(p, f, "lblFläche"), "1,0000 ", "bottom pressure: area");
+    expectEq(shown(p, f, "LblN"), "98.100,0 ", "bottom pressure: force");
+    // A zero diameter: one message, confirmed with Enter; the Enter does not come back.
+    type(p, f, "txtd", "0", true);
+    pump(300);
+    auto shownBoxes = boxes.take();
+    check(shownBoxes.size() == 1, "bottom pressure: one message box for the zero diameter (" +
+                                      std::to_string(shownBoxes.size()) + ")");
+    if (!shownBoxes.empty()) {
+        expectEq(shownBoxes[0].title, "Eingabefehler", "bottom pressure: message title");
+        check(shownBoxes[0].byEnter, "bottom pressure: the box closed on Enter");
+    }
+    expectEq(shown(p, f, "txtd"), "", "bottom pressure: diameter reset");
+    expectEq(shown(p, f, "lblFläche"), "0,0000 ", "bottom pressure: area after the reset");
+    type(p, f, "txtd", "1000");
+    expectEq(shown(p, f, "lblFläche"), "0,7854 ", "bottom pressure: area of 1000 mm");
+    check(boxes.take().empty(), "bottom pressure: no message for 1000 mm");
+    mirrorsModel(p, f);
+    p.app.close(f);
+    pump(50);
+}
+
+void pipeline(Program& p, BoxAnswerer& boxes) {
+    const std::string f = "frmGefaelle_gegeben";
+    p.app.open(f);
+    pump(100);
+    boxes.take();
+    type(p, f, "txtDN", "300", true);
+    expectEq(shown(p, f, "lblv"), "1,2388 ", "pipeline: velocity of 300 mm at 8 promille");
+    expectEq(shown(p, f, "lblm3h"), "315,239 ", "pipeline: flow");
+    check(boxes.take().empty(), "pipeline: no message for the worked example");
+    // Enter in the gradient field with a zero gradient: one message; the Enter that
+    // confirmed it does not reach the field again.
+    type(p, f, "txti", "0", true);
+    press(VK_RETURN);
+    pump(400);
+    auto shownBoxes = boxes.take();
+    check(shownBoxes.size() == 1, "pipeline: one message box for the zero gradient (" +
+                                      std::to_string(shownBoxes.size()) + ")");
+    expectEq(shown(p, f, "txti"), "", "pipeline: gradient reset");
+    expectEq(shown(p, f, "txtDN"), "", "pipeline: diameter reset");
+    mirrorsModel(p, f);
+    p.app.close(f);
+    pump(50);
+}
+
+void vat(Program& p, BoxAnswerer& boxes) {
+    const std::string f = "frmEuro";
+    p.app.open(f);
+    pump(100);
+    boxes.take();
+    type(p, f, "BruttoDM", "119");
+    expectEq(shown(p, f, "NettoDM"), "100,00 ", "VAT: net in DM");
+    expectEq(shown(p, f, "UstDM"), "19,00 ", "VAT: tax in DM");
+    expectEq(shown(p, f, "BruttoEuro"), "60,84 ", "VAT: gross in euro");
+    check(IsWindowEnabled(windowOf(p, f).handleFor("USTProzent")) != FALSE,
+          "VAT: the rate field is enabled after typing");
+    check(boxes.take().empty(), "VAT: no message");
+    mirrorsModel(p, f);
+    p.app.close(f);
+    pump(50);
+}
+
+// ---- The gallery ----
+
+bool savePng(HBITMAP bmp, int w, int h, const std::wstring& file) {
+    IWICImagingFactory* factory = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&factory))))
+        return false;
+    bool ok = false;
+    IWICBitmap* bitmap = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapEncoder* encoder = nullptr;
+    IWICBitmapFrameEncode* frame = nullptr;
+    if (SUCCEEDED(factory->CreateBitmapFromHBITMAP(bmp, nullptr, WICBitmapIgnoreAlpha, &bitmap)) &&
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+        SUCCEEDED(frame->Initialize(nullptr)) &&
+        SUCCEEDED(frame->SetSize(static_cast<UINT>(w), static_cast<UINT>(h)))) {
+        WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+        frame->SetPixelFormat(&format);
+        ok = SUCCEEDED(frame->WriteSource(bitmap, nullptr)) && SUCCEEDED(frame->Commit()) &&
+             SUCCEEDED(encoder->Commit());
+    }
+    if (frame) frame->Release();
+    if (encoder) encoder->Release();
+    if (stream) stream->Release();
+    if (bitmap) bitmap->Release();
+    factory->Release();
+    return ok;
+}
+
+int gallery(Program& p, const std::wstring& dir) {
+    CreateDirectoryW(dir.c_str(), nullptr);
+    int written = 0;
+    for (const std::string& name : Application::registeredForms()) {
+        p.app.open(name);
+        pump(250);
+        FormWindow* w = p.windows.window(name);
+        if (!w) continue;
+        SetWindowPos(w->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+        RedrawWindow(w->hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        pump(250);
+        RECT r;
+        GetWindowRect(w->hwnd(), &r);
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        HDC screen = GetDC(nullptr);
+        HDC mem = CreateCompatibleDC(screen);
+        HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+        HGDIOBJ old = SelectObject(mem, bmp);
+        BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+        SelectObject(mem, old);
+        if (savePng(bmp, width, height, dir + L"\\" + wide(name) + L".png")) ++written;
+        DeleteObject(bmp);
+        DeleteDC(mem);
+        ReleaseDC(nullptr, screen);
+        if (name != "frmStart") p.app.close(name);
+        pump(30);
+    }
+    std::printf("%d windows written\n", written);
+    return written > 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    Program p;
+    BoxAnswerer boxes(GetCurrentThreadId());
+    if (argc == 3 && std::wstring(argv[1]) == L"--gallery") return gallery(p, argv[2]);
+    startWindowAndEveryWindow(p);
+    bottomPressure(p, boxes);
+    pipeline(p, boxes);
+    vat(p, boxes);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

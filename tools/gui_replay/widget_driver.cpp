@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/drawn_widgets.h"
 #include "ui/form_window.h"
 #include "ui/look.h"
 #include "ui/sheet_widget.h"
@@ -477,9 +478,30 @@ std::string WidgetDriver::front() {
     return w && w->attached() ? w->model().name() : std::string();
 }
 
-bool WidgetDriver::sameColour(std::uint32_t shown, std::uint32_t expected) {
-    if (Color::isSystem(expected)) return shown == packed(ui::toColor(expected));
-    return shown == expected;
+// A colour of the descriptions as the windows show it: a system colour as look.cpp maps it;
+// a text colour may be darkened or lightened to be readable on what it is drawn on (its
+// own background, its container's, or a filled shape below it).
+bool WidgetDriver::sameColour(FormModel& f, const std::string& key, std::uint32_t shown,
+                              std::uint32_t expected, bool text) {
+    const QColor want = ui::toColor(expected);
+    if (shown == packed(want)) return true;
+    if (!text || f.c(key).kind == Kind::Menu || f.c(key).kind == Kind::Timer) return false;
+    QWidget& w = widget(f, key);
+    std::vector<QColor> under;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        under.push_back(w.palette().color(role));
+    if (QWidget* parent = w.parentWidget()) {
+        under.push_back(parent->palette().color(QPalette::Window));
+        const QPoint middle = w.geometry().center();
+        for (QObject* o : parent->children())
+            if (auto* shape = dynamic_cast<ui::ShapeWidget*>(o); shape && shape->filled() &&
+                                                                 shape->isVisibleTo(parent) &&
+                                                                 shape->geometry().contains(middle))
+                under.push_back(shape->fill());
+    }
+    for (const QColor& back : under)
+        if (packed(ui::readableOn(want, back)) == shown) return true;
+    return false;
 }
 
 }  // namespace morvane::gui

@@ -45,7 +45,8 @@ public:
     ShownWindow window(FormModel& f) override;
     bool isOpen(const std::string& form) override;
     std::string front() override;
-    bool sameColour(std::uint32_t shown, std::uint32_t expected) override;
+    bool sameColour(FormModel& f, const std::string& key, std::uint32_t shown,
+                    std::uint32_t expected, bool text) override;
     int twipStep() const override { return 15; }
     std::string takeFault() override { return platform_.takeFault(); }
 

@@ -508,7 +508,8 @@ private:
             auto want = parseColour(v);
             if (!want) throw ScriptError("not a colour: " + v);
             const std::uint32_t actual = prop == "forecolor" ? x.foreColor : x.backColor;
-            check(driver_.sameColour(actual, *want), v, Color::text(actual));
+            check(driver_.sameColour(*f, key, actual, *want, prop == "forecolor"), v,
+                  Color::text(actual));
         } else if (prop == "left" || prop == "top" || prop == "width" || prop == "height") {
             const int actual = prop == "left"    ? x.left
                                : prop == "top"   ? x.top

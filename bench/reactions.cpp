@@ -16,7 +16,8 @@ void typeIntoEveryField(benchmark::State& state, const std::string& form) {
     FormModel& f = app.open(form);
     std::vector<std::string> fields;
     for (const Control& c : f.controls())
-        if (c.kind == Kind::TextBox && f.reachable(c.key()) && !c.readOnly) fields.push_back(c.key());
+        if (c.kind == Kind::TextBox && f.reachable(c.key()) && !c.readOnly)
+            fields.push_back(c.key());
     std::size_t events = 0;
     for (auto _ : state) {
         for (const auto& key : fields) {
@@ -26,9 +27,8 @@ void typeIntoEveryField(benchmark::State& state, const std::string& form) {
         }
         platform.messages.clear();
     }
-    state.counters["per_key"] = benchmark::Counter(static_cast<double>(events),
-                                                   benchmark::Counter::kIsRate |
-                                                       benchmark::Counter::kInvert);
+    state.counters["per_key"] = benchmark::Counter(
+        static_cast<double>(events), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void clickEveryButton(benchmark::State& state, const std::string& form) {
@@ -49,9 +49,8 @@ void clickEveryButton(benchmark::State& state, const std::string& form) {
         }
         platform.messages.clear();
     }
-    state.counters["per_click"] = benchmark::Counter(static_cast<double>(events),
-                                                     benchmark::Counter::kIsRate |
-                                                         benchmark::Counter::kInvert);
+    state.counters["per_click"] = benchmark::Counter(
+        static_cast<double>(events), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 }  // namespace

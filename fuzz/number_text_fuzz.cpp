@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double back = 0;
     // The very largest doubles round beyond the range on 15 digits.
     if (std::fabs(v) < 1e307 && !NumberText::tryRead(plain, back)) std::abort();
-    static const char* const patterns[] = {"##,##0", "##,##0.0 ", "##,##0.000 ", "##,##0.000000 ",
-                                           "##,##0.0 % ", "##,##0.0 Mio € "};
+    static const char* const patterns[] = {"##,##0",         "##,##0.0 ",   "##,##0.000 ",
+                                           "##,##0.000000 ", "##,##0.0 % ", "##,##0.0 Mio € "};
     for (const char* p : patterns) {
         try {
             const std::string f = NumberText::format(v, p);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ranges>
 #include <stdexcept>
 
 #include "shell/application.h"
@@ -35,7 +34,8 @@ void FormModel::init() {
     design();
     // Every reaction belongs to a declared control (or to every element of a declared
     // array): a misspelt name fails here, when the window is built, not silently later.
-    for (const auto& [event, key] : reactions_ | std::views::keys) {
+    for (const auto& [when, reaction] : reactions_) {
+        const std::string& key = when.second;
         if (key.empty() || has(key)) continue;
         const bool array = std::any_of(controls_.begin(), controls_.end(),
                                        [&](const Control& x) { return x.name == key; });

@@ -12,7 +12,7 @@ namespace morvane::NumberText {
 // comma (skipped wherever they stand) and an optional exponent (E or e, optional sign,
 // digits). Returns false for everything else (empty text, blanks only, a lone sign or
 // comma, letters, units, "%").
-bool tryRead(std::string_view text, double& out);
+[[nodiscard]] bool tryRead(std::string_view text, double& out);
 
 // Like tryRead, but throws Failure(NoNumber) for a refused text and Failure(Overflow)
 // for a number beyond the double range.

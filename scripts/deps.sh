@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2 locales
   desktop-file-utils appstream man-db dpkg-dev file lintian xvfb xauth x11-utils xdotool
   libxcb1-dev
+  poppler-utils  # pdftotext reads the record pages in the GUI tests
 )
 if [ "${MORVANE_SANITIZE:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 

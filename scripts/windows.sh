@@ -51,3 +51,20 @@ export DISPLAY=$display
 echo "== Test the Windows edition under Wine"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
 "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+
+[ "${MORVANE_WINDOWS_PACK:-1}" = 0 ] && exit 0
+echo "== Pack the Windows edition"
+version=$(sed -n 's/^project(morvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+mkdir -p dist
+stage=$build/pack/morvane-$version
+rm -rf "$build/pack" && mkdir -p "$stage"
+cp "$build/morvane.exe" "$stage/"
+cp packaging/windows/LIESMICH.txt "$stage/"
+zipfile=dist/morvane-$version-windows-x64.zip
+rm -f "$zipfile"
+(cd "$build/pack" && zip -q -9 -r "$root/$zipfile" "morvane-$version")
+makensis -V2 -DVERSION="$version" -DEXE="$root/$build/morvane.exe" \
+  -DREADME="$root/packaging/windows/LIESMICH.txt" \
+  -DICON="$root/$build/src/win32/generated/morvane.ico" \
+  -DOUTFILE="$root/dist/morvane-$version-setup.exe" packaging/windows/morvane.nsi
+ls -l "$build/morvane.exe" "$zipfile" "dist/morvane-$version-setup.exe"

@@ -240,6 +240,25 @@ void OversizedPlantForm::design() {
         .font("MS Sans Serif", 8.25, true)
         .fore(Color::Blue);
     add(Kind::Picture, "Image1").at(9165, 5235, 480, 480).pic("morvane_mark.svg");
+
+    // The inputs, the constants beside them, then the results from top to bottom.
+    const char* const reading[][2] = {{"Label1(4)", "TxtEWKAreal"},
+                                      {"Label1(5)", "txtAnschlußEW"},
+                                      {"Label1(1)", "txtBruttoGKKA"},
+                                      {"Label1(0)", "txtDdeggesKA"},
+                                      {"Label1(10)", "txtKostenanteilBBNKProzent"},
+                                      {"Label1(6)", "txtzulReserveProzent"},
+                                      {"Label1(7)", "lblvorhReserveEW"},
+                                      {"Label1(8)", "lblvorhReserveProzent"},
+                                      {"Label1(9)", "lblzulReserveEW"},
+                                      {"Label1(12)", "lblAusbaugrößeGebührenfähig"},
+                                      {"Label1(11)", "lblKostenanteilBBNKDM"}};
+    for (const auto& r : reading) recordRow(r[0], r[1]);
+    recordCell("Label1(11)", "Label2(0)", "lblBei1");
+    recordRow("Label1(13)", "lblKostenanteilgebührenfähig");
+    recordCell("Label1(13)", "Label2(1)", "lblBei2");
+    recordRow("Label5(0)", "lblnichtGebührenfähigDM");
+    recordRow("Label5(0)", "lblNichtGebührenfähigProzent");
 }
 
 }  // namespace morvane

@@ -200,6 +200,16 @@ void PriceIndexForm::design() {
         .hidden()
         .tab(5);
     add(Kind::TextBox, "Text1").caption("Notitzen:").at(240, 3480, 4875, 1725).multi().tab(0);
+
+    recordRow("Frame1", "OptKA");
+    recordRow("Frame2", "OptDM");
+    recordRow("", "Text2");
+    recordRow("Label1", "txtAusschreibungsjahr");
+    recordRow("Label2", "txtIkAusschreibung", "Label11");
+    recordRow("Label13", "lblIKAusschreibung");
+    recordRow("Label7(0)", "lblFaktor2003");
+    recordRow("Label9", "lblIK2003");
+    recordRow("", "Text1");
 }
 
 }  // namespace morvane

@@ -248,6 +248,26 @@ void PumpEnergyForm::design() {
     add(Kind::Command, "Command2").caption("Programmbeschreibung").at(240, 5880, 3135, 255).tab(9);
     add(Kind::Command, "Command1").caption(buttonAddress()).at(4320, 5880, 2775, 255).tab(8).link();
     add(Kind::Label, "URL").caption(webAddress()).at(360, 6360, 2160, 195).fore(Color::Blue).link();
+
+    // The efficiency list only chooses the value that LblEta shows.
+    const char* const reading[][3] = {
+        {"", "Text1", ""},
+        {"c(1)", "txtQls", "Label10"},
+        {"c(1)", "txtQm3h", "Label1(0)"},
+        {"Label8(0)", "txtHman", "Label9"},
+        {"lbl2(1)", "LblEta", ""},
+        {"Label11", "LblPk", "Label12"},
+        {"Label17", "txtPZhd", "Label5"},
+        {"Label17", "TxtPZda", "Label6(0)"},
+        {"Label17", "LblPZha", "Label6(1)"},
+        {"Label17", "lblMengejeTag", "Label1(1)"},
+        {"Label17", "lblMengejeJahr", "Label1(2)"},
+        {"Label15", "lblkWha", "Label14(1)"},
+        {"Label13", "txtDMkw", "Label14(0)"},
+        {"Label3(0)", "lblEk(0)", "Label18(0)"},
+        {"Label3(1)", "lblEkEuro(1)", "Label18(1)"},
+    };
+    for (const auto& r : reading) recordRow(r[0], r[1], r[2]);
 }
 
 }  // namespace morvane

@@ -199,6 +199,36 @@ void SmallPlantCostsForm::design() {
     mut("lblUnit_lblJKEuroa").bold = true;
     mut("lblJKEurom3").toolTip = "eher nebensächlich";
 
+    // The record reads the left column, then the right one; the water and sludge volumes
+    // stand under the input they are worked out from.
+    const char* const reading[][2] = {
+        {"txtE", ""},
+        {"txtIK", ""},
+        {"txtNND", ""},
+        {"txtZins", ""},
+        {"txtFM", ""},
+        {"txtTWlEd", ""},
+        {"lblTWm3Ea", "lblCaption_txtTWlEd"},
+        {"lblTWm3a", "lblCaption_txtTWlEd"},
+        {"txtSchlammlEa", ""},
+        {"lblSchlammm3a", "lblCaption_txtSchlammlEa"},
+        {"txtSEKEurom3", ""},
+        {"Label35", "Label7(1)"},
+        {"txtEK", ""},
+        {"lblSEKEuroa", "Label24(1)"},
+        {"txtWK", ""},
+        {"Label36", "Label7(2)"},
+        {"lblAbschreibung", ""},
+        {"lblDurchZins", ""},
+        {"lblRefEuroa", ""},
+        {"lblBK", "Label32(0)"},
+        {"lblJKEuroa", "Label31(1)"},
+        {"lblJKEurom3", "Label31(0)"},
+    };
+    for (const auto& [field, caption] : reading)
+        recordRow(*caption ? caption : "lblCaption_" + std::string(field), field,
+                  "lblUnit_" + std::string(field));
+
     add(Kind::Command, "Command1").caption("Berechnung").at(0, 5640, 4695, 375).tab(10);
     add(Kind::Line, "Line1").at(120, 6240, 10320, 6240).borderWidth = 3;
     add(Kind::Label, "Label17")

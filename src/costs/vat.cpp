@@ -173,6 +173,13 @@ void VatForm::design() {
         add(Kind::Label, "Label1", i + 4).caption("Euro").at(4200, euroTops[i], 700, 255);
         add(Kind::Label, "Label1", i + 1).caption("DM").at(7200, dmTops[i], 500, 255);
     }
+    // The options below choose how the window looks; they are no part of the record.
+    const char* const reading[][3] = {
+        {"Text1(2)", "NettoEuro", "Label1(4)"},  {"Text1(1)", "UstEuro", "Label1(5)"},
+        {"Text1(0)", "BruttoEuro", "Label1(6)"}, {"Text1(2)", "NettoDM", "Label1(1)"},
+        {"Text1(1)", "UstDM", "Label1(2)"},      {"Text1(0)", "BruttoDM", "Label1(3)"},
+        {"Text1(1)", "USTProzent", ""}};
+    for (const auto& r : reading) recordRow(r[0], r[1], r[2]);
     add(Kind::Frame, "Frame1").at(120, 2040, 4935, 855);
     add(Kind::Option, "Option1")
         .in("Frame1")

@@ -75,12 +75,15 @@ void AngleForm::design() {
                 {"lblArkuskosinus", "Arcus Kosinus Alpha", 960},
                 {"lblAlphaGrad", "Winkel in Grad von 360", 1560},
                 {"lblAlphaGon", "Winkel in gon (400 Neugrad = 360°)", 2160}};
+    recordRow("Frame1", "txtBetrag");
+    recordRow("Label1", "Option1");
     int n = 2;
     for (const auto& r : rows) {
         add(Kind::Label, r.output).at(4320, r.top, 1935, 375).output();
-        add(Kind::Label, "Label" + std::to_string(n++))
+        add(Kind::Label, "Label" + std::to_string(n))
             .caption(r.caption)
             .at(6480, r.top + 60, 5400, 255);
+        recordRow("Label" + std::to_string(n++), r.output);
     }
 }
 

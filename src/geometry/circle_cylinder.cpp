@@ -110,6 +110,11 @@ void CircleCylinderForm::design() {
     add(Kind::TextBox, "txtZylinderhöhe").at(2640, 1620, 1695, 285).right().tab(2);
     add(Kind::Label, "Label5").caption("Zylindervolumen").at(240, 1980, 2340, 255);
     add(Kind::TextBox, "txtZylindervolumen").at(2640, 1920, 1695, 285).right().tab(3);
+
+    recordRow("Label1", "txtDurchmesser");
+    recordRow("Label2", "txtFläche");
+    recordRow("Label4", "txtZylinderhöhe");
+    recordRow("Label5", "txtZylindervolumen");
 }
 
 }  // namespace morvane

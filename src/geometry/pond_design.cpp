@@ -214,6 +214,8 @@ void PondDesignForm::design() {
             .colors(Color::ButtonText, Color::WindowBackground);
     };
     int tab = 0;
+    // The key of the label declared next, for the record's rows.
+    auto next = [&labelIndex] { return controlKey("lblText", labelIndex); };
 
     // Page 0: the method of decay kinetics.
     label(0, "Konstanten und Primärdaten", 720, 1080, 4000).bold_();
@@ -236,6 +238,7 @@ void PondDesignForm::design() {
         {"txtTeichtiefe", "mittlere Teichtiefe", "t", "1,2", "", 3840, false},
     };
     for (const auto& in : inputs) {
+        const std::string captionKey = next();
         label(0, in.caption, 720, in.top, 4080, 420).wrap();
         if (*in.symbol) label(0, in.symbol, 4920, in.top, 780);
         add(Kind::TextBox, in.name)
@@ -244,12 +247,17 @@ void PondDesignForm::design() {
             .at(5760, in.top - 30, 975, 315)
             .right()
             .tab(tab++);
+        std::string unitKey;
         if (*in.unit) {
+            unitKey = next();
             Control& u = label(0, in.unit, 6960, in.top, 1200);
             if (in.lawHint) u.tip(LawHint);
         }
+        recordRow(captionKey, in.name, unitKey);
     }
     mut("txtAnzahlTeiche").toolTip = "Gerechnet ohne Absetzteich!";
+    recordRow(next(), "lblRaumbelastung", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScroll1", controlKey("lblText", labelIndex + 1));
     label(0, "Raumbelastung BR, gewählt", 720, 4440, 2300);
     add(Kind::HScroll, "HScroll1")
         .in(Tab, 0)
@@ -259,6 +267,8 @@ void PondDesignForm::design() {
         .tab(tab++);
     output("lblRaumbelastung", 0, 5760, 4440).caption("5,0");
     label(0, "g BSB5/m³d", 6960, 4440, 1200).tip(LawHint);
+    recordRow(next(), "lblWassertemperatur", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScroll2", controlKey("lblText", labelIndex + 1));
     label(0, "Wassertemperatur T, gewählt", 720, 4800, 2300);
     add(Kind::HScroll, "HScroll2")
         .in(Tab, 0)
@@ -283,6 +293,7 @@ void PondDesignForm::design() {
          "kg BSB5/d", 7800},
     };
     for (const auto& r : between) {
+        recordRow(next(), r.name, controlKey("lblText", labelIndex + 2));
         label(0, r.caption, 600, r.top, 4100);
         label(0, r.symbol, 4800, r.top, 800);
         output(r.name, 0, 5640, r.top);
@@ -303,6 +314,7 @@ void PondDesignForm::design() {
         {"mittlere Verweilzeit", "t*", "lblVerweilzeit", "Tage", 3360},
     };
     for (const auto& r : results) {
+        recordRow(next(), r.name, controlKey("lblText", labelIndex + (*r.symbol ? 2 : 1)));
         Control& cap = label(0, r.caption, 8400, r.top == 1920 ? 1800 : r.top, 2700,
                              r.top == 1920 ? 420 : 255);
         if (r.top == 1440) cap.tip("Gemessen bei 20 °C unter Laborbedingungen!");
@@ -371,7 +383,9 @@ void PondDesignForm::design() {
             .caption(options[i])
             .at(360, 420 + i * 480, 5880, 375)
             .tab(tab++);
+    recordRow("Frame1", "Option1");
     add(Kind::Shape, "Shape1").in(Tab, 1).at(360, 3360, 6375, 3495);
+    recordRow(next(), "txtDWA_EW", controlKey("lblText", labelIndex + 1));
     label(1, "Einwohnerwerte", 720, 3720, 2200);
     add(Kind::TextBox, "txtDWA_EW")
         .in(Tab, 1)
@@ -381,9 +395,12 @@ void PondDesignForm::design() {
         .disabled()
         .tab(tab++);
     label(1, "E", 6120, 3720, 500);
+    recordRow(next(), "lblDWAFlächenbelastung", controlKey("lblText", labelIndex + 1));
     label(1, "DWA-Flächenbelastung", 720, 4200, 2200);
     output("lblDWAFlächenbelastung", 1, 4920, 4200).caption("10");
     label(1, "m²/E", 6120, 4200, 500);
+    recordRow(next(), "lblSicherheit", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScrollSicherheit", controlKey("lblText", labelIndex + 1));
     label(1, "zusätzliche Sicherheit", 720, 4680, 2200);
     add(Kind::HScroll, "HScrollSicherheit")
         .in(Tab, 1)
@@ -394,9 +411,12 @@ void PondDesignForm::design() {
         .tab(tab++);
     output("lblSicherheit", 1, 4920, 4680).caption("0");
     label(1, "%", 6120, 4680, 500);
+    recordRow(next(), "lblDWAFlächengröße", controlKey("lblText", labelIndex + 1));
     label(1, "Fläche des Wasserspiegels", 720, 5280, 2200);
     output("lblDWAFlächengröße", 1, 4920, 5280);
     label(1, "m²", 6120, 5280, 500);
+    recordRow(next(), "lblDWA_Wassertiefe", controlKey("lblText", labelIndex + 1));
+    recordRow(next(), "HScrollDWA_Wassertiefe", controlKey("lblText", labelIndex + 1));
     label(1, "durchschnittliche Wassertiefe", 720, 5760, 2200);
     add(Kind::HScroll, "HScrollDWA_Wassertiefe")
         .in(Tab, 1)
@@ -407,6 +427,7 @@ void PondDesignForm::design() {
         .tab(tab++);
     output("lblDWA_Wassertiefe", 1, 4920, 5760).caption("1.0").tip("muss: etwa 1 m");
     label(1, "m", 6120, 5760, 500);
+    recordRow(next(), "lblDWA_Teichvolumen", controlKey("lblText", labelIndex + 1));
     label(1, "Teichvolumen", 720, 6240, 2200);
     output("lblDWA_Teichvolumen", 1, 4920, 6240);
     label(1, "m³", 6120, 6240, 500);

@@ -190,11 +190,15 @@ void TruncatedPyramidForm::design() {
     auto section = [this, &shapeIndex](int l, int t, int wd, int ht) {
         add(Kind::Shape, "Shape1", shapeIndex++).at(l, t, wd, ht);
     };
+    // The key of the caption declared next, for the record's rows.
+    auto next = [&captionIndex] { return controlKey("Label1", captionIndex); };
     auto leftRow = [&](const char* text, const char* out, int t) {
+        recordRow(next(), out);
         caption(text, 360, t, 3600);
         output(out, 4080, t);
     };
     auto rightRow = [&](const char* text, const char* out, int t) {
+        recordRow(next(), out);
         caption(text, 5880, t, 4320);
         output(out, 10320, t);
     };
@@ -210,6 +214,7 @@ void TruncatedPyramidForm::design() {
                 {"txtWassertiefe", "Wassertiefe/Nutztiefe", "3,0", 1560, 5},
                 {"txtFreibord", "Freibord", "0,5", 1920, 6}};
     for (const auto& d : dims) {
+        recordRow(next(), d.name);
         caption(d.caption, 360, d.top, 3600);
         add(Kind::TextBox, d.name)
             .caption(d.text)
@@ -235,6 +240,7 @@ void TruncatedPyramidForm::design() {
     leftRow("Wasseroberfläche", "lblWasseroberfläche", 6480);
 
     section(120, 7080, 5295, 3375);
+    recordRow(next(), "lblOberflächePyramidenstumpf");
     caption("Oberfläche - Pyramidenstumpf", 360, 7200, 3600, true);
     output("lblOberflächePyramidenstumpf", 4080, 7200);
     leftRow("Eine längere Mantelfläche", "lblEineLängereMantelfläche", 7560);
@@ -254,6 +260,7 @@ void TruncatedPyramidForm::design() {
     caption("zunächst Eingabe des Böschungsgefälles ( I )", 5880, 480, 5400, true);
     const char* slopeTip =
         "Programm rechnet erst korrekt, wenn auch wenigstens eine Abmessung eingegeben wird!";
+    recordRow(next(), "txtGefälleAbsolut");
     caption("z.B. als absolutes Gefälle ( Dezimalzahl)", 5880, 840, 4320);
     add(Kind::TextBox, "txtGefälleAbsolut")
         .caption("0,40")
@@ -261,6 +268,7 @@ void TruncatedPyramidForm::design() {
         .right()
         .tip(slopeTip)
         .tab(1);
+    recordRow(next(), "txtGefälleProzent");
     caption("oder in Prozent", 5880, 1200, 4320);
     add(Kind::TextBox, "txtGefälleProzent")
         .caption("40,0")
@@ -268,6 +276,7 @@ void TruncatedPyramidForm::design() {
         .right()
         .tip(slopeTip)
         .tab(2);
+    recordCell(next(), controlKey("Label1", captionIndex + 1), "txtGefälleProportion");
     caption("oder als Proportion", 5880, 1800, 2400);
     add(Kind::Shape, "Shape2").at(8880, 1680, 2535, 555);
     caption("I = h : L = 1 :", 9000, 1800, 1740, true);
@@ -281,6 +290,7 @@ void TruncatedPyramidForm::design() {
     rightRow("Bogenmaß", "lblBogenmaß", 2760);
 
     section(5640, 3240, 5895, 2055);
+    recordRow(next(), "lblGesamtvolumen");
     caption("Gesamtvolumen einschließlich Freibord", 5880, 3480, 4320, true);
     output("lblGesamtvolumen", 10320, 3480).bold_().back(Color::ActiveBorder);
     rightRow("Volumen über dem Beckenboden", "lblGesamtvolumenBeckenboden", 3960);
@@ -288,6 +298,7 @@ void TruncatedPyramidForm::design() {
     rightRow("Volumen über den 4 Kehlen", "lblGesamtvolumenKehlen", 4680);
 
     section(5640, 5400, 5895, 1815);
+    recordRow(next(), "lblNutzvolumen");
     caption("Gesamtes Nutzvolumen ohne Freibord", 5880, 5640, 4320, true);
     output("lblNutzvolumen", 10320, 5640).bold_().back(Color::ActiveBorder);
     rightRow("Nutzvolumen über dem Beckenboden", "lblNutzvolumenBeckenboden", 6000);
@@ -306,6 +317,7 @@ void TruncatedPyramidForm::design() {
         .at(5640, 8880, 5880, 735)
         .multi(false)
         .tab(7);
+    recordRow("", "Text1");
     add(Kind::Label, "Label45").caption("Datum").at(8160, 10080, 3255, 570).framed().center();
     add(Kind::Label, "Label43")
         .caption(

@@ -75,6 +75,11 @@ void BottomPressureForm::design() {
         .caption("Probe: Kreisfläche = 1 m² und Druckhöhe = 10 m WS")
         .at(840, 4200, 3975, 375)
         .tab(2);
+
+    recordRow("Label1", "txtd");
+    recordRow("Label2", "txtWS");
+    recordRow("Label4", "lblFläche");
+    for (int i = 0; i < 4; ++i) recordRow(controlKey("Label3", i), outputs[i + 1].output);
 }
 
 void BottomPressureForm::Kreisfläche() {

@@ -263,6 +263,20 @@ void OutflowForm::design() {
         .caption("Programmierung: Morvane-Entwicklungsteam")
         .at(7680, 8760, 2520, 495)
         .wrap();
+
+    recordRow("Frame1", "Option1");
+    const char* fields[] = {"txtAnzahl", "txtDurchmesser", "txtFläche",
+                            "lblÄquiDN", "txth",           "lblAusflussjeÖffnung"};
+    for (int i = 0; i < 6; ++i)
+        recordRow(controlKey("Label1", i), fields[i], controlKey("Label2", i));
+    recordRow("Label3", "lblMue");
+    recordRow("Label4(0)", "lblQls", "Label2(6)");
+    recordRow("Label4(0)", "lblQm3s", "Label2(7)");
+    recordRow("Label4(0)", "lblQm3h", "Label2(8)");
+    recordRow("Label1(6)", "txtAnzahlSchächte", "Label2(9)");
+    recordRow("Label1(7)", "HScroll1", "Label2(10)");
+    recordRow("Label1(7)", "txtAusflusszeit", "Label2(10)");
+    recordRow("Label1(8)", "lblAusflussmenge", "Label2(11)");
 }
 
 }  // namespace morvane

@@ -179,6 +179,8 @@ void PipeGivenGradientForm::design() {
         }
         if (r.unit)
             add(Kind::Label, r.unitArray, r.unitIndex).caption(r.unit).at(3240, r.top, 855, 255);
+        recordRow(controlKey("Label1", i), r.control,
+                  r.unit ? controlKey(r.unitArray, r.unitIndex) : "cmdi");
         ++i;
     }
     add(Kind::Command, "cmdi").caption("1/1000").at(3240, 720, 795, 255).tab(2);
@@ -255,6 +257,13 @@ void PipeGivenGradientForm::design() {
         .tab(t++);
     add(Kind::Label, "Label1", 19).caption("Höhe").at(5160, 4440, 555, 255);
     add(Kind::Label, "Label1", 18).caption("Länge").at(5880, 4440, 700, 255);
+
+    recordRow("Frame2", "txtmue", "Label6");
+    recordRow("Frame2", friction::ViscosityPresets[0].option);
+    recordRow("Frame1", "txtkb", "Label4");
+    recordRow("Frame1", friction::RoughnessPresets[0].option);
+    recordRow("Label1(19)", "txtdeltaSohle");
+    recordRow("Label1(18)", "txtHL");
 }
 
 }  // namespace morvane

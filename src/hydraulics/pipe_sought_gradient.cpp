@@ -261,6 +261,18 @@ void PipeSoughtGradientForm::design() {
         .center()
         .wrap();
     add(Kind::Command, "Command1").caption("neue Berechnung").at(120, 4440, 8775, 375).tab(t++);
+
+    recordRow("Label1(0)", "txtDN", "Label1(4)");
+    recordRow("Label1(1)", "txtls", "Label1(5)");
+    recordRow("Label1(2)", "txtm3h", "Label1(6)");
+    recordRow("Label1(3)", "lblv", "Label1(7)");
+    recordRow("Label1(8)", "lbli", "Label3");
+    recordRow("Label1(19)", "txtDeltaSohle");
+    recordRow("Label1(18)", "txtMZ");
+    recordRow("Frame1", "txtkb", "Command2");
+    recordRow("Frame1", friction::RoughnessPresets[0].option);
+    recordRow("Frame2", "txtmue", "Command3");
+    recordRow("Frame2", friction::ViscosityPresets[0].option);
 }
 
 }  // namespace morvane

@@ -137,6 +137,12 @@ void ThomsonWeirForm::design() {
         .multi()
         .tab(4);
     add(Kind::Picture, "Image3").at(360, 6240, 9030, 3360).pic("thomson_weir.svg");
+
+    recordRow("Label1", "txtAlpha", "Label3");
+    recordRow("Label4", "txtÜberfallhöhe", "Label5");
+    for (int i = 0; i < 4; ++i) recordRow("Label2(0)", flows[i].name, controlKey("Label6", i));
+    recordRow("Label10", "lblMue");
+    recordRow("Label11", "lblBogen");
 }
 
 }  // namespace morvane

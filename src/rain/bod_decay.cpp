@@ -384,6 +384,32 @@ void BodDecayForm::design() {
         .at(3000, row + 360, 1335, 285)
         .output();
     add(Kind::Label, "Label23").in("SSTab1", 1).caption("mg BSB/ld").at(4440, row + 360, 1200, 255);
+
+    // Only the fields of the page shown come into the record.
+    recordRow("Frame1", Relative[0].option);
+    recordRow("Frame1", "txtK1_relativ");
+    const char* const absolute[][3] = {
+        {"Label7", "txtBSB5", "Label9"},
+        {"Label2", "HScroll1", "Label14"},
+        {"Label2", "lblTemp", "Label14"},
+        {"Frame2", Absolute[0].option, ""},
+        {"Frame2", "txtK1", ""},
+        {"Label28", "lblK1Temp", "Label29"},
+        {"Label11", "lblY", "Label15"},
+        {"Label12", "lblLgesRelativ", "Label16"},
+        {"Label34", "lblBSB25", "Label35"},
+        {"Label21", "txtCSB", "Label40"},
+        {"Label3", "lblBSBAbbaugrenze", "Label19"},
+        {"Label13", "lblBSB5minusBSB", "Label37"},
+        {"Label10", "lblBSB5", "Label33"},
+        {"Label25", "lblNichtAbbaubar", "Label26"},
+        {"Label25", "lblNichtAbbaubarProzent", "Label27"},
+        {"Label30", "lblAbbauzeit9999", "Label36"},
+        {"Label4", "lblAbbauzeit", "Label18"},
+        {"Label20", "lblZeitschwerabbaubarerBSB", "Label22"},
+        {"Label24", "lblSchwerabbaubarTag", "Label23"},
+    };
+    for (const auto& r : absolute) recordRow(r[0], r[1], r[2]);
 }
 
 }  // namespace morvane

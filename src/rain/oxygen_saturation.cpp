@@ -191,6 +191,12 @@ void OxygenSaturationForm::design() {
         .readonly()
         .back(0x00E0E0E0)
         .tab(4);
+
+    recordRow("Label3", "txtTemp", "Label4");
+    recordRow("Label2", "lblCs", "Label1(0)");
+    recordRow("Label5", "txtCx", "Label1(1)");
+    recordRow("Label6", "lblrelativeKonzentration", "Label7");
+    recordNamed("Cs / (Cs − Cx)", "LblCsCx");
 }
 
 }  // namespace morvane

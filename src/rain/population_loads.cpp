@@ -157,16 +157,22 @@ void PopulationLoadsForm::design() {
          true},
     };
     int top = 1410;
+    recordRow("Label5", "txtEW");
+    const int columnHeads[] = {24, 22, 20, 17};
     for (const auto& r : rows) {
         head(r.headIndex, r.caption, 2640, top, 2040, 330)
             .align_(Align::Left)
             .font("MS Sans Serif", 8.25, r.bold);
         for (int c = 0; c < 4; ++c)
             value(r.cells[c][0], r.indices[c], r.cells[c][1], col[c], top, cw, 330).bold_(r.bold);
+        for (int c = 0; c < 4; ++c)
+            recordCell(controlKey("Label2", r.headIndex), controlKey("Label2", columnHeads[c]),
+                       controlKey(r.cells[c][0], r.indices[c]), "lblDimension(0)");
         top += 360;
     }
     head(25, "ohne abs. St.", col[4], 1410 + 2 * 360, cw, 330).font("MS Sans Serif", 8.25);
     value("lblOabsStBsb", 8, "40", col[4], 1410 + 3 * 360, cw, 330).bold_();
+    recordCell("Label2(16)", "Label2(25)", "lblOabsStBsb(8)", "lblDimension(0)");
 
     add(Kind::Line, "Line1").at(120, 3360, 8880, 3360);
 
@@ -209,6 +215,12 @@ void PopulationLoadsForm::design() {
         for (int c = 0; c < 3; ++c)
             value((std::string("lbl") + r.row + suffix[c]).c_str(), -1, r.values[c], lcol[c], top,
                   c == 2 ? 1480 : 1420, 330);
+        const std::string rowHead = controlKey("Label2", r.headIndex);
+        recordCell(rowHead, "Label2(8)", controlKey("Label2", r.rawIndex));
+        const int columnHeads[] = {26, 7, 5};
+        for (int c = 0; c < 3; ++c)
+            recordCell(rowHead, controlKey("Label2", columnHeads[c]),
+                       std::string("lbl") + r.row + suffix[c], "Label6");
         top += 360;
     }
 }

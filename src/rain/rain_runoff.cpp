@@ -351,6 +351,29 @@ void RainRunoffForm::design() {
         .font("MS Sans Serif", 13.5)
         .noTab();
     add(Kind::Picture, "Picture1").at(6600, 10680, 1500, 1500).pic("morvane_mark.svg");
+
+    const char* const rows[][3] = {{"Label23", "txtR151", "Label1"},
+                                   {"Label20", "txtn", ""},
+                                   {"Label16", "txtT", "Label2"},
+                                   {"Label44", "lblrTn", "Label6"},
+                                   {"Label36", "lblz", "Label4"},
+                                   {"Label38", "lblNiederschlag", "Label35"},
+                                   {"Label39", "lblRegensintensität", "Label25"},
+                                   {"Label27", "lblphi", ""},
+                                   {"Label43", "txtm2", "Label8"},
+                                   {"Label43", "lblAha", "Label7"},
+                                   {"Label3", "Label46", "Label48"},
+                                   {"Label22", "lblVR", "Label34(0)"},
+                                   {"Label22", "lblNm3h", "Label11(0)"},
+                                   {"Label22", "lblNls", "Label10(0)"},
+                                   {"Frame1", "TxtPsi", ""},
+                                   {"Frame1", Runoff[0].option, ""},
+                                   {"Frame2", Frequency[0].option, ""},
+                                   {"Label28", "lblPsi", ""},
+                                   {"Label29", "lblVA", "Label12"},
+                                   {"Label29", "lblQm3h", "Label11(1)"},
+                                   {"Label29", "lblQls", "Label10(1)"}};
+    for (const auto& r : rows) recordRow(r[0], r[1], r[2]);
 }
 
 }  // namespace morvane

@@ -89,6 +89,16 @@ struct WindowProps {
     double fontSize = 8.25;              // and its size in points
 };
 
+// One row of a window's calculation record: the keys of the control that shows the caption
+// (a label or the frame around the field), of the field (a text box, an output label, an
+// option button standing for its group, a list box; a scroll bar gets its names from the row
+// but shows its value elsewhere) and of the unit label ("" for none).
+// A cell of a table has the head of its column as well; its caption reads "row, column".
+// A field whose caption is no text beside it (a formula picture) has the words as text.
+struct RecordRow {
+    std::string caption, field, unit, column, text;
+};
+
 // Frame of a top-level window in twips, for the outer size derived from the client area.
 inline constexpr int FrameWidthTwips = 90;
 inline constexpr int FrameHeightTwips = 405;
@@ -136,6 +146,8 @@ public:
     int outerWidth() const;
     int outerHeight() const;
     bool hasMenu() const;
+    // The calculation record's rows in reading order; none for windows without a record.
+    const std::vector<RecordRow>& recordRows() const { return recordRows_; }
     const std::string& text(std::string_view key) const { return c(key).text; }
     bool empty(std::string_view key) const { return c(key).text.empty(); }
     // The text read as a number; a text that is no number raises Failure(NoNumber).
@@ -238,6 +250,20 @@ protected:
     void appendLineBreakOnEdit(std::string_view key);
 
     Control& mut(std::string_view key);
+    // Declares the next row of the calculation record (control keys, see RecordRow).
+    void recordRow(std::string caption, std::string field, std::string unit = {}) {
+        recordRows_.push_back({std::move(caption), std::move(field), std::move(unit), {}, {}});
+    }
+    // Declares a row whose caption the window shows otherwise than as a text beside the
+    // field (a formula picture, a tool tip): the caption's words.
+    void recordNamed(std::string words, std::string field, std::string unit = {}) {
+        recordRows_.push_back({{}, std::move(field), std::move(unit), {}, std::move(words)});
+    }
+    // Declares a table cell: the heads of its row and column, the cell, its unit.
+    void recordCell(std::string row, std::string column, std::string field, std::string unit = {}) {
+        recordRows_.push_back(
+            {std::move(row), std::move(field), std::move(unit), std::move(column), {}});
+    }
 
 private:
     void notify(const Control& control);
@@ -253,6 +279,7 @@ private:
     WindowProps designWindow_;
     std::vector<Control> controls_;
     std::vector<Control> designControls_;
+    std::vector<RecordRow> recordRows_;
     std::map<std::string, int, std::less<>> byKey_;
     std::map<std::pair<int, std::string>, Reaction> reactions_;
     std::string focus_;

@@ -239,6 +239,21 @@ void DewateringForm::design() {
     unit(10, "m³/a", 7740, 2400).hidden();
 
     add(Kind::Command, "cmdDrucken").caption("Drucken").at(3360, 4080, 2235, 315).tab(8);
+
+    // The columns share the unit labels at the end of their rows.
+    recordRow("", "txtEW", "Label2(0)");
+    recordRow("", "txtda", "Label2(1)");
+    const char* const rows[][3] = {
+        {"Label4(0)", "txtgEd", "Label2(2)"},     {"Label4(0)", "lblTMkgh", "Label2(3)"},
+        {"Label4(0)", "txtTMtd", "Label2(4)"},    {"Label4(0)", "lblTMta", "Label2(12)"},
+        {"Label4(1)", "txtTS", "cmdTS"},          {"Label4(1)", "lblSVm3h", "Label2(5)"},
+        {"Label4(1)", "txtSVm3d", "Label2(6)"},   {"Label4(1)", "lblSVm3a", "Label2(7)"},
+        {"Label4(4)", "lblSVred", "Label2(11)"},  {"Label4(2)", "txtentTS", "Label1"},
+        {"Label4(2)", "lblentm3h", "Label2(8)"},  {"Label4(2)", "lblentm3d", "Label2(9)"},
+        {"Label4(2)", "lblentm3a", "Label2(10)"}, {"Label4(3)", "Label3", "Label1"},
+        {"Label4(3)", "lblwasm3h", "Label2(8)"},  {"Label4(3)", "lblwasm3d", "Label2(9)"},
+        {"Label4(3)", "lblwasm3a", "Label2(10)"}};
+    for (const auto& r : rows) recordRow(r[0], r[1], r[2]);
 }
 
 }  // namespace morvane

@@ -148,6 +148,15 @@ void SludgeQuantitiesForm::design() {
     unit(14, "t/a", 1380, 2280);
     output("lblSVm3a", 2280, 2280);
     unit(11, "m³/a", 3360, 2280);
+
+    recordRow("", "txtEW", "Label2(8)");
+    recordRow("", "txtda", "Label2(2)");
+    const char* const rows[][3] = {
+        {"Label2(4)", "txtgEd", "Label2(0)"},   {"Label2(4)", "lblTMkgh", "Label2(5)"},
+        {"Label2(4)", "txtTMtd", "Label2(9)"},  {"Label2(4)", "lblTMta", "Label2(14)"},
+        {"Label2(6)", "txtTS", "Label2(1)"},    {"Label2(6)", "lblSVm3h", "Label2(3)"},
+        {"Label2(6)", "txtSVm3d", "Label2(7)"}, {"Label2(6)", "lblSVm3a", "Label2(11)"}};
+    for (const auto& r : rows) recordRow(r[0], r[1], r[2]);
 }
 
 }  // namespace morvane

@@ -26,8 +26,11 @@
 #include <cmath>
 
 #include "shell/application.h"
+#include "shell/record.h"
+#include "ui/accessible_names.h"
 #include "ui/drawn_widgets.h"
 #include "ui/look.h"
+#include "ui/record_actions.h"
 #include "ui/sheet_widget.h"
 
 namespace morvane::ui {
@@ -121,6 +124,8 @@ FormWindow::FormWindow(Application& app, FormModel& model)
     surface_->installEventFilter(this);
     build();
     model_.addView(this);
+    new AccessibleNames(*this);
+    if (hasRecord(model_)) new RecordActions(*this);
 }
 
 FormWindow::~FormWindow() {
@@ -720,7 +725,6 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 opt.setAlignment(align);
                 m->document()->setDefaultTextOption(opt);
             }
-            w->setAccessibleName(qs(c.toolTip.empty() ? c.name : c.toolTip));
             break;
         case Kind::Label: {
             auto* l = static_cast<QLabel*>(w);
@@ -741,7 +745,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
             const bool oneLine = px(c.height) < 2 * lineHeight &&
                                  l->heightForWidth(std::max(1, px(c.width))) < 2 * lineHeight;
             l->setAlignment(align | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
-            w->setAccessibleName(plainCaption(c.text));
+            if (!namedByRecord(w)) w->setAccessibleName(plainCaption(c.text));
             if (!all) fitWrappedLabel(l, c);
             break;
         }
@@ -786,7 +790,6 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 for (const auto& item : c.items) l->addItem(toDisplay(item));
             }
             if (l->currentRow() != c.listIndex) l->setCurrentRow(c.listIndex);
-            w->setAccessibleName(qs(c.name));
             break;
         }
         case Kind::Shape:
@@ -810,7 +813,6 @@ void FormWindow::apply(Bound& b, const Control& c) {
             s->setSingleStep(c.smallChange);
             s->setPageStep(c.largeChange);
             s->setValue(c.value);
-            w->setAccessibleName(qs(c.name));
             break;
         }
         case Kind::Tab: {
@@ -823,14 +825,12 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 t->setCurrentIndex(c.currentTab);
             }
             if (!all && o.currentTab != c.currentTab) showPage(c.key());
-            w->setAccessibleName(qs(c.name));
             break;
         }
         case Kind::Sheet: {
             const QStringList hi = cellAddresses(c.toolTip);
             if (hi.isEmpty()) w->setToolTip(toDisplay(c.toolTip));
             static_cast<SheetWidget*>(w)->setCells(c.cells, hi);
-            w->setAccessibleName(qs(c.name));
             break;
         }
         case Kind::Timer:

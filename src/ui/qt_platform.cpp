@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
@@ -125,25 +126,34 @@ bool installQtGerman(QTranslator& translator) {
     return QCoreApplication::installTranslator(&translator);
 }
 
-void QtPlatform::print(const PrintPage& page) {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(qs(page.title));
-        renderPage(printer, page);
-        return;
-    }
-    QMessageBox ask(QMessageBox::Question,
-                    qs(page.title.empty() ? std::string("Drucken") : page.title),
+QAction* runMenu(Platform& platform, QMenu& menu, const QPoint& globalPos) {
+    CloseKeyWatch watch;
+    qApp->installEventFilter(&watch);
+    QAction* chosen = menu.exec(globalPos);
+    qApp->removeEventFilter(&watch);
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform); qt && watch.key)
+        qt->swallowReleaseOf(watch.key);
+    return chosen;
+}
+
+int runModal(Platform& platform, QDialog& dialog) {
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) return qt->execModal(dialog);
+    return dialog.exec();
+}
+
+bool offerPdfInstead(Platform& platform, const QString& title) {
+    QMessageBox ask(QMessageBox::Question, title.isEmpty() ? QStringLiteral("Drucken") : title,
                     QStringLiteral("Es ist kein Drucker eingerichtet. Soll die Seite als "
                                    "PDF-Datei gespeichert werden?"),
                     QMessageBox::Yes | QMessageBox::No, activeParent());
     ask.setDefaultButton(QMessageBox::Yes);
     ask.setWindowModality(Qt::ApplicationModal);
-    execModal(ask);
-    if (ask.clickedButton() != ask.button(QMessageBox::Yes)) return;
+    runModal(platform, ask);
+    return ask.clickedButton() == ask.button(QMessageBox::Yes);
+}
 
-    QString name = page.title.empty() ? QStringLiteral("Ausdruck") : qs(page.title);
+QString choosePdfFile(Platform& platform, const QString& proposedName) {
+    QString name = proposedName.isEmpty() ? QStringLiteral("Ausdruck") : proposedName;
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog save(activeParent(), QStringLiteral("Seite als PDF-Datei speichern"), dir,
@@ -152,10 +162,24 @@ void QtPlatform::print(const PrintPage& page) {
     save.setDefaultSuffix(QStringLiteral("pdf"));
     save.selectFile(name + QStringLiteral(".pdf"));
     save.setWindowModality(Qt::ApplicationModal);
-    if (execModal(save) != QDialog::Accepted || save.selectedFiles().isEmpty()) return;
+    if (runModal(platform, save) != QDialog::Accepted || save.selectedFiles().isEmpty()) return {};
     QString file = save.selectedFiles().front();
-    if (file.isEmpty()) return;
+    if (file.isEmpty()) return {};
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
+    return file;
+}
+
+void QtPlatform::print(const PrintPage& page) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setDocName(qs(page.title));
+        renderPage(printer, page);
+        return;
+    }
+    if (!offerPdfInstead(*this, qs(page.title))) return;
+    const QString file = choosePdfFile(*this, qs(page.title));
+    if (file.isEmpty()) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);

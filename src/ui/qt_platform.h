@@ -6,7 +6,11 @@
 
 #include "shell/platform.h"
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
+class QString;
 class QTranslator;
 class QPrinter;
 
@@ -19,6 +23,21 @@ void renderPage(QPrinter& printer, const PrintPage& page);
 // Loads Qt's own German translation (qtbase_de) and installs it, so that Qt's dialogs speak
 // German like the rest of the program. False when it is not installed.
 bool installQtGerman(QTranslator& translator);
+
+// Runs a modal dialog; through the program's platform, a key whose press closed it never
+// reaches the window behind it.
+int runModal(Platform& platform, QDialog& dialog);
+
+// Without a printer: asks whether the page shall be saved as a PDF file instead.
+bool offerPdfInstead(Platform& platform, const QString& title);
+
+// Asks where a PDF file shall be saved, proposing the name (without extension); the chosen
+// file ends in ".pdf", or is "" when the user cancelled.
+QString choosePdfFile(Platform& platform, const QString& proposedName);
+
+// Shows a context menu and returns the chosen action (or nullptr); a key whose press chose
+// the entry never reaches the window behind it as a release.
+QAction* runMenu(Platform& platform, QMenu& menu, const QPoint& globalPos);
 
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
@@ -36,9 +55,10 @@ public:
     // window behind it; a message box implementation reports that key here.
     void swallowReleaseOf(int qtKey);
 
-protected:
     // Runs a modal dialog; a key whose press closed it must not reach the window behind it.
     int execModal(QDialog& dialog);
+
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

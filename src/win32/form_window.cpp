@@ -184,11 +184,14 @@ void FormWindow::build() {
         }
     }
     for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
-    // Stacking: pictures below the other controls, tab controls below their pages.
-    for (const Control& c : model_.controls())
-        if (c.kind == Kind::Picture)
-            SetWindowPos(bound_[c.key()].hwnd, HWND_BOTTOM, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Stacking: drawn controls (labels, pictures) below windowed ones, each group in
+    // declaration order, the later above the earlier; a tab control below its pages.
+    for (int pass = 0; pass < 2; ++pass)
+        for (const Control& c : model_.controls()) {
+            const bool drawn = c.kind == Kind::Label || c.kind == Kind::Picture;
+            if (HWND h = bound_[c.key()].hwnd; h && drawn == (pass == 0))
+                SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
     for (const Control& c : model_.controls())
         if (c.kind == Kind::Tab) {
             Bound& b = bound_[c.key()];
@@ -242,6 +245,9 @@ HWND FormWindow::create(const Control& c, HWND parent) {
     switch (c.kind) {
         case Kind::TextBox: {
             DWORD style = ES_AUTOHSCROLL;
+            // Single-line edit controls take their alignment when they are made.
+            if (c.align == Align::Right) style |= ES_RIGHT;
+            if (c.align == Align::Center) style |= ES_CENTER;
             if (c.multiLine)
                 style =
                     ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (c.scrollBar ? WS_VSCROLL : 0);
@@ -581,7 +587,11 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
     const Control* box = boxKey ? &model_.c(*boxKey) : nullptr;
     const std::uint32_t back = box ? (box->kind == Kind::Frame ? box->backColor : Color::ButtonFace)
                                    : model_.window().backColor;
-    FillRect(dc, &all, brush(toColor(back)));
+    // A frame on a tab page in the page's colour takes the colour the tab control draws.
+    const bool onPage = box && box->kind == Kind::Frame && back == containerBack(*box) &&
+                        !box->container.empty() && model_.c(box->container).kind == Kind::Tab;
+    const COLORREF backColour = onPage ? pageColour(box->container) : toColor(back);
+    FillRect(dc, &all, brush(backColour));
     if (box && box->kind == Kind::Frame) {
         // The group box: an etched frame with its caption in the top line.
         HFONT f = font(box->fontName, box->fontSize, box->bold, box->underline, dpi_);
@@ -593,7 +603,7 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         const std::wstring caption = wide(plainCaption(box->text));
         if (!caption.empty()) {
-            SetBkColor(dc, toColor(back));
+            SetBkColor(dc, backColour);
             SetBkMode(dc, OPAQUE);
             SetTextColor(dc, toColor(box->enabled ? box->foreColor : 0x80000011));
             TextOutW(dc, MulDiv(8, static_cast<int>(dpi_), 96), 0, caption.c_str(),
@@ -641,10 +651,42 @@ HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
     std::uint32_t back = c.backColor;
     if (c.kind == Kind::Tab) back = Color::ButtonFace;
     if (c.kind == Kind::Label && c.transparent) back = containerBack(c);
+    COLORREF colour = toColor(back);
+    // A background like the container's is left to the container: on a tab page that is
+    // the colour the tab control draws its page in.
+    const bool plain = c.kind == Kind::Label || c.kind == Kind::Option || c.kind == Kind::CheckBox;
+    if (plain && back == containerBack(c) && !c.container.empty() && model_.has(c.container) &&
+        model_.c(c.container).kind == Kind::Tab)
+        colour = pageColour(c.container);
     SetTextColor(dc, toColor(c.enabled ? c.foreColor : 0x80000011));
-    SetBkColor(dc, toColor(back));
+    SetBkColor(dc, colour);
     SetBkMode(dc, OPAQUE);
-    return brush(toColor(back));
+    return brush(colour);
+}
+
+COLORREF FormWindow::pageColour(const std::string& tabKey) {
+    auto it = bound_.find(tabKey);
+    if (it == bound_.end() || !it->second.face) return GetSysColor(COLOR_BTNFACE);
+    Bound& b = it->second;
+    if (b.pageColour == CLR_INVALID) {
+        // Whatever the desktop's theme: the colour the tab control draws inside its page.
+        RECT r;
+        GetClientRect(b.face, &r);
+        HDC screen = GetDC(b.face);
+        HDC mem = CreateCompatibleDC(screen);
+        HBITMAP bmp =
+            CreateCompatibleBitmap(screen, std::max<LONG>(1, r.right), std::max<LONG>(1, r.bottom));
+        HGDIOBJ old = SelectObject(mem, bmp);
+        SendMessageW(b.face, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+        b.pageColour = r.right > 20 && r.bottom > 20 ? GetPixel(mem, 8, r.bottom - 8) : CLR_INVALID;
+        SelectObject(mem, old);
+        DeleteObject(bmp);
+        DeleteDC(mem);
+        ReleaseDC(b.face, screen);
+        if (b.pageColour == CLR_INVALID) return GetSysColor(COLOR_BTNFACE);
+    }
+    return b.pageColour;
 }
 
 // ---- The user's events ----
@@ -733,7 +775,9 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             const std::string* key = keyOf(h);
             if (picture && key) {
                 const Control& c = model_.c(*key);
-                FillRect(mem, &r, brush(toColor(c.backColor)));
+                const bool onPage = c.backColor == containerBack(c) && !c.container.empty() &&
+                                    model_.c(c.container).kind == Kind::Tab;
+                FillRect(mem, &r, brush(onPage ? pageColour(c.container) : toColor(c.backColor)));
                 const bool drawn = drawPicture(mem, r, c.picture, dpi_);
                 if (c.border || !drawn) {
                     HGDIOBJ ob = SelectObject(mem, GetStockObject(NULL_BRUSH));

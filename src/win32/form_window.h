@@ -54,7 +54,8 @@ private:
         HWND face = nullptr;  // the tab control inside a tab panel
         HMENU menu = nullptr;
         UINT id = 0;
-        HBITMAP picture = nullptr;  // command buttons with a picture
+        HBITMAP picture = nullptr;          // command buttons with a picture
+        COLORREF pageColour = CLR_INVALID;  // tab controls: the colour of their pages
     };
 
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
@@ -80,6 +81,7 @@ private:
     void userEdited(const std::string& key, HWND h);
     void scrolled(const std::string& key, HWND h, int code);
     HBRUSH colorsFor(HWND control, HDC dc);
+    COLORREF pageColour(const std::string& tabKey);
 
     Application& app_;
     FormModel& model_;

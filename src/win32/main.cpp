@@ -1,8 +1,11 @@
 // morvane.exe: the Windows program. Shows the start window; ends when its last window is
 // closed.
+// clang-format off
+#include <windows.h>  // before every other Windows header
+// clang-format on
+
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "shell/application.h"
 #include "win32/win_platform.h"

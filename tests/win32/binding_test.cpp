@@ -1,11 +1,15 @@
 // morvane-win32-tests.exe: the Windows binding under real input. Opens the windows through
 // the start window's menu and through the application, types into fields with SendInput,
 // reads the texts back with GetWindowText and answers message boxes with a real Enter.
-// "--gallery DIR" writes every window as DIR\<window>.png instead.
+// "--gallery DIR" writes every window as DIR\<window>.png instead; "--start EXE" starts the
+// program and waits for its start window.
+// clang-format off
+#include <windows.h>  // before every other Windows header
+// clang-format on
+
 #include <commctrl.h>
 #include <objbase.h>
 #include <wincodec.h>
-#include <windows.h>
 
 #include <atomic>
 #include <chrono>
@@ -344,6 +348,27 @@ bool savePng(HBITMAP bmp, int w, int h, const std::wstring& file) {
     return ok;
 }
 
+bool capture(HWND h, const std::wstring& file) {
+    SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    RedrawWindow(h, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    pump(250);
+    RECT r;
+    GetWindowRect(h, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(mem, old);
+    const bool ok = savePng(bmp, width, height, file);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
 int gallery(Program& p, const std::wstring& dir) {
     CreateDirectoryW(dir.c_str(), nullptr);
     int written = 0;
@@ -352,28 +377,58 @@ int gallery(Program& p, const std::wstring& dir) {
         pump(250);
         FormWindow* w = p.windows.window(name);
         if (!w) continue;
-        SetWindowPos(w->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-        RedrawWindow(w->hwnd(), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-        pump(250);
-        RECT r;
-        GetWindowRect(w->hwnd(), &r);
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        HDC screen = GetDC(nullptr);
-        HDC mem = CreateCompatibleDC(screen);
-        HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
-        HGDIOBJ old = SelectObject(mem, bmp);
-        BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-        SelectObject(mem, old);
-        if (savePng(bmp, width, height, dir + L"\\" + wide(name) + L".png")) ++written;
-        DeleteObject(bmp);
-        DeleteDC(mem);
-        ReleaseDC(nullptr, screen);
+        if (capture(w->hwnd(), dir + L"\\" + wide(name) + L".png")) ++written;
+        // The other pages of its tab controls, one picture each.
+        FormModel& m = p.app.model(name);
+        for (const Control& c : m.controls()) {
+            if (c.kind != Kind::Tab) continue;
+            for (int page = 1; page < static_cast<int>(c.tabs.size()); ++page) {
+                m.setCurrentTab(c.key(), page);
+                if (capture(w->hwnd(), dir + L"\\" + wide(name) + L"-" + wide(c.key()) + L"-" +
+                                           std::to_wstring(page) + L".png"))
+                    ++written;
+            }
+            m.setCurrentTab(c.key(), 0);
+        }
         if (name != "frmStart") p.app.close(name);
         pump(30);
     }
     std::printf("%d windows written\n", written);
     return written > 0 ? 0 : 1;
+}
+
+// Starts the program, waits for its start window, closes it and checks that it ends.
+int startProgram(const std::wstring& exe) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring command = L"\"" + exe + L"\"";
+    const auto t0 = std::chrono::steady_clock::now();
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi)) {
+        std::printf("FAILED: %ls does not start\n", exe.c_str());
+        return 1;
+    }
+    HWND start = nullptr;
+    for (int i = 0; i < 3000 && !start; ++i) {
+        start = FindWindowW(L"MorvaneForm", L"Morvane - Kleine Programme");
+        if (!start || !IsWindowVisible(start)) start = nullptr, Sleep(10);
+    }
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
+            .count();
+    check(start != nullptr, "morvane.exe shows its start window");
+    if (start) {
+        std::printf("start window shown after %lld ms\n", static_cast<long long>(ms));
+        PostMessageW(start, WM_CLOSE, 0, 0);
+    }
+    const bool ended = WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0;
+    check(ended, "morvane.exe ends when its start window closes");
+    if (!ended) TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -382,6 +437,7 @@ int wmain(int argc, wchar_t** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
+    if (argc == 3 && std::wstring(argv[1]) == L"--start") return startProgram(argv[2]);
     Program p;
     BoxAnswerer boxes(GetCurrentThreadId());
     if (argc == 3 && std::wstring(argv[1]) == L"--gallery") return gallery(p, argv[2]);

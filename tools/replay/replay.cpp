@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "replay_driver.h"
+#include "shell/record.h"
 
 namespace morvane {
 
@@ -224,7 +225,7 @@ private:
             {"click", {2, 2, &Runner::doClick}},   {"select", {3, 3, &Runner::doSelect}},
             {"scroll", {3, 3, &Runner::doScroll}}, {"hover", {2, 2, &Runner::doHover}},
             {"tick", {2, 3, &Runner::doTick}},     {"tabpage", {3, 3, &Runner::doTabPage}},
-            {"date", {2, 2, &Runner::doDate}},
+            {"date", {2, 2, &Runner::doDate}},     {"record", {1, 1, &Runner::doRecord}},
         };
         return table;
     }
@@ -240,6 +241,7 @@ private:
             {"clipboard", {3, 3, &Runner::expectClipboard}},
             {"printed", {3, 3, &Runner::expectPrinted}},
             {"cell", {5, 5, &Runner::expectCell}},
+            {"record", {3, 3, &Runner::expectRecord}},
         };
         return table;
     }
@@ -430,6 +432,12 @@ private:
                                     parseInt(d.substr(8, 2))};
     }
 
+    void doRecord(const Args&) {
+        FormModel& f = openForm(current_);
+        if (!hasRecord(f)) throw ScriptError("window " + current_ + " has no record");
+        record_ = driver_.record(f);
+    }
+
     // ---- Checks ----
 
     void expect(const Args& t) {
@@ -600,6 +608,10 @@ private:
         }
         check(ok, quote(t[2].text), found);
     }
+    void expectRecord(const Args& t) {
+        check(record_ && *record_ == str(t, 2), quote(t[2].text),
+              record_ ? quote(*record_) : "no record");
+    }
     void expectCell(const Args& t) {
         auto [f, key] = control(t[2].text);
         std::string address = t[3].text;
@@ -617,6 +629,7 @@ private:
     Application& app_;
     std::string current_;
     std::string shown_;
+    std::optional<std::string> record_;  // the last record made by `record`
     int line_ = 0;
     std::size_t checkedMessages_ = 0;
     std::size_t checkedShell_ = 0;

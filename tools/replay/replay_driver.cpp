@@ -1,5 +1,6 @@
 #include "replay_driver.h"
 
+#include "shell/record.h"
 #include "user_input.h"
 
 namespace morvane {
@@ -8,6 +9,8 @@ void ReplayDriver::type(FormModel& f, const std::string& key, const std::string&
                         bool replace) {
     typeText(f, key, text, replace);
 }
+
+std::string ReplayDriver::record(FormModel& f) { return makeRecord(f).text(); }
 
 void ReplayDriver::key(FormModel& f, const std::string& key, int code) { pressKey(f, key, code); }
 

@@ -54,6 +54,9 @@ public:
     virtual void hoverWindow(FormModel& f) { f.mouseMoveWindow(); }
     virtual void tick(FormModel& f, const std::string& key) { f.tick(key); }
     virtual void tabPage(FormModel& f, const std::string& key, int page) { f.tabShown(key, page); }
+    // The calculation record of a window that has one, as its "Als Tabelle kopieren" makes
+    // it, without touching the clipboard.
+    virtual std::string record(FormModel& f);
 
     // ---- What the system shows ----
     // Whether a user can reach the control (enabled and visible with all its containers).

@@ -6,6 +6,9 @@
 # second later, and their ratios. The processor time is the steadier figure on a busy
 # machine; the time to the window is what the user waits.
 #
+# With IR=1 it also counts the instructions each executes until its window maps (once each,
+# under callgrind): the one figure a busy machine does not disturb.
+#
 #   bench/startup.sh [BUILD_DIR [PROGRAM]]    BUILD_DIR defaults to build/release
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,3 +57,17 @@ awk -v pm="$pm" -v bm="$bm" -v pc="$pc" -v bc="$bc" -v pk="$pk" -v bk="$bk" 'BEG
   printf "%-12s %9.1f ms %9.1f ms %7.1f MB\n", "bare Qt", bm, bc, bk / 1024
   printf "%-12s %12.2f %12.2f %10.2f\n", "ratio", pm / bm, pc / bc, pk / bk
 }'
+
+if [ "${IR:-0}" = 1 ]; then
+  ir() {
+    local out
+    out=$(mktemp)
+    "$first_map" --settle 0 valgrind --tool=callgrind --callgrind-out-file="$out" "$1" >/dev/null 2>&1
+    awk '/^summary:/ {print $2}' "$out"
+    rm -f "$out"
+  }
+  pi=$(ir "$program") bi=$(ir "$bare")
+  awk -v p="$pi" -v b="$bi" 'BEGIN {
+    printf "instructions until the window maps: morvane %.1f M, bare Qt %.1f M, ratio %.2f\n", p / 1e6, b / 1e6, p / b
+  }'
+fi

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationDomain(QStringLiteral("morvane.de"));
     QApplication::setDesktopFileName(QStringLiteral("de.morvane.KleineProgramme"));
     QIcon icon;  // the sizes rendered at build time: no SVG is drawn at start
-    for (int size : {16, 24, 32, 48, 64, 128})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/%1x%1/de.morvane.KleineProgramme.png").arg(size));
     QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);  // the application decides when it ends

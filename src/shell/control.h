@@ -162,6 +162,12 @@ struct Control {
         align = Align::Right, border = true;
         return colors(Color::WindowText, Color::WindowBackground);
     }
+    // An info text box: multi-line with a scroll bar, read-only, window text on the tool-tip
+    // background in "Arial" 9 points.
+    Control& infoText() {
+        multiLine = true, scrollBar = true, readOnly = true;
+        return colors(Color::ButtonText, Color::ToolTipBackground).font("Arial", 9);
+    }
     Control& framed(bool b = true) {
         border = b;
         return *this;

@@ -27,10 +27,7 @@ void NailWindow::design() {
             "Vielleicht möchten Sie eines Tages unser breites Leistungsspektrum in Anspruch "
             "nehmen?\r\n")
         .at(360, 240, 9855, 1875)
-        .multi()
-        .readonly()
-        .colors(Color::ButtonText, Color::ToolTipBackground)
-        .font("Arial", 9)
+        .infoText()
         .tab(0);
 }
 

@@ -28,10 +28,7 @@ void TextWindow::design() {
     add(Kind::TextBox, "Text1")
         .caption(text_)
         .at(120, top, width_ - 240, height_ - top - 120)
-        .multi()
-        .readonly()
-        .colors(Color::ButtonText, Color::ToolTipBackground)
-        .font("Arial", 9)
+        .infoText()
         .tab(0);
 }
 

@@ -520,6 +520,13 @@ void FormWindow::applyColors(QWidget* w, const Control& c) {
     const QPalette base = QApplication::palette();
     const QColor back = toColor(c.backColor, base), fore = toColor(c.foreColor, base);
     const bool desktop = Color::isSystem(c.foreColor) && Color::isSystem(c.backColor);
+    // A desktop's text colour that has to give way on a fixed background becomes plain black
+    // or white; a fixed text colour keeps its hue as far as it can.
+    auto readable = [&c](const QColor& text, const QColor& on) {
+        if (!Color::isSystem(c.foreColor) || contrast(text, on) >= 4.5) return readableOn(text, on);
+        return contrast(Qt::black, on) >= contrast(Qt::white, on) ? QColor(Qt::black)
+                                                                  : QColor(Qt::white);
+    };
     auto set = [&p](QPalette::ColorRole role, const QColor& colour) {
         p.setColor(QPalette::Active, role, colour);
         p.setColor(QPalette::Inactive, role, colour);
@@ -535,7 +542,7 @@ void FormWindow::applyColors(QWidget* w, const Control& c) {
             p.setColor(QPalette::Disabled, QPalette::Base,
                        Color::isSystem(c.backColor) ? base.color(QPalette::Disabled, QPalette::Base)
                                                     : back);
-            const QColor text = readableOn(fore, back);
+            const QColor text = readable(fore, back);
             set(QPalette::Text, text);
             greyed(QPalette::Text, text, p.color(QPalette::Disabled, QPalette::Base));
             break;
@@ -546,7 +553,7 @@ void FormWindow::applyColors(QWidget* w, const Control& c) {
                     p.setColor(g, QPalette::Button, back);
             const QColor face = p.color(QPalette::Active, QPalette::Button);
             if (c.foreColor != Color::ButtonText || c.backColor != Color::ButtonFace) {
-                const QColor text = readableOn(fore, face);
+                const QColor text = readable(fore, face);
                 set(QPalette::ButtonText, text);
                 greyed(QPalette::ButtonText, text, face);
             }
@@ -563,7 +570,7 @@ void FormWindow::applyColors(QWidget* w, const Control& c) {
             const bool fills = !c.transparent && back != toColor(containerBack(c), base);
             w->setAutoFillBackground(fills);
             const QColor under = textBackground(c, back, fills);
-            const QColor text = readableOn(fore, under);
+            const QColor text = readable(fore, under);
             set(QPalette::WindowText, text);
             greyed(QPalette::WindowText, text, under);
             break;
@@ -609,7 +616,9 @@ void FormWindow::restyle() {
 }
 
 void FormWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ApplicationPaletteChange) restyle();
+    // The window's own palette is the desktop's: it changes with the desktop's theme.
+    const auto t = event->type();
+    if (t == QEvent::ApplicationPaletteChange || t == QEvent::PaletteChange) restyle();
     QWidget::changeEvent(event);
 }
 

@@ -111,15 +111,18 @@ protected:
             else
                 path.lineTo(q);
         }
-        p.setPen(QPen(QColor(0, 0, 192), 2));
+        // The curve's dark blue and the marks' red stand out on a dark desktop's base too.
+        const QColor base = palette().color(QPalette::Base);
+        const QColor mark = readableOn(QColor(192, 0, 0), base);
+        p.setPen(QPen(readableOn(QColor(0, 0, 192), base), 2));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
         for (int i : marked) {
             const QPointF q = map(points[static_cast<std::size_t>(i)]);
-            p.setPen(QPen(QColor(192, 0, 0), 2));
+            p.setPen(QPen(mark, 2));
             p.setBrush(QColor(255, 192, 192));
             p.drawEllipse(q, 5, 5);
-            p.setPen(QPen(QColor(192, 0, 0), 1, Qt::DashLine));
+            p.setPen(QPen(mark, 1, Qt::DashLine));
             p.drawLine(QPointF(q.x(), q.y() + 5), QPointF(q.x(), plot.bottom()));
         }
     }
@@ -198,8 +201,10 @@ void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
         double v = 0;
         if (NumberText::tryRead(ss(cell.text), v))
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (markedRows.count(cell.row) || hi.count({cell.column, cell.row}))
+        if (markedRows.count(cell.row) || hi.count({cell.column, cell.row})) {
             item->setBackground(markBack);
+            item->setForeground(readableOn(palette().color(QPalette::Text), markBack));
+        }
         table_->setItem(cell.row - r0, cell.column - c0, item);
         grid[{cell.column, cell.row}] = cell.text;
     }

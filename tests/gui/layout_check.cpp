@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,6 +114,12 @@ public:
         state += ", lange Werte";
         checkAll(app, windows);
         state = was;
+        // MORVANE_LAYOUT_SHOTS=DIR keeps a picture of each window with its long values.
+        const QString shots = qEnvironmentVariable("MORVANE_LAYOUT_SHOTS");
+        if (!shots.isEmpty() && QDir().mkpath(shots))
+            for (FormModel* f : app.openForms())
+                if (FormWindow* w = windows.window(f->name()))
+                    w->grab().save(shots + "/" + qs(f->name()) + "-" + qs(palette) + ".png");
     }
 
     int report() const {

@@ -24,11 +24,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "shell/application.h"
 #include "shell/record.h"
 #include "ui/accessible_names.h"
+#include "ui/copy_support.h"
 #include "ui/drawn_widgets.h"
+#include "ui/key_owner.h"
 #include "ui/look.h"
 #include "ui/record_actions.h"
 #include "ui/sheet_widget.h"
@@ -122,6 +125,7 @@ FormWindow::FormWindow(Application& app, FormModel& model)
     layout_->addWidget(surface_);
     surface_->setMouseTracking(true);
     surface_->installEventFilter(this);
+    KeyOwner::install();
     build();
     model_.addView(this);
     new AccessibleNames(*this);
@@ -469,6 +473,9 @@ QWidget* FormWindow::create(const Control& c) {
         w->setFocusPolicy(Qt::StrongFocus);
     else if (c.kind != Kind::Sheet)
         w->setFocusPolicy(Qt::NoFocus);
+    if (c.kind == Kind::Label && isOutputLabel(qs(c.name), c.handCursor))
+        makeCopyable(static_cast<QLabel*>(w));
+    if (c.kind == Kind::TextBox) offerCopyMenu(w);
     return w;
 }
 
@@ -918,6 +925,12 @@ void FormWindow::userEdited(const std::string& key, const QString& displayText) 
 bool FormWindow::onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e) {
     if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete)
         return false;
+    // A focused command button answers Enter as it answers Space, once per press.
+    if (auto* button = qobject_cast<QPushButton*>(w);
+        button && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        if (!e->isAutoRepeat()) button->click();
+        return true;
+    }
     const auto chars = e->text().toUcs4();
     if (chars.size() != 1) return false;
     const int character = static_cast<int>(chars.front());
@@ -985,12 +998,20 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
                     return true;
                 }
             }
-            if (code != 0) model_.keyUp(key, code);
+            model_.keyUp(key, code);
             return !attached_;
         }
-        case QEvent::FocusIn:
-            if (!key.empty() && model_.focus() != key) model_.userFocus(key);
+        case QEvent::FocusIn: {
+            if (key.empty()) return false;
+            // The field that receives the focus when the window opens is selected as a
+            // Tab selects it, so that the first key replaces the design text.
+            if (std::exchange(firstFocus_, false) &&
+                static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+                if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
+            // Output labels take the focus for copying; the form knows nothing of it.
+            if (takesKeys(model_.c(key).kind) && model_.focus() != key) model_.userFocus(key);
             return false;
+        }
         default: return false;
     }
 }

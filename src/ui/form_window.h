@@ -89,6 +89,7 @@ private:
     Application& app_;
     FormModel& model_;
     bool attached_ = true;
+    bool firstFocus_ = true;  // no control has had the focus yet
     QVBoxLayout* layout_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* surface_ = nullptr;

@@ -198,9 +198,41 @@ int keyCode(const QKeyEvent& e) {
         case Qt::Key_Greater:
         case Qt::Key_Bar: return 226;
         case Qt::Key_AsciiCircum:
-        case Qt::Key_degree: return 220;
-        default: return 0;
+        case Qt::Key_degree:
+        case Qt::Key_Dead_Circumflex: return 220;
+        case Qt::Key_QuoteLeft:
+        case Qt::Key_acute:
+        case Qt::Key_Dead_Acute:
+        case Qt::Key_Dead_Grave: return 221;
+        // AltGr symbols of a German keyboard: the code of the key that carries them.
+        case 0x20AC: return 'E';  // €, which Qt reports by its character
+        case Qt::Key_At: return 'Q';
+        case Qt::Key_mu: return 'M';
+        case Qt::Key_twosuperior: return '2';
+        case Qt::Key_threesuperior: return '3';
+        case Qt::Key_BraceLeft: return '7';
+        case Qt::Key_BracketLeft: return '8';
+        case Qt::Key_BracketRight: return '9';
+        case Qt::Key_BraceRight: return '0';
+        case Qt::Key_Backslash: return 219;
+        case Qt::Key_AsciiTilde: return 187;
+        case Qt::Key_AltGr: return 18;
+        case Qt::Key_Clear: return 12;
+        case Qt::Key_Print: return 44;
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L: return 91;
+        case Qt::Key_Super_R: return 92;
+        case Qt::Key_Menu: return 93;
+        case Qt::Key_NumLock: return 144;
+        case Qt::Key_ScrollLock: return 145;
+        default: break;
     }
+    // Any other key: the letter or digit it types, else the code of a miscellaneous key.
+    const QString t = e.text().toUpper();
+    if (t.size() == 1 &&
+        ((t[0] >= QChar('A') && t[0] <= QChar('Z')) || (t[0] >= QChar('0') && t[0] <= QChar('9'))))
+        return t[0].unicode();
+    return OtherKey;
 }
 
 QString picturePath(const std::string& file) {

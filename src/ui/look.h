@@ -40,8 +40,10 @@ QColor readableOn(const QColor& fore, const QColor& back);
 QPalette darkPalette();
 
 // The key code a key released reaction sees: upper-case letters, digits, Enter 13, Tab 9,
-// Backspace 8, arrows 37-40, Delete 46, Shift 16, comma 188, dot 190, minus 189, ...
-// 0 for keys without a code.
+// Backspace 8, arrows 37-40, Delete 46, Shift 16, comma 188, dot 190, minus 189, ...; a
+// symbol typed with AltGr reports the key that carries it (€ as E). Never 0: a key without
+// a code of its own reports OtherKey, so that every released key reaches the reactions.
+inline constexpr int OtherKey = 223;
 int keyCode(const QKeyEvent& event);
 
 // The resource path of a picture file of resources/pictures ("" stays "").

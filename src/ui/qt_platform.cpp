@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
@@ -20,51 +19,25 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include "ui/key_owner.h"
 #include "ui/look.h"
 
 namespace morvane::ui {
 
 namespace {
-// Remembers the key whose press closed a message box.
-class CloseKeyWatch : public QObject {
-public:
-    int key = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress) {
-            auto* k = static_cast<QKeyEvent*>(e);
-            if (!k->isAutoRepeat()) key = k->key();
-        } else if (e->type() == QEvent::KeyRelease) {
-            auto* k = static_cast<QKeyEvent*>(e);
-            if (!k->isAutoRepeat() && k->key() == key) key = 0;
-        } else if (e->type() == QEvent::MouseButtonPress) {
-            key = 0;  // closed by the mouse
-        }
-        return false;
-    }
-};
-
 QWidget* activeParent() {
     QWidget* w = QApplication::activeWindow();
     return w && w->isVisible() ? w : nullptr;
 }
 }  // namespace
 
-QtPlatform::QtPlatform() { qApp->installEventFilter(this); }
+QtPlatform::QtPlatform() { KeyOwner::install(); }
 
-QtPlatform::~QtPlatform() {
-    if (qApp) qApp->removeEventFilter(this);
-}
+QtPlatform::~QtPlatform() = default;
 
-int QtPlatform::execModal(QDialog& dialog) {
-    CloseKeyWatch watch;
-    qApp->installEventFilter(&watch);
-    const int result = dialog.exec();
-    qApp->removeEventFilter(&watch);
-    if (watch.key) swallowReleaseOf(watch.key);
-    return result;
-}
+// The key that closes the dialog is pressed in it, so its repeats and its release belong to
+// the dialog and never reach the window behind it (KeyOwner).
+int QtPlatform::execModal(QDialog& dialog) { return dialog.exec(); }
 
 void QtPlatform::message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
@@ -74,22 +47,7 @@ void QtPlatform::message(const std::string& text, const std::string& title, Mess
     execModal(box);
 }
 
-void QtPlatform::swallowReleaseOf(int qtKey) { swallowKey_ = qtKey; }
-
-bool QtPlatform::eventFilter(QObject*, QEvent* e) {
-    if (swallowKey_ == 0) return false;
-    if (e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (!k->isAutoRepeat()) swallowKey_ = 0;  // a new key: the old release is gone
-    } else if (e->type() == QEvent::KeyRelease) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() == swallowKey_) {
-            if (!k->isAutoRepeat()) swallowKey_ = 0;
-            return true;
-        }
-    }
-    return false;
-}
+void QtPlatform::swallowReleaseOf(int qtKey) { KeyOwner::disown(qtKey); }
 
 void QtPlatform::shellOpen(const std::string& address) {
     QDesktopServices::openUrl(QUrl(qs(address)));  // a failure is ignored
@@ -126,14 +84,11 @@ bool installQtGerman(QTranslator& translator) {
     return QCoreApplication::installTranslator(&translator);
 }
 
-QAction* runMenu(Platform& platform, QMenu& menu, const QPoint& globalPos) {
-    CloseKeyWatch watch;
-    qApp->installEventFilter(&watch);
-    QAction* chosen = menu.exec(globalPos);
-    qApp->removeEventFilter(&watch);
-    if (auto* qt = dynamic_cast<QtPlatform*>(&platform); qt && watch.key)
-        qt->swallowReleaseOf(watch.key);
-    return chosen;
+// The key that chooses the entry goes down in the menu, so its release never reaches the
+// window behind it (KeyOwner).
+QAction* runMenu(Platform&, QMenu& menu, const QPoint& globalPos) {
+    KeyOwner::install();
+    return menu.exec(globalPos);
 }
 
 int runModal(Platform& platform, QDialog& dialog) {

@@ -52,17 +52,12 @@ public:
     Date today() override;
 
     // A key whose press closed a message box must not arrive as a key release in the
-    // window behind it; a message box implementation reports that key here.
+    // window behind it; a message box that does not take real key events reports that key
+    // here, so that its repeats and its release reach no window.
     void swallowReleaseOf(int qtKey);
 
-    // Runs a modal dialog; a key whose press closed it must not reach the window behind it.
+    // Runs a modal dialog; a key whose press closed it never reaches the window behind it.
     int execModal(QDialog& dialog);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    int swallowKey_ = 0;
 };
 
 }  // namespace morvane::ui

@@ -261,6 +261,29 @@ TEST(FormModel, ApplicationEndsWithTheLastWindow) {
     EXPECT_TRUE(app.ended());
 }
 
+// The binding that hears of the last window's close must already see the end, or the
+// program goes on running without a window.
+TEST(FormModel, ListenersSeeTheEndWhenTheLastWindowCloses) {
+    struct Listener : AppListener {
+        Application* app = nullptr;
+        std::vector<bool> endedAtClose;
+        void opened(FormModel&) override {}
+        void raised(FormModel&) override {}
+        void closed(FormModel&) override { endedAtClose.push_back(app->ended()); }
+    };
+    RecordingPlatform platform;
+    Application app(platform);
+    Listener listener;
+    listener.app = &app;
+    app.addListener(&listener);
+    app.open("frmStart");
+    app.open("frmProbe");
+    app.close("frmStart");
+    app.close("frmProbe");
+    app.removeListener(&listener);
+    EXPECT_EQ(listener.endedAtClose, (std::vector<bool>{false, true}));
+}
+
 TEST(StartMenu, EveryEntryOpensItsWindowOrHandsOverItsAddress) {
     RecordingPlatform platform;
     Application app(platform);

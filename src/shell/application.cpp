@@ -63,8 +63,9 @@ void Application::close(const std::string& name) {
     FormModel& m = *it->second;
     m.destroy();
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), name), zOrder_.end());
-    for (auto* l : std::vector<AppListener*>(listeners_)) l->closed(m);
+    // Ended before the listeners hear of it: a desktop binding ends its event loop there.
     if (zOrder_.empty()) ended_ = true;
+    for (auto* l : std::vector<AppListener*>(listeners_)) l->closed(m);
 }
 
 bool Application::isOpen(const std::string& name) const {

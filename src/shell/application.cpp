@@ -63,7 +63,7 @@ void Application::close(const std::string& name) {
     FormModel& m = *it->second;
     m.destroy();
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), name), zOrder_.end());
-    // Ended before the listeners hear of the close: the one that ends the program asks.
+    // Ended before the listeners hear of it: a desktop binding ends its event loop there.
     if (zOrder_.empty()) ended_ = true;
     for (auto* l : std::vector<AppListener*>(listeners_)) l->closed(m);
 }

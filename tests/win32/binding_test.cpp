@@ -221,16 +221,19 @@ void startWindowAndEveryWindow(Program& p) {
             byMenu.insert(f->name());
             FormWindow* w = p.windows.window(f->name());
             check(w && IsWindowVisible(w->hwnd()), f->name() + " opens through its menu entry");
-            if (w) expectEq(textOf(w->hwnd()), f->window().title, f->name() + " title");
+            if (w) {
+                expectEq(textOf(w->hwnd()), f->window().title, f->name() + " title");
+                mirrorsModel(p, f->name());
+            }
             p.app.close(f->name());
             pump(20);
         }
     }
     check(byMenu.size() >= 20,
           "the start menu opens many windows (" + std::to_string(byMenu.size()) + ")");
-    // And every registered window opens through the application.
+    // And every other registered window opens through the application.
     for (const std::string& name : Application::registeredForms()) {
-        if (name == "frmStart") continue;
+        if (name == "frmStart" || byMenu.count(name)) continue;
         p.app.open(name);
         pump(60);
         FormWindow* w = p.windows.window(name);
@@ -412,7 +415,10 @@ int startProgram(const std::wstring& exe) {
     HWND start = nullptr;
     for (int i = 0; i < 3000 && !start; ++i) {
         start = FindWindowW(L"MorvaneForm", L"Morvane - Kleine Programme");
-        if (!start || !IsWindowVisible(start)) start = nullptr, Sleep(10);
+        DWORD owner = 0;
+        if (start) GetWindowThreadProcessId(start, &owner);
+        if (!start || !IsWindowVisible(start) || owner != pi.dwProcessId)
+            start = nullptr, Sleep(10);
     }
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)

@@ -200,6 +200,8 @@ public:
         } catch (const std::exception& e) {
             fail(std::string("error: ") + e.what());
         }
+        for (std::string f = driver_.takeFault(); !f.empty(); f = driver_.takeFault())
+            fail("error: " + f);
     }
 
     ReplayResult result() const { return result_; }
@@ -514,7 +516,8 @@ private:
             auto want = parseColour(v);
             if (!want) throw ScriptError("not a colour: " + v);
             const std::uint32_t actual = prop == "forecolor" ? x.foreColor : x.backColor;
-            check(driver_.sameColour(actual, *want), v, Color::text(actual));
+            check(driver_.sameColour(*f, key, actual, *want, prop == "forecolor"), v,
+                  Color::text(actual));
         } else if (prop == "left" || prop == "top" || prop == "width" || prop == "height") {
             const int actual = prop == "left"    ? x.left
                                : prop == "top"   ? x.top

@@ -73,10 +73,16 @@ public:
         FormModel* f = app().front();
         return f ? f->name() : std::string();
     }
-    // Whether a shown colour is the expected one as written in the window descriptions.
-    virtual bool sameColour(std::uint32_t shown, std::uint32_t expected) {
+    // Whether a colour the control shows is the expected one as written in the window
+    // descriptions; text is true for its text colour.
+    virtual bool sameColour(FormModel& f, const std::string& key, std::uint32_t shown,
+                            std::uint32_t expected, bool text) {
+        (void)f, (void)key, (void)text;
         return shown == expected;
     }
+    // Something the driver could not do as a user would, noticed while a line ran ("" when
+    // nothing is left); each is reported as an error of that line.
+    virtual std::string takeFault() { return {}; }
     // The finest step of positions and sizes in twips: a check passes when the expected
     // value rounds to the shown one at this step.
     virtual int twipStep() const { return 1; }

@@ -77,7 +77,8 @@ void installAccessibleRoles() {
     QAccessible::installFactory(accessibleRoles);
 }
 
-AccessibleNames::AccessibleNames(FormWindow& window) : QObject(&window), window_(window) {
+AccessibleNames::AccessibleNames(FormWindow& window)
+    : QObject(&window), window_(window), model_(window.model()) {
     installAccessibleRoles();
     FormModel& model = window_.model();
     for (const RecordRow& row : model.recordRows()) {
@@ -96,7 +97,7 @@ AccessibleNames::AccessibleNames(FormWindow& window) : QObject(&window), window_
 }
 
 AccessibleNames::~AccessibleNames() {
-    if (registered_) window_.model().removeView(this);
+    if (registered_) model_.removeView(this);
 }
 
 void AccessibleNames::name(const RecordRow& row) {

@@ -32,6 +32,8 @@ private:
     void name(const RecordRow& row);
 
     FormWindow& window_;
+    // The model outlives the window: the destructor runs while the window is already gone.
+    FormModel& model_;
     bool registered_ = false;
 };
 

@@ -28,6 +28,7 @@
 
 #include "shell/application.h"
 #include "shell/record.h"
+#include "shell/sheet_data.h"
 #include "ui/accessible_names.h"
 #include "ui/copy_support.h"
 #include "ui/drawn_widgets.h"
@@ -104,7 +105,7 @@ QStringList cellAddresses(const std::string& tip) {
     for (const QString& part :
          qs(tip).split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
         int c = 0, r = 0;
-        if (!SheetWidget::parseAddress(ss(part.toUpper()), c, r)) return {};
+        if (!parseCellAddress(ss(part.toUpper()), c, r)) return {};
         out << part;
     }
     return out;

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "shell/number_text.h"
+#include "shell/sheet_data.h"
 #include "ui/look.h"
 
 namespace morvane::ui {
@@ -140,22 +141,6 @@ SheetWidget::SheetWidget(QWidget* parent)
     table_->horizontalHeader()->setDefaultSectionSize(72);
 }
 
-bool SheetWidget::parseAddress(const std::string& a, int& column, int& row) {
-    std::size_t i = 0;
-    int c = 0;
-    while (i < a.size() && std::isalpha(static_cast<unsigned char>(a[i])) && i < 3)
-        c = c * 26 + (std::toupper(static_cast<unsigned char>(a[i++])) - 'A' + 1);
-    if (c == 0 || i == a.size()) return false;
-    int r = 0;
-    for (; i < a.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(a[i])) || r > 100000) return false;
-        r = r * 10 + (a[i] - '0');
-    }
-    if (r == 0) return false;
-    column = c - 1, row = r - 1;
-    return true;
-}
-
 void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
                            const QStringList& highlighted) {
     struct Cell {
@@ -167,7 +152,7 @@ void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
     std::set<int> markedRows;
     for (const auto& [address, text] : cells) {
         int c = 0, r = 0;
-        if (!parseAddress(address, c, r) || text.empty()) continue;
+        if (!parseCellAddress(address, c, r) || text.empty()) continue;
         used.push_back({c, r, qs(text)});
         c0 = std::min(c0, c), c1 = std::max(c1, c), r0 = std::min(r0, r), r1 = std::max(r1, r);
         if (text == MarkText) markedRows.insert(r);
@@ -175,7 +160,7 @@ void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
     std::set<std::pair<int, int>> hi;
     for (const QString& h : highlighted) {
         int c = 0, r = 0;
-        if (parseAddress(ss(h.trimmed().toUpper()), c, r)) hi.insert({c, r});
+        if (parseCellAddress(ss(h.trimmed().toUpper()), c, r)) hi.insert({c, r});
     }
 
     table_->clear();

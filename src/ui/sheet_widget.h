@@ -34,9 +34,6 @@ public:
     void setCells(const std::map<std::string, std::string>& cells,
                   const QStringList& highlighted = {});
 
-    // Splits "J40" into column 9 (from 0) and row 39 (from 0); false for anything else.
-    static bool parseAddress(const std::string& address, int& column, int& row);
-
     QTableWidget* table() const { return table_; }
     // The points of the curve and the indices of the marked ones (for tests).
     const std::vector<QPointF>& points() const;

@@ -26,6 +26,7 @@
 
 #include "recording_platform.h"
 #include "shell/application.h"
+#include "shell/sheet_data.h"
 #include "ui/drawn_widgets.h"
 #include "ui/form_window.h"
 #include "ui/look.h"
@@ -409,12 +410,12 @@ TEST_F(Gui, PicturesAndTables) {
     EXPECT_EQ(sheet->marked(), std::vector<int>{3});  // row 5 holds day 3
 
     int column = 0, row = 0;
-    EXPECT_TRUE(SheetWidget::parseAddress("J40", column, row));
+    EXPECT_TRUE(parseCellAddress("J40", column, row));
     EXPECT_EQ(column, 9);
     EXPECT_EQ(row, 39);
-    EXPECT_FALSE(SheetWidget::parseAddress("40", column, row));
-    EXPECT_FALSE(SheetWidget::parseAddress("A0", column, row));
-    EXPECT_FALSE(SheetWidget::parseAddress("A1B", column, row));
+    EXPECT_FALSE(parseCellAddress("40", column, row));
+    EXPECT_FALSE(parseCellAddress("A0", column, row));
+    EXPECT_FALSE(parseCellAddress("A1B", column, row));
 }
 
 TEST(Program, EndsWhenItsLastWindowCloses) {

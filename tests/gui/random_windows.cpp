@@ -78,7 +78,11 @@ public:
         }
         if (a.act == Act::HeldKey && d_.isOpen(a.form) && d_.app().model(a.form).has(a.key) &&
             d_.reachable(d_.app().model(a.form), a.key)) {
-            d_.hold(d_.app().model(a.form), a.key, a.text, a.code, a.value);
+            try {
+                d_.hold(d_.app().model(a.form), a.key, a.text, a.code, a.value);
+            } catch (const ScriptError&) {
+                return false;  // as perform: not as a user would, so not at all
+            }
             return true;
         }
         return perform(d_, a);

@@ -213,7 +213,7 @@ void OutflowForm::design() {
          .top = 3240,
          .tab = 5,
          .disabled = true},
-        {"Ausfluss je Öffnung", "lblAusflussjeÖffnung", "l/s", 3720, Field::Output},
+        {"Ausfluss je Öffnung", "", "lblAusflussjeÖffnung", "l/s", 3720, Field::Output},
     });
     recordRow("Label3", "lblMue");
 

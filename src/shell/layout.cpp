@@ -11,10 +11,10 @@ Control& Layout::place(const Control& model, const char* name, int index, int to
 }
 
 int Layout::next(const char* array) const {
-    int index = 0;
-    for (const Control& c : form_.controls())
-        if (c.name == array && c.index >= index) index = c.index + 1;
-    return index;
+    // The lowest element not declared yet: the labels that a window names itself may stand
+    // between the ones the layout numbers.
+    for (int index = 0;; ++index)
+        if (!form_.has(controlKey(array, index))) return index;
 }
 
 Control& Layout::label(const Control& model, const char* text, const char* name, int index,
@@ -39,6 +39,33 @@ Control& Layout::unit(const char* text, int top) {
 Control& Layout::label(const char* text, int left, int top, int width, int height) {
     Control& c = label(style_.label, text, nullptr, -1, style_.captionArray, 0);
     c.left = left, c.top = top, c.width = width, c.height = height;
+    return c;
+}
+
+Control& Layout::label(int index, const char* text, int left, int top, int width, int height) {
+    Control& c = label(style_.label, text, style_.captionArray, index, style_.captionArray, 0);
+    c.left = left, c.top = top, c.width = width, c.height = height;
+    return c;
+}
+
+Control& Layout::input(const char* name, int left, int top, int width) {
+    Control& c = place(style_.input, name, -1, top);
+    c.left = left;
+    if (width >= 0) c.width = width;
+    return c;
+}
+
+Control& Layout::output(const char* name, int left, int top, int width) {
+    Control& c = place(style_.output, name, -1, top);
+    c.left = left;
+    if (width >= 0) c.width = width;
+    return c;
+}
+
+Control& Layout::unit(int index, const char* text, int left, int top) {
+    Control& c = label(style_.unit, text, style_.unitArray, index, style_.unitArray, top);
+    c.left = left;
+    lastUnit_ = c.key();
     return c;
 }
 

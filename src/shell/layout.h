@@ -31,8 +31,8 @@ struct Row {
     const char* unit = "";     // the unit's text; "" = none
     int top = 0;
     Field as = Field::Input;
-    int tab = -1;           // the field's place in the tab order
-    const char* text = "";  // the field's design text
+    int tab = -1;               // the field's place in the tab order
+    const char* text = "";      // the field's design text
     int left = -1, width = -1;  // the field's, where they differ from its model
     int captionWidth = -1;      // the caption's, where they differ from its model
     int captionTop = -1, captionHeight = -1;
@@ -73,6 +73,13 @@ public:
     Control& input(const char* name, int top);
     // A free label: the next element of the caption array at the given place.
     Control& label(const char* text, int left, int top, int width, int height = 255);
+    // The same as the given element of the caption array.
+    Control& label(int index, const char* text, int left, int top, int width, int height = 255);
+    // Pieces of a window whose fields stand in columns: a field at its place (the model's
+    // width unless given), a unit as the given element of the unit array.
+    Control& input(const char* name, int left, int top, int width = -1);
+    Control& output(const char* name, int left, int top, int width = -1);
+    Control& unit(int index, const char* text, int left, int top);
     // The keys of the caption and the unit declared last, for the record row of a second
     // field (a slider beside its field).
     const std::string& lastCaption() const { return lastCaption_; }

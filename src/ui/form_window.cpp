@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -110,6 +111,24 @@ QStringList cellAddresses(const std::string& tip) {
     }
     return out;
 }
+// Gives a multi-line box a new text by replacing only the part that differs from what it
+// shows: a line break added at the end of a megabyte lays out one line, not the megabyte.
+void replaceChangedPart(QPlainTextEdit& box, const QString& shown, const QString& text) {
+    const qsizetype most = std::min(shown.size(), text.size());
+    qsizetype head = 0;
+    while (head < most && shown[head] == text[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < most - head && shown[shown.size() - 1 - tail] == text[text.size() - 1 - tail])
+        ++tail;
+    // A character of two UTF-16 units is replaced whole.
+    if (head > 0 && shown[head - 1].isHighSurrogate()) --head;
+    if (tail > 0 && shown[shown.size() - tail].isLowSurrogate()) --tail;
+    QTextCursor c(box.document());
+    c.setPosition(static_cast<int>(head));
+    c.setPosition(static_cast<int>(shown.size() - tail), QTextCursor::KeepAnchor);
+    c.insertText(text.mid(head, text.size() - head - tail));
+}
+
 }  // namespace
 
 FormWindow::FormWindow(Application& app, FormModel& model)
@@ -724,9 +743,9 @@ void FormWindow::apply(Bound& b, const Control& c) {
                                                           "palette(text); padding: 0 1px; }")
                                          : QString());
             } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
-                if (m->toPlainText() != text) {
+                if (const QString shown = m->toPlainText(); shown != text) {
                     QSignalBlocker block(m);
-                    m->setPlainText(text);
+                    replaceChangedPart(*m, shown, text);
                     if (m->hasFocus()) m->moveCursor(QTextCursor::End);
                 }
                 m->setReadOnly(c.readOnly);
@@ -738,9 +757,12 @@ void FormWindow::apply(Bound& b, const Control& c) {
                     m->setFrameStyle(QFrame::Box | QFrame::Plain);
                 else
                     m->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-                QTextOption opt = m->document()->defaultTextOption();
-                opt.setAlignment(align);
-                m->document()->setDefaultTextOption(opt);
+                // A new text option lays out the whole text again: only when it changes.
+                if (QTextOption opt = m->document()->defaultTextOption();
+                    opt.alignment() != align) {
+                    opt.setAlignment(align);
+                    m->document()->setDefaultTextOption(opt);
+                }
             }
             break;
         case Kind::Label: {

@@ -39,6 +39,7 @@ struct Row {
     const char* captionTip = "";
     const char* tip = "";  // the field's tool tip
     const char* unitTip = "";
+    int unitWidth = -1;
     bool hidden = false;                // the field hidden
     bool rowHidden = false;             // every piece of the row hidden
     bool disabled = false;              // the field disabled

@@ -135,6 +135,7 @@ std::vector<std::string> FormModel::tabOrder() const {
         return ia < ib;
     });
     std::vector<std::string> keys;
+    keys.reserve(v.size());
     for (const auto* x : v) keys.push_back(x->key());
     return keys;
 }

@@ -48,6 +48,14 @@ Control& Layout::label(int index, const char* text, int left, int top, int width
     return c;
 }
 
+Control& Layout::label(const char* name, int index, const char* text, int left, int top, int width,
+                       int height) {
+    Control& c = label(style_.label, text, name, index, style_.captionArray, 0);
+    c.left = left, c.top = top, c.width = width;
+    if (height >= 0) c.height = height;
+    return c;
+}
+
 Control& Layout::input(const char* name, int left, int top, int width) {
     Control& c = place(style_.input, name, -1, top);
     c.left = left;

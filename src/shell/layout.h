@@ -76,6 +76,9 @@ public:
     Control& label(const char* text, int left, int top, int width, int height = 255);
     // The same as the given element of the caption array.
     Control& label(int index, const char* text, int left, int top, int width, int height = 255);
+    // The same as a control of its own (index -1: no array), the model's height unless given.
+    Control& label(const char* name, int index, const char* text, int left, int top, int width,
+                   int height = -1);
     // Pieces of a window whose fields stand in columns: a field at its place (the model's
     // width unless given), a unit as the given element of the unit array.
     Control& input(const char* name, int left, int top, int width = -1);

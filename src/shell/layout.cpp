@@ -110,6 +110,7 @@ Control& Layout::row(const Row& row) {
         Control& u =
             label(style_.unit, row.unit, row.unitName, row.unitIndex, style_.unitArray, row.top);
         if (*row.unitTip) u.toolTip = row.unitTip;
+        if (row.unitLeft >= 0) u.left = row.unitLeft;
         if (row.unitWidth >= 0) u.width = row.unitWidth;
         if (row.rowHidden) u.visible = false;
         lastUnit_ = u.key();

@@ -39,7 +39,7 @@ struct Row {
     const char* captionTip = "";
     const char* tip = "";  // the field's tool tip
     const char* unitTip = "";
-    int unitWidth = -1;
+    int unitLeft = -1, unitWidth = -1;  // the unit's, where they differ from its model
     bool hidden = false;                // the field hidden
     bool rowHidden = false;             // every piece of the row hidden
     bool disabled = false;              // the field disabled

@@ -38,13 +38,15 @@ Control& Layout::unit(const char* text, int top) {
 
 Control& Layout::label(const char* text, int left, int top, int width, int height) {
     Control& c = label(style_.label, text, nullptr, -1, style_.captionArray, 0);
-    c.left = left, c.top = top, c.width = width, c.height = height;
+    c.left = left, c.top = top, c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 
 Control& Layout::label(int index, const char* text, int left, int top, int width, int height) {
     Control& c = label(style_.label, text, style_.captionArray, index, style_.captionArray, 0);
-    c.left = left, c.top = top, c.width = width, c.height = height;
+    c.left = left, c.top = top, c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 
@@ -90,6 +92,7 @@ Control& Layout::row(const Row& row) {
         if (row.captionTop >= 0) c.top = row.captionTop;
         if (row.captionHeight >= 0) c.height = row.captionHeight;
         if (*row.captionTip) c.toolTip = row.captionTip;
+        if (row.captionBold) c.bold = true;
         if (row.rowHidden) c.visible = false;
         lastCaption_ = c.key();
     } else if (row.captionName) {

@@ -37,6 +37,7 @@ struct Row {
     int captionWidth = -1;      // the caption's, where they differ from its model
     int captionTop = -1, captionHeight = -1;
     const char* captionTip = "";
+    bool captionBold = false;
     const char* tip = "";  // the field's tool tip
     const char* unitTip = "";
     int unitLeft = -1, unitWidth = -1;  // the unit's, where they differ from its model
@@ -72,11 +73,12 @@ public:
     Control& unit(const char* text, int top);
     Control& output(const char* name, int top);
     Control& input(const char* name, int top);
-    // A free label: the next element of the caption array at the given place.
-    Control& label(const char* text, int left, int top, int width, int height = 255);
+    // A free label: the next element of the caption array at the given place, the label
+    // model's height unless given.
+    Control& label(const char* text, int left, int top, int width, int height = -1);
     // The same as the given element of the caption array.
-    Control& label(int index, const char* text, int left, int top, int width, int height = 255);
-    // The same as a control of its own (index -1: no array), the model's height unless given.
+    Control& label(int index, const char* text, int left, int top, int width, int height = -1);
+    // The same as a control of its own (index -1: no array).
     Control& label(const char* name, int index, const char* text, int left, int top, int width,
                    int height = -1);
     // Pieces of a window whose fields stand in columns: a field at its place (the model's

@@ -58,17 +58,19 @@ Control& Layout::label(const char* name, int index, const char* text, int left, 
     return c;
 }
 
-Control& Layout::input(const char* name, int left, int top, int width) {
+Control& Layout::input(const char* name, int left, int top, int width, int height) {
     Control& c = place(style_.input, name, -1, top);
     c.left = left;
     if (width >= 0) c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 
-Control& Layout::output(const char* name, int left, int top, int width) {
+Control& Layout::output(const char* name, int left, int top, int width, int height) {
     Control& c = place(style_.output, name, -1, top);
     c.left = left;
     if (width >= 0) c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 

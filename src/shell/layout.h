@@ -83,8 +83,8 @@ public:
                    int height = -1);
     // Pieces of a window whose fields stand in columns: a field at its place (the model's
     // width unless given), a unit as the given element of the unit array.
-    Control& input(const char* name, int left, int top, int width = -1);
-    Control& output(const char* name, int left, int top, int width = -1);
+    Control& input(const char* name, int left, int top, int width = -1, int height = -1);
+    Control& output(const char* name, int left, int top, int width = -1, int height = -1);
     Control& unit(int index, const char* text, int left, int top);
     // The keys of the caption and the unit declared last, for the record row of a second
     // field (a slider beside its field).

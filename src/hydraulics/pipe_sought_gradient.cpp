@@ -160,11 +160,7 @@ void PipeSoughtGradientForm::design() {
     w.focus = "txtDN";
 
     Layout lay(*this, {.caption = piece(Kind::Label).at(120, 30, 1815, 255),
-                       .input = piece(Kind::TextBox)
-                                    .at(2040, 0, 1215, 285)
-                                    .right()
-                                    .back(Color::WindowBackground)
-                                    .fore(Color::WindowText),
+                       .input = piece(Kind::TextBox).at(2040, 0, 1215, 285).right(),
                        .output = piece(Kind::Label)
                                      .at(2040, 0, 1200, 285)
                                      .right()

@@ -1,18 +1,19 @@
 #include "sludge/sludge_quantities.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SludgeQuantitiesForm, "frmSchlamm");
+MORVANE_REGISTER_FORM(SludgeQuantitiesForm);
 
 namespace {
 constexpr const char* TypingError = "Tippfehler - Wert wird zurückgesetzt";
-constexpr std::uint32_t LightYellow = 0x00C0FFFF;
 }  // namespace
 
-SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "frmSchlamm") {
+SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, Name) {
     const struct {
         const char* field;
         std::string reset;
@@ -27,7 +28,7 @@ SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "f
     };
     for (const auto& r : reactions) {
         on(On::KeyUp, r.field, [this, field = r.field, reset = r.reset, routine = r.routine] {
-            guarded({TypingError, "Eingabefehler", {{field, reset}}},
+            guarded({.text = TypingError, .reset = {{field, reset}}},
                     [this, routine] { (this->*routine)(); });
         });
     }
@@ -35,11 +36,11 @@ SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "f
 
 void SludgeQuantitiesForm::volumes(Num ts, Num d) {
     m3h = kgh / ts / 10;
-    show("lblSVm3h", m3h, "##,##0.0");
+    show("lblSVm3h", m3h, Pattern::Dec1);
     m3d = 24 * m3h;
-    show("txtSVm3d", m3d, "##,##0.0");
+    show("txtSVm3d", m3d, Pattern::Dec1);
     m3a = d * m3d;
-    show("lblSVm3a", m3a, "##,##0.0");
+    show("lblSVm3a", m3a, Pattern::Dec1);
 }
 
 void SludgeQuantitiesForm::fEW() {
@@ -48,11 +49,11 @@ void SludgeQuantitiesForm::fEW() {
     TS = num("txtTS");
     days = num("txtda");
     kgh = g * E / 24;
-    show("lblTMkgh", kgh, "##,##0.0");
+    show("lblTMkgh", kgh, Pattern::Dec1);
     td = g * E / 1000;
-    show("txtTMtd", td, "##,##0.00");
+    show("txtTMtd", td, Pattern::Dec2);
     ta = g * (days * E) / 1000;
-    show("lblTMta", ta, "##,##0.00");
+    show("lblTMta", ta, Pattern::Dec2);
     volumes(TS, days);
 }
 
@@ -67,11 +68,11 @@ void SludgeQuantitiesForm::ftd() {
 
 void SludgeQuantitiesForm::fromDryMass() {
     kgh = 1000 * td / 24;
-    show("lblTMkgh", kgh, "##,##0.0");
+    show("lblTMkgh", kgh, Pattern::Dec1);
     E = 1000 * td / g;
-    show("txtEW", E, "##,##0.0");
+    show("txtEW", E, Pattern::Dec1);
     ta = g * (days * E) / 1000;
-    show("lblTMta", ta, "##,##0.00");
+    show("lblTMta", ta, Pattern::Dec2);
 }
 
 void SludgeQuantitiesForm::fSVm3d() {
@@ -80,12 +81,12 @@ void SludgeQuantitiesForm::fSVm3d() {
     TS = num("txtTS");
     days = num("txtda");
     td = TS * m3d / 100;
-    show("txtTMtd", td, "##,##0.0");
+    show("txtTMtd", td, Pattern::Dec1);
     fromDryMass();
     m3h = kgh / TS / 10;
-    show("lblSVm3h", m3h, "##,##0.0");
+    show("lblSVm3h", m3h, Pattern::Dec1);
     m3a = days * m3d;
-    show("lblSVm3a", m3a, "##,##0.0");
+    show("lblSVm3a", m3a, Pattern::Dec1);
 }
 
 void SludgeQuantitiesForm::design() {
@@ -101,29 +102,16 @@ void SludgeQuantitiesForm::design() {
     add(Kind::Shape, "Shape1", 0).at(180, 780, 1875, 1875);
     add(Kind::Shape, "Shape1", 1).at(2160, 780, 1875, 1875);
 
-    auto input = [this](const char* name, int l, int t, int wd, const char* text,
-                        int tab) -> Control& {
-        return add(Kind::TextBox, name)
-            .caption(text)
-            .at(l, t, wd, 285)
-            .right()
-            .back(LightYellow)
-            .tab(tab);
-    };
-    auto output = [this](const char* name, int l, int t) {
-        add(Kind::Label, name).at(l, t, 975, 255).output();
-    };
-    auto unit = [this](int index, const char* text, int l, int t, bool bold = false) {
-        add(Kind::Label, "Label2", index)
-            .caption(text)
-            .at(l, t, 780, 255)
-            .font("MS Sans Serif", 9.75, bold);
-    };
+    Layout lay(*this,
+               {.input = piece(Kind::TextBox).at(0, 0, 975, 285).right().back(Color::LightYellow),
+                .output = piece(Kind::Label).at(0, 0, 975, 255).output(),
+                .unit = piece(Kind::Label).at(0, 0, 780, 255).font("MS Sans Serif", 9.75),
+                .unitArray = "Label2"});
 
-    input("txtEW", 780, 300, 495, "1", 0).tip("1000 Einwohnerwerte (E + EGW)");
-    unit(8, "TEW", 1380, 300);
-    input("txtda", 2760, 300, 495, "365", 5);
-    unit(2, "d/a", 3360, 300);
+    lay.input("txtEW", 780, 300, 495).caption("1").tab(0).tip("1000 Einwohnerwerte (E + EGW)");
+    lay.unit(8, "TEW", 1380, 300);
+    lay.input("txtda", 2760, 300, 495).caption("365").tab(5);
+    lay.unit(2, "d/a", 3360, 300);
     add(Kind::Label, "Label2", 4)
         .caption("Trockenmasse")
         .at(300, 900, 1700, 255)
@@ -132,22 +120,22 @@ void SludgeQuantitiesForm::design() {
         .caption("Schlammenge")
         .at(2340, 900, 1600, 255)
         .font("MS Sans Serif", 9.75, true);
-    input("txtgEd", 780, 1260, 495, "50", 1);
-    unit(0, "g/Ed", 1380, 1260);
-    input("txtTS", 2760, 1260, 495, "2,5", 2);
-    unit(1, "% TS", 3360, 1260);
-    output("lblTMkgh", 300, 1620);
-    unit(5, "kg/h", 1380, 1620);
-    output("lblSVm3h", 2280, 1620);
-    unit(3, "m³/h", 3360, 1620);
-    input("txtTMtd", 300, 1920, 975, "", 3);
-    unit(9, "t/d", 1380, 1920);
-    input("txtSVm3d", 2280, 1920, 975, "", 4);
-    unit(7, "m³/d", 3360, 1920);
-    output("lblTMta", 300, 2280);
-    unit(14, "t/a", 1380, 2280);
-    output("lblSVm3a", 2280, 2280);
-    unit(11, "m³/a", 3360, 2280);
+    lay.input("txtgEd", 780, 1260, 495).caption("50").tab(1);
+    lay.unit(0, "g/Ed", 1380, 1260);
+    lay.input("txtTS", 2760, 1260, 495).caption("2,5").tab(2);
+    lay.unit(1, "% TS", 3360, 1260);
+    lay.output("lblTMkgh", 300, 1620);
+    lay.unit(5, "kg/h", 1380, 1620);
+    lay.output("lblSVm3h", 2280, 1620);
+    lay.unit(3, "m³/h", 3360, 1620);
+    lay.input("txtTMtd", 300, 1920, 975).tab(3);
+    lay.unit(9, "t/d", 1380, 1920);
+    lay.input("txtSVm3d", 2280, 1920, 975).tab(4);
+    lay.unit(7, "m³/d", 3360, 1920);
+    lay.output("lblTMta", 300, 2280);
+    lay.unit(14, "t/a", 1380, 2280);
+    lay.output("lblSVm3a", 2280, 2280);
+    lay.unit(11, "m³/a", 3360, 2280);
 
     recordRow("", "txtEW", "Label2(8)");
     recordRow("", "txtda", "Label2(2)");

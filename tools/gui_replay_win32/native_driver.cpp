@@ -249,8 +249,9 @@ void NativeDriver::clickAt(HWND target, POINT at) {
         apartFromLastClick(onScreen(target, reachablePoint(target, at)), takenBy(target));
     SetCursorPos(p.x, p.y);
     pump();
+    // Press and release go together: a press on a scroll bar (a text box's own one) holds
+    // the program in the bar's loop until the release comes.
     sendButton(false);
-    pump();
     sendButton(true);
     toCorner();
     pump();
@@ -305,12 +306,9 @@ void NativeDriver::focusTextBox(HWND box, bool selectAll) {
     SetCursorPos(s.x, s.y);
     pump();
     sendButton(false);
-    pump();
     const POINT e = onScreen(box, end);
     SetCursorPos(e.x, e.y);
-    pump();
     sendButton(true);
-    pump();
     parkCursor();
     DWORD from = 0, to = 0;
     SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
@@ -409,7 +407,50 @@ void NativeDriver::type(FormModel& f, const std::string& key, const std::string&
 
 void NativeDriver::key(FormModel& f, const std::string& key, int code) {
     focusForKeys(f, key);
-    pressAndRelease(static_cast<WORD>(code), formWindow(f.name()).hwnd());
+    HWND window = formWindow(f.name()).hwnd();
+    if (code != ShiftTab) return pressAndRelease(static_cast<WORD>(code), window);
+    desktop_.releaseAnsweringKey();
+    sendKey(VK_SHIFT, false);
+    pressAndRelease(VK_TAB, window);
+    sendKey(VK_SHIFT, true);
+    pump();
+}
+
+std::string NativeDriver::clickAt(FormModel& f, double x, double y) {
+    FormWindow& fw = formWindow(f.name());
+    activate(fw);
+    RECT r;
+    GetClientRect(fw.hwnd(), &r);
+    const POINT at{static_cast<LONG>(x * std::max<LONG>(0, r.right - 1)),
+                   static_cast<LONG>(y * std::max<LONG>(0, r.bottom - 1))};
+    HWND hit = WindowFromPoint(onScreen(fw.hwnd(), at));
+    std::string key;
+    for (const Control& c : f.controls())
+        if (HWND h = fw.handleFor(c.key()); h && (h == hit || IsChild(h, hit))) {
+            key = c.key();
+            if (h == hit) break;  // the innermost: a control rather than its frame
+        }
+    clickAt(fw.hwnd(), at);
+    return key;
+}
+
+void NativeDriver::hold(FormModel& f, const std::string& key, const std::string& text, int code,
+                        int count) {
+    focusForKeys(f, key);
+    const std::wstring w = wide(text);
+    const bool character = w.size() == 1;
+    const std::string form = f.name();
+    FormWindow* fw = &formWindow(form);
+    auto stillThere = [&] { return windows_.window(form) == fw && fw->attached(); };
+    // The presses after the first come while the key is down: the system marks them as
+    // repeats.
+    for (int i = 0; i < count && stillThere(); ++i) {
+        character ? sendChar(w.front(), false) : sendKey(static_cast<WORD>(code), false);
+        pump();
+    }
+    desktop_.releaseAnsweringKey();
+    character ? sendChar(w.front(), true) : sendKey(static_cast<WORD>(code), true);
+    pump();
 }
 
 void NativeDriver::paste(FormModel& f, const std::string& key, const std::string& text) {

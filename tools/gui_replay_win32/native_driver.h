@@ -57,6 +57,13 @@ public:
     int twipStep() const override { return twipStep_; }
     std::string takeFault() override;
 
+    // A click at a point of the window's surface (x, y as parts of its width and height);
+    // returns the control it hit ("" for none).
+    std::string clickAt(FormModel& f, double x, double y);
+    // A key held down on the control: count presses, all but the first auto-repeated, then
+    // one release. A character key when text holds one character, else the named key code.
+    void hold(FormModel& f, const std::string& key, const std::string& text, int code, int count);
+
     // The window of an open form (a ScriptError when it has none) and of its controls.
     win32::FormWindow& formWindow(const std::string& form) const;
     HWND handle(FormModel& f, const std::string& key) const;

@@ -57,23 +57,25 @@ enum class On {
     Unload,
 };
 
-// A guarded reaction's parameters.
-struct Guard {
-    Guard(std::string message, std::string caption = "Eingabefehler",
-          std::vector<std::pair<std::string, std::string>> resets = {}, bool first = false,
-          std::function<void()> action = {})
-        : text(std::move(message)),
-          title(std::move(caption)),
-          reset(std::move(resets)),
-          messageFirst(first),
-          resetAction(std::move(action)) {}
+// The title of the message that tells of a wrong input.
+inline constexpr const char* InputErrorTitle = "Eingabefehler";
 
-    std::string text;  // line after the failure description
-    std::string title;
-    std::vector<std::pair<std::string, std::string>> reset;  // control key, reset text, in order
-    bool messageFirst;                                       // message, then reset
-    std::function<void()> resetAction;                       // runs after the text resets
+// A guarded reaction's parameters, named where they are written:
+// {.text = "Tippfehler - Werte werden zurückgesetzt", .reset = {{"txtE", "650"}}}.
+struct Guard {
+    std::string text;                                             // line after the failure
+    std::string title = InputErrorTitle;                          // of the message box
+    std::vector<std::pair<std::string, std::string>> reset = {};  // control key, text, in order
+    bool messageFirst = false;                                    // message, then reset
+    std::function<void()> resetAction = {};                       // runs after the text resets
 };
+
+// The guard of one field that is set back to a value and says so:
+// "Tippfehler - Wert wird auf <value> gesetzt".
+inline Guard resetTo(std::string key, std::string value) {
+    std::string text = "Tippfehler - Wert wird auf " + value + " gesetzt";
+    return {.text = std::move(text), .reset = {{std::move(key), std::move(value)}}};
+}
 
 // The window itself.
 struct WindowProps {
@@ -282,7 +284,7 @@ public:
     void setWindowBackColor(std::uint32_t colour);
 
     // ---- Message boxes and guards ----
-    void message(const std::string& text, const std::string& title,
+    void message(const std::string& text, const std::string& title = InputErrorTitle,
                  MessageIcon icon = MessageIcon::None);
     // Runs body; on the first failure applies the guard (reset and message).
     void guarded(const Guard& guard, const std::function<void()>& body);
@@ -309,6 +311,11 @@ protected:
     virtual void design() = 0;
     WindowProps& win() { return window_; }
     Control& add(Kind kind, std::string name, int index = -1);
+    // A control of the kind with the window's defaults, not declared: the model of a piece
+    // that recurs (see Layout).
+    Control piece(Kind kind) const;
+    // Declares a control as a copy of a model piece.
+    Control& add(Control piece, std::string name, int index = -1);
     // Registers a reaction. A key without index ("Label1") catches every element of an array.
     void on(On event, std::string_view key, Reaction reaction);
     void on(On event, std::string_view key, std::function<void()> reaction);
@@ -334,6 +341,7 @@ protected:
     }
 
 private:
+    friend class Layout;
     // Runs a reaction for a user event; a failure nobody guarded is reported, never thrown.
     void dispatch(On on, std::string_view key, Event& event);
     void raise(On on, const Control& control, Event& event);

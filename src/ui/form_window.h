@@ -82,8 +82,20 @@ private:
     bool onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e);
     void userEdited(const std::string& key, const QString& displayText);
 
-    // One kind of control's binder (form_window.cpp): makes, mirrors, forwards.
+    // What the window does with one kind of control; the binders and their table are in
+    // control_binders.cpp.
+    struct Binder {
+        // Makes the widget and connects its signals to the model's events; nullptr for
+        // kinds without a widget (menus and timers, which the window makes itself).
+        QWidget* (*create)(FormWindow& window, const Control& c);
+        // Mirrors a change of the control that is the kind's own.
+        void (*apply)(FormWindow& window, Bound& b, const Control& c, Changes what);
+        // Fits the widget to its text once every control stands in place.
+        void (*fit)(FormWindow& window, QWidget* w, const Control& c) = nullptr;
+        bool clickedByMouse = false;  // a left click on the widget is the control's click
+    };
     struct Kinds;
+    static const Binder& binderOf(Kind kind);
 
     Application& app_;
     FormModel& model_;

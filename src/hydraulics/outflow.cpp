@@ -12,8 +12,6 @@ MORVANE_REGISTER_FORM(OutflowForm);
 namespace {
 constexpr double Pi = 3.1416;
 constexpr double TwoG = 19.62;
-constexpr const char* To0 = "Tippfehler - Wert wird auf 0 gesetzt";
-constexpr const char* To1 = "Tippfehler - Wert wird auf 1 gesetzt";
 }  // namespace
 
 OutflowForm::OutflowForm(Application& app) : FormModel(app, Name) {
@@ -213,7 +211,7 @@ void OutflowForm::design() {
          .top = 3240,
          .tab = 5,
          .disabled = true},
-        {"Ausfluss je Öffnung", "lblAusflussjeÖffnung", "l/s", 3720, Field::Output},
+        {"Ausfluss je Öffnung", "", "lblAusflussjeÖffnung", "l/s", 3720, Field::Output},
     });
     recordRow("Label3", "lblMue");
 

@@ -10,19 +10,63 @@ Control& Layout::place(const Control& model, const char* name, int index, int to
     return c;
 }
 
+int Layout::next(const char* array) const {
+    // The lowest element not declared yet: the labels that a window names itself may stand
+    // between the ones the layout numbers.
+    for (int index = 0;; ++index)
+        if (!form_.has(controlKey(array, index))) return index;
+}
+
 Control& Layout::label(const Control& model, const char* text, const char* name, int index,
-                       const char* array, int& next, int top) {
-    Control& c = name ? place(model, name, index, top) : place(model, array, next++, top);
+                       const char* array, int top) {
+    Control& c = name ? place(model, name, index, top) : place(model, array, next(array), top);
     c.text = text;
     return c;
 }
 
 Control& Layout::caption(const char* text, int top) {
-    return label(style_.caption, text, nullptr, -1, style_.captionArray, style_.nextCaption, top);
+    Control& c = label(style_.caption, text, nullptr, -1, style_.captionArray, top);
+    lastCaption_ = c.key();
+    return c;
 }
 
 Control& Layout::unit(const char* text, int top) {
-    return label(style_.unit, text, nullptr, -1, style_.unitArray, style_.nextUnit, top);
+    Control& c = label(style_.unit, text, nullptr, -1, style_.unitArray, top);
+    lastUnit_ = c.key();
+    return c;
+}
+
+Control& Layout::label(const char* text, int left, int top, int width, int height) {
+    Control& c = label(style_.label, text, nullptr, -1, style_.captionArray, 0);
+    c.left = left, c.top = top, c.width = width, c.height = height;
+    return c;
+}
+
+Control& Layout::label(int index, const char* text, int left, int top, int width, int height) {
+    Control& c = label(style_.label, text, style_.captionArray, index, style_.captionArray, 0);
+    c.left = left, c.top = top, c.width = width, c.height = height;
+    return c;
+}
+
+Control& Layout::input(const char* name, int left, int top, int width) {
+    Control& c = place(style_.input, name, -1, top);
+    c.left = left;
+    if (width >= 0) c.width = width;
+    return c;
+}
+
+Control& Layout::output(const char* name, int left, int top, int width) {
+    Control& c = place(style_.output, name, -1, top);
+    c.left = left;
+    if (width >= 0) c.width = width;
+    return c;
+}
+
+Control& Layout::unit(int index, const char* text, int left, int top) {
+    Control& c = label(style_.unit, text, style_.unitArray, index, style_.unitArray, top);
+    c.left = left;
+    lastUnit_ = c.key();
+    return c;
 }
 
 Control& Layout::output(const char* name, int top) { return place(style_.output, name, -1, top); }
@@ -30,16 +74,20 @@ Control& Layout::output(const char* name, int top) { return place(style_.output,
 Control& Layout::input(const char* name, int top) { return place(style_.input, name, -1, top); }
 
 Control& Layout::row(const Row& row) {
-    std::string captionKey, unitKey;
+    lastCaption_.clear(), lastUnit_.clear();
     if (*row.caption) {
         Control& c = label(style_.caption, row.caption, row.captionName, row.captionIndex,
-                           style_.captionArray, style_.nextCaption, row.top);
+                           style_.captionArray, row.top);
         if (row.captionWidth >= 0) c.width = row.captionWidth;
+        if (row.captionTop >= 0) c.top = row.captionTop;
+        if (row.captionHeight >= 0) c.height = row.captionHeight;
+        if (*row.captionTip) c.toolTip = row.captionTip;
         if (row.rowHidden) c.visible = false;
-        captionKey = c.key();
+        lastCaption_ = c.key();
     } else if (row.captionName) {
-        captionKey = controlKey(row.captionName, row.captionIndex);
+        lastCaption_ = controlKey(row.captionName, row.captionIndex);
     }
+    if (*row.symbol) label(style_.symbol, row.symbol, nullptr, -1, style_.captionArray, row.top);
     Control& field =
         place(row.as == Field::Input ? style_.input : style_.output, row.field, -1, row.top);
     field.text = row.text;
@@ -51,14 +99,15 @@ Control& Layout::row(const Row& row) {
     if (row.disabled) field.enabled = false;
     const std::string fieldKey = field.key();
     if (*row.unit) {
-        Control& u = label(style_.unit, row.unit, row.unitName, row.unitIndex, style_.unitArray,
-                           style_.nextUnit, row.top);
+        Control& u =
+            label(style_.unit, row.unit, row.unitName, row.unitIndex, style_.unitArray, row.top);
+        if (*row.unitTip) u.toolTip = row.unitTip;
         if (row.rowHidden) u.visible = false;
-        unitKey = u.key();
+        lastUnit_ = u.key();
     } else if (row.unitName) {
-        unitKey = controlKey(row.unitName, row.unitIndex);
+        lastUnit_ = controlKey(row.unitName, row.unitIndex);
     }
-    if (row.record) form_.recordRow(captionKey, fieldKey, unitKey);
+    if (row.record) form_.recordRow(lastCaption_, fieldKey, lastUnit_);
     // Declaring the unit may have moved the controls; the field is looked up again.
     return form_.mut(fieldKey);
 }

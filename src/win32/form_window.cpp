@@ -32,6 +32,11 @@ bool takesKeys(Kind k) {
     }
 }
 
+// A result: a framed, right-aligned label showing a number.
+bool isResult(const Control& c) {
+    return c.kind == Kind::Label && c.border && c.align == Align::Right;
+}
+
 bool isContainer(Kind k) { return k == Kind::Frame || k == Kind::Tab; }
 // Shapes and lines are drawn on their container's surface, below every control.
 bool drawnOnSurface(Kind k) { return k == Kind::Shape || k == Kind::Line; }
@@ -184,6 +189,9 @@ void FormWindow::build() {
         }
     }
     for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
+    built_ = true;
+    for (const Control& c : model_.controls())
+        if (isResult(c)) fitResult(bound_[c.key()], c);
     // Stacking: drawn controls (labels, pictures) below windowed ones, each group in
     // declaration order, the later above the earlier; a tab control below its pages.
     for (int pass = 0; pass < 2; ++pass)
@@ -403,7 +411,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
             if (child.container == c.key())
                 if (HWND ch = handleFor(child.key())) InvalidateRect(ch, nullptr, TRUE);
     if (changed(&Control::enabled)) EnableWindow(h, c.enabled ? TRUE : FALSE);
-    if (changed(&Control::toolTip) && c.kind != Kind::Sheet) applyTip(h, c);
+    if (changed(&Control::toolTip) && c.kind != Kind::Sheet && !isResult(c)) applyTip(h, c.toolTip);
     if (changed(&Control::tabStop) && takesKeys(c.kind))
         setStyle(h, c.tabStop ? WS_TABSTOP : 0, c.tabStop ? 0 : WS_TABSTOP);
 
@@ -445,12 +453,21 @@ void FormWindow::apply(Bound& b, const Control& c) {
             ReleaseDC(h, dc);
             const int line = tm.tmHeight + tm.tmExternalLeading;
             const bool oneLine = px(c.height, dpi_) < 2 * line && r.bottom - r.top < 2 * line;
+            if (!isResult(c)) {
+                if (!oneLine) {
+                    fitCaption(h, c);
+                } else if (HFONT full = font(c.fontName, c.fontSize, c.bold, c.underline, dpi_);
+                           reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) != full) {
+                    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(full), TRUE);
+                }
+            }
             const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
                                : c.align == Align::Center ? SS_CENTER
                                                           : SS_LEFT;
             setStyle(h, a | (oneLine ? SS_CENTERIMAGE : 0) | (c.border ? WS_BORDER : 0),
                      ((SS_RIGHT | SS_CENTER) & ~a) | (oneLine ? 0 : SS_CENTERIMAGE) |
                          (c.border ? 0 : WS_BORDER));
+            if (isResult(c) && built_) fitResult(b, c);
             break;
         }
         case Kind::Option:
@@ -523,15 +540,137 @@ void FormWindow::apply(Bound& b, const Control& c) {
     b.last = c;
 }
 
-void FormWindow::applyTip(HWND h, const Control& c) {
+// A caption that breaks onto more lines than its label holds runs up to 3 px smaller until
+// it fits (else it keeps its size).
+void FormWindow::fitCaption(HWND h, const Control& c) {
+    const std::wstring text = wide(c.text);
+    RECT room;
+    GetClientRect(h, &room);
+    if (room.right <= 0 || text.empty()) return;
+    HDC dc = GetDC(h);
+    const double points = c.fontSize > 0 ? c.fontSize : 8.25;
+    const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
+    HFONT chosen = font(c.fontName, points, c.bold, c.underline, dpi_);
+    for (int pixels = fullPixels; pixels >= fullPixels - 3 && pixels > 1; --pixels) {
+        HFONT f = pixels == fullPixels
+                      ? chosen
+                      : font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
+        HGDIOBJ old = SelectObject(dc, f);
+        RECT r{0, 0, room.right, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+        SelectObject(dc, old);
+        if (r.right <= room.right && r.bottom <= room.bottom + 1) {
+            chosen = f;
+            break;
+        }
+    }
+    ReleaseDC(h, dc);
+    if (reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) != chosen)
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+}
+
+// A result (a framed, right-aligned label) shows its whole number on one line, never
+// wrapped or cut: where it is wider than its label, the label grows to the left into the free
+// room before it (the digits keep their right edge), then to the right; only where the row has
+// no room left, its font runs smaller until every digit is shown, and the whole number shows
+// at full size as its tool tip.
+void FormWindow::fitResult(Bound& b, const Control& c) {
+    HWND h = b.hwnd;
+    if (!h) return;
+    RECT r{px(c.left, dpi_), px(c.top, dpi_), px(c.left, dpi_) + std::max(0, px(c.width, dpi_)),
+           px(c.top, dpi_) + std::max(0, px(c.height, dpi_))};
+    const std::wstring text = wide(c.text);
+    HDC dc = GetDC(h);
+    const int edges = (c.border ? 2 : 0) + 2;
+    auto need = [&](HFONT f, int* height) {
+        HGDIOBJ old = SelectObject(dc, f);
+        SIZE s{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &s);
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        SelectObject(dc, old);
+        if (height) *height = tm.tmHeight;
+        return static_cast<int>(s.cx) + edges;
+    };
+    const double points = c.fontSize > 0 ? c.fontSize : 8.25;
+    HFONT f = font(c.fontName, points, c.bold, c.underline, dpi_);
+    if (need(f, nullptr) > r.right - r.left) r = widened(c, h, r, need(f, nullptr));
+    const int lineRoom = r.bottom - r.top - (c.border ? 2 : 0) + 1;
+    const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
+    int pixels = fullPixels, lineHeight = 0;
+    while ((need(f, &lineHeight) > r.right - r.left || lineHeight > lineRoom) && pixels > 1) {
+        --pixels;
+        f = font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
+    }
+    ReleaseDC(h, dc);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
+    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    applyTip(h, c.toolTip.empty() && pixels < fullPixels ? c.text : c.toolTip);
+}
+
+// The room a control may grow into along its row: up to the next control of the same
+// container page and the container's edge (lines and shapes do not stop it).
+RECT FormWindow::widened(const Control& c, HWND self, RECT r, int need) const {
+    HWND parent = GetParent(self);
+    RECT pr;
+    GetClientRect(parent, &pr);
+    const int edge = parent == hwnd_ ? 0 : 3;
+    int leftLimit = edge, rightLimit = pr.right - edge;
+    for (const Control& o : model_.controls()) {
+        if (o.key() == c.key() || o.container != c.container || o.page != c.page || !o.visible ||
+            drawnOnSurface(o.kind))
+            continue;
+        HWND w = handleFor(o.key());
+        if (!w || GetParent(w) != parent) continue;
+        RECT g;
+        GetWindowRect(w, &g);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&g), 2);
+        // An unframed label stops the growth where its text is, not where its box is.
+        if (o.kind == Kind::Label && !o.border && !o.text.empty()) {
+            HDC dc = GetDC(w);
+            HGDIOBJ old = SelectObject(dc, font(o.fontName, o.fontSize, o.bold, o.underline, dpi_));
+            const std::wstring t = wide(o.text);
+            RECT tr{0, 0, g.right - g.left, 0};
+            DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr, DT_CALCRECT | DT_WORDBREAK);
+            SelectObject(dc, old);
+            ReleaseDC(w, dc);
+            const int tw = std::min<int>(tr.right, g.right - g.left);
+            if (o.align == Align::Right)
+                g.left = g.right - tw;
+            else if (o.align == Align::Center)
+                g.left += (g.right - g.left - tw) / 2, g.right = g.left + tw;
+            else
+                g.right = g.left + tw;
+        }
+        if (g.right <= g.left || g.bottom <= r.top || g.top >= r.bottom) continue;
+        if (g.right <= r.left)
+            leftLimit = std::max<int>(leftLimit, g.right + 2);
+        else if (g.left >= r.right)
+            rightLimit = std::min<int>(rightLimit, g.left - 2);
+    }
+    int grow = need - (r.right - r.left);
+    const int left = std::clamp<int>(r.left - leftLimit, 0, grow);
+    r.left -= left, grow -= left;
+    r.right += std::clamp<int>(rightLimit - r.right, 0, std::max(0, grow));
+    return r;
+}
+
+void FormWindow::applyTip(HWND h, const std::string& text) {
+    auto it = keys_.find(h);
+    if (it != keys_.end()) {
+        Bound& b = bound_[it->second];
+        if (b.tip == text) return;
+        b.tip = text;
+    }
     TOOLINFOW ti{};
     ti.cbSize = sizeof ti;
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.hwnd = hwnd_;
     ti.uId = reinterpret_cast<UINT_PTR>(h);
     SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    if (c.toolTip.empty()) return;
-    std::wstring tip = wide(c.toolTip);
+    if (text.empty()) return;
+    std::wstring tip = wide(text);
     ti.lpszText = tip.data();
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
@@ -605,7 +744,8 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
         if (!caption.empty()) {
             SetBkColor(dc, backColour);
             SetBkMode(dc, OPAQUE);
-            SetTextColor(dc, toColor(box->enabled ? box->foreColor : 0x80000011));
+            SetTextColor(dc, box->enabled ? readable(toColor(box->foreColor), backColour)
+                                          : GetSysColor(COLOR_GRAYTEXT));
             TextOutW(dc, MulDiv(8, static_cast<int>(dpi_), 96), 0, caption.c_str(),
                      static_cast<int>(caption.size()));
         }
@@ -658,7 +798,13 @@ HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
     if (plain && back == containerBack(c) && !c.container.empty() && model_.has(c.container) &&
         model_.c(c.container).kind == Kind::Tab)
         colour = pageColour(c.container);
-    SetTextColor(dc, toColor(c.enabled ? c.foreColor : 0x80000011));
+    // A disabled text box in the window's colour shows the face colour behind its grey text,
+    // as Windows draws it; enabled texts stay readable on whatever the desktop's colours are.
+    if (c.kind == Kind::TextBox && !c.enabled &&
+        (back == Color::WindowBackground || colour == GetSysColor(COLOR_WINDOW)))
+        colour = GetSysColor(COLOR_BTNFACE);
+    SetTextColor(dc,
+                 c.enabled ? readable(toColor(c.foreColor), colour) : GetSysColor(COLOR_GRAYTEXT));
     SetBkColor(dc, colour);
     SetBkMode(dc, OPAQUE);
     return brush(colour);

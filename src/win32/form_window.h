@@ -56,6 +56,7 @@ private:
         UINT id = 0;
         HBITMAP picture = nullptr;          // command buttons with a picture
         COLORREF pageColour = CLR_INVALID;  // tab controls: the colour of their pages
+        std::string tip;                    // the tool tip shown
     };
 
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
@@ -69,7 +70,10 @@ private:
     void place(Bound& b, const Control& c);
     void apply(Bound& b, const Control& c);
     void applyWindow();
-    void applyTip(HWND h, const Control& c);
+    void applyTip(HWND h, const std::string& tip);
+    void fitResult(Bound& b, const Control& c);
+    void fitCaption(HWND h, const Control& c);
+    RECT widened(const Control& c, HWND self, RECT r, int need) const;
     HWND containerOf(const Control& c) const;
     std::uint32_t containerBack(const Control& c) const;
     bool shownOnPage(const Control& c) const;
@@ -91,6 +95,7 @@ private:
     UINT dpi_ = 96;
     bool attached_ = true;
     int applying_ = 0;  // programmatic text changes are no user edits
+    bool built_ = false;
     std::map<std::string, Bound, std::less<>> bound_;
     std::map<HWND, std::string> keys_;
     std::map<UINT, std::string> commands_;  // menu command ids and timer ids

@@ -13,21 +13,24 @@ namespace {
 
 class ProbeForm : public FormModel {
 public:
-    explicit ProbeForm(Application& app) : FormModel(app, "frmProbe") {
+    static constexpr const char* Name = "frmProbe";
+    explicit ProbeForm(Application& app) : FormModel(app, Name) {
         // Only digits and Backspace reach txtA; a letter is discarded.
         on(On::KeyPress, "txtA", [](Event& e) {
             if (e.key != 8 && (e.key < '0' || e.key > '9')) e.key = 0;
         });
         on(On::KeyUp, "txtA", [this] {
             ++keyUps;
-            guarded({"Tippfehler - Wert wird auf 0 gesetzt", "Eingabefehler", {{"txtA", "0"}}},
+            guarded(resetTo("txtA", "0"),
                     [this] { show("lblOut", chk::div(100, num("txtA")), "##,##0.00 "); });
         });
         // Message first, then reset; the reset raises txtB's change, which copies.
         on(On::KeyUp, "txtB", [this] {
-            guarded(
-                {"Tippfehler - Wert wird zurückgesetzt", "Einga-befehler", {{"txtB", "1"}}, true},
-                [this] { setNumber("lblOut", chk::sqrt(num("txtB"))); });
+            guarded({.text = "Tippfehler - Wert wird zurückgesetzt",
+                     .title = "Einga-befehler",
+                     .reset = {{"txtB", "1"}},
+                     .messageFirst = true},
+                    [this] { setNumber("lblOut", chk::sqrt(num("txtB"))); });
         });
         on(On::Change, "txtB", [this] { setText("lblCopy", text("txtB")); });
         on(On::Click, "Option1", [this] { setText("lblOut", "eins"); });
@@ -84,7 +87,7 @@ protected:
         add(Kind::Menu, "mnuGo").caption("Los").menuOf("mnuFile");
     }
 };
-MORVANE_REGISTER_FORM(ProbeForm, "frmProbe");
+MORVANE_REGISTER_FORM(ProbeForm);
 
 struct RunResult {
     ReplayResult result;

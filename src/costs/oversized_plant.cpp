@@ -3,11 +3,12 @@
 #include "shell/application.h"
 #include "shell/links.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 #include "shell/start_window.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(OversizedPlantForm, "frmgroseKA");
+MORVANE_REGISTER_FORM(OversizedPlantForm);
 
 namespace {
 constexpr const char* ResultRows[] = {"lblnichtGebührenfähigDM",
@@ -22,9 +23,10 @@ constexpr const char* ResultRows[] = {"lblnichtGebührenfähigDM",
                                       "lblBei2"};
 constexpr const char* MioEuro = "##,##0.0 Mio € ";
 constexpr const char* Percent = "##,##0.0 % ";
+constexpr const char* Tew = "##,##0.0 TEW ";
 }  // namespace
 
-OversizedPlantForm::OversizedPlantForm(Application& app) : FormModel(app, "frmgroseKA") {
+OversizedPlantForm::OversizedPlantForm(Application& app) : FormModel(app, Name) {
     on(On::Click, "Hinweise", [this] {
         schließen();
         this->app().open("frmgroseKAInfo1");
@@ -62,14 +64,13 @@ void OversizedPlantForm::reformat(std::string_view key, const char* pattern) {
 }
 
 void OversizedPlantForm::Berechnung() {
-    const Guard guard{"Tippfehler - Alle Eingabewerte werden zurückgesetzt",
-                      "Eingabefehler",
-                      {{"TxtEWKAreal", "0"},
-                       {"txtAnschlußEW", "0"},
-                       {"txtBruttoGKKA", "0"},
-                       {"txtDdeggesKA", NumberText::plain(0.7)},
-                       {"txtKostenanteilBBNKProzent", "30"},
-                       {"txtzulReserveProzent", "20"}}};
+    const Guard guard{.text = "Tippfehler - Alle Eingabewerte werden zurückgesetzt",
+                      .reset = {{"TxtEWKAreal", "0"},
+                                {"txtAnschlußEW", "0"},
+                                {"txtBruttoGKKA", "0"},
+                                {"txtDdeggesKA", NumberText::plain(0.7)},
+                                {"txtKostenanteilBBNKProzent", "30"},
+                                {"txtzulReserveProzent", "20"}}};
     guarded(guard, [this] {
         auto A = [this] { return num("TxtEWKAreal"); };
         auto B = [this] { return num("txtAnschlußEW"); };
@@ -88,9 +89,9 @@ void OversizedPlantForm::Berechnung() {
         F = 100 * B() / (100 - R());
         setNumber("lblAusbaugrößeGebührenfähig", F);
         setText("lblBei1", text("TxtEWKAreal"));
-        reformat("lblBei1", "##,##0.0 ");
+        reformat("lblBei1", Pattern::Dec1Blank);
         setText("lblBei2", text("lblAusbaugrößeGebührenfähig"));
-        reformat("lblBei2", "##,##0.0 ");
+        reformat("lblBei2", Pattern::Dec1Blank);
         E = NumberText::fixed4(C / pow(A() / F, D()));
         setNumber("lblKostenanteilgebührenfähig", E);
         N = C - E;
@@ -103,14 +104,14 @@ void OversizedPlantForm::Berechnung() {
         reformat("lblKostenanteilgebührenfähig", MioEuro);
         for (const char* key :
              {"TxtEWKAreal", "txtAnschlußEW", "txtzulReserveProzent", "txtBruttoGKKA"})
-            reformat(key, "##,##0.0 ");
-        reformat("txtKostenanteilBBNKProzent", "##,##0.0");
+            reformat(key, Pattern::Dec1Blank);
+        reformat("txtKostenanteilBBNKProzent", Pattern::Dec1);
         for (const char* key : {"lblvorhReserveEW", "lblvorhReserveProzent", "lblzulReserveEW"})
-            reformat(key, "##,##0.0 ");
-        reformat("lblAusbaugrößeGebührenfähig", "##,##0.0");
+            reformat(key, Pattern::Dec1Blank);
+        reformat("lblAusbaugrößeGebührenfähig", Pattern::Dec1);
         reformat("lblKostenanteilBBNKDM", MioEuro);
-        reformat("lblBei1", "##,##0.0 TEW ");
-        reformat("lblBei2", "##,##0.0 TEW ");
+        reformat("lblBei1", Tew);
+        reformat("lblBei2", Tew);
 
         if (V < 0) {
             setForeColor("lblvorhReserveEW", Color::Red);

@@ -8,6 +8,7 @@ namespace morvane {
 
 class OversizedPlantForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmgroseKA";
     explicit OversizedPlantForm(Application& app);
 
     void Berechnung();

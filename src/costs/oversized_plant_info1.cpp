@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(OversizedPlantInfo1, "frmgroseKAInfo1");
+MORVANE_REGISTER_FORM(OversizedPlantInfo1);
 
 namespace {
 constexpr const char* Text =
@@ -25,7 +25,7 @@ constexpr const char* Text =
 
 OversizedPlantInfo1::OversizedPlantInfo1(Application& app)
     : TextWindow(
-          app, "frmgroseKAInfo1", "Anwendungshinweise", Text, 10425, 4800,
+          app, Name, "Anwendungshinweise", Text, 10425, 4800,
           {{"Kläranlagen zu groß bemessen!", 120, 120, 4500}, {"Was nun?", 7800, 120, 2400}}) {}
 
 }  // namespace morvane

@@ -7,6 +7,7 @@ namespace morvane {
 
 class OversizedPlantInfo1 : public TextWindow {
 public:
+    static constexpr const char* Name = "frmgroseKAInfo1";
     explicit OversizedPlantInfo1(Application& app);
 };
 

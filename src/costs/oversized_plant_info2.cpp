@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(OversizedPlantInfo2, "frmgroseKAInfo2");
+MORVANE_REGISTER_FORM(OversizedPlantInfo2);
 
 namespace {
 constexpr const char* Text =
@@ -22,6 +22,6 @@ constexpr const char* Text =
 }
 
 OversizedPlantInfo2::OversizedPlantInfo2(Application& app)
-    : TextWindow(app, "frmgroseKAInfo2", "Wie rechnet das Programm?", Text, 10425, 4200) {}
+    : TextWindow(app, Name, "Wie rechnet das Programm?", Text, 10425, 4200) {}
 
 }  // namespace morvane

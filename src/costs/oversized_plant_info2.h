@@ -7,6 +7,7 @@ namespace morvane {
 
 class OversizedPlantInfo2 : public TextWindow {
 public:
+    static constexpr const char* Name = "frmgroseKAInfo2";
     explicit OversizedPlantInfo2(Application& app);
 };
 

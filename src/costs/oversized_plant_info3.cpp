@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(OversizedPlantInfo3, "frmGroseKAInfo3");
+MORVANE_REGISTER_FORM(OversizedPlantInfo3);
 
 namespace {
 constexpr const char* Text =
@@ -18,6 +18,6 @@ constexpr const char* Text =
 }
 
 OversizedPlantInfo3::OversizedPlantInfo3(Application& app)
-    : TextWindow(app, "frmGroseKAInfo3", "Ein Vorschlag!", Text, 10425, 3000) {}
+    : TextWindow(app, Name, "Ein Vorschlag!", Text, 10425, 3000) {}
 
 }  // namespace morvane

@@ -7,6 +7,7 @@ namespace morvane {
 
 class OversizedPlantInfo3 : public TextWindow {
 public:
+    static constexpr const char* Name = "frmGroseKAInfo3";
     explicit OversizedPlantInfo3(Application& app);
 };
 

@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(OversizedPlantInfo5, "frmGroseKAInfo5");
+MORVANE_REGISTER_FORM(OversizedPlantInfo5);
 
 namespace {
 constexpr const char* Text =
@@ -15,6 +15,6 @@ constexpr const char* Text =
 }
 
 OversizedPlantInfo5::OversizedPlantInfo5(Application& app)
-    : TextWindow(app, "frmGroseKAInfo5", "Zweck des Programmes", Text, 10425, 2400) {}
+    : TextWindow(app, Name, "Zweck des Programmes", Text, 10425, 2400) {}
 
 }  // namespace morvane

@@ -7,6 +7,7 @@ namespace morvane {
 
 class OversizedPlantInfo5 : public TextWindow {
 public:
+    static constexpr const char* Name = "frmGroseKAInfo5";
     explicit OversizedPlantInfo5(Application& app);
 };
 

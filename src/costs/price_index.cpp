@@ -2,10 +2,11 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PriceIndexForm, "frmIndex");
+MORVANE_REGISTER_FORM(PriceIndexForm);
 
 namespace {
 constexpr double DmPerEuro = 1.95583;
@@ -24,15 +25,13 @@ std::optional<double> lookup(const double (&column)[23], double year) {
     return std::nullopt;
 }
 
-void rangeMessage(FormModel& f, const char* text) {
-    f.message(std::string("\r\n") + text, "Eingabefehler");
-}
+void rangeMessage(FormModel& f, const char* text) { f.message(std::string("\r\n") + text); }
 }  // namespace
 
 std::optional<double> PriceIndexForm::sewerFactor(double year) { return lookup(Sewer, year); }
 std::optional<double> PriceIndexForm::plantFactor(double year) { return lookup(Plant, year); }
 
-PriceIndexForm::PriceIndexForm(Application& app) : FormModel(app, "frmIndex") {
+PriceIndexForm::PriceIndexForm(Application& app) : FormModel(app, Name) {
     on(On::Click, "OptKA", [this] {
         sichtindizes();
         setCaption("Label10", "Berechnung der Kläranlagenpreise für 2003");
@@ -52,11 +51,9 @@ PriceIndexForm::PriceIndexForm(Application& app) : FormModel(app, "frmIndex") {
         setVisible("Label13", false);
     });
     on(On::KeyUp, "txtIkAusschreibung", [this] {
-        guarded({"Vergleichsanlage größer als geplante Anlage - Werte werden auf 0 gesetzt",
-                 "Eingabefehler",
-                 {},
-                 true,
-                 [this] { neu(); }},
+        guarded({.text = "Vergleichsanlage größer als geplante Anlage - Werte werden auf 0 gesetzt",
+                 .messageFirst = true,
+                 .resetAction = [this] { neu(); }},
                 [this] {
                     if (!empty("txtAusschreibungsjahr")) berechnungIK();
                     setVisible("Frame1", false);
@@ -123,10 +120,11 @@ void PriceIndexForm::Kosten2003() {
         ikEuro = IK() / DmPerEuro;
         setNumber("lblIKAusschreibung", *ikEuro);
     }
-    setText("lblIKAusschreibung", NumberText::formatText(text("lblIKAusschreibung"), "##,##0.00 "));
+    setText("lblIKAusschreibung",
+            NumberText::formatText(text("lblIKAusschreibung"), Pattern::Dec2Blank));
     if (!empty("lblFaktor2003")) setNumber("lblIK2003", IK() * num("lblFaktor2003"));
-    setText("lblFaktor2003", NumberText::formatText(text("lblFaktor2003"), "##,##0.000 "));
-    setText("lblIK2003", NumberText::formatText(text("lblIK2003"), "##,##0.00 "));
+    setText("lblFaktor2003", NumberText::formatText(text("lblFaktor2003"), Pattern::Dec3Blank));
+    setText("lblIK2003", NumberText::formatText(text("lblIK2003"), Pattern::Dec2Blank));
 }
 
 void PriceIndexForm::neu() {

@@ -9,6 +9,7 @@ namespace morvane {
 
 class PriceIndexForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmIndex";
     explicit PriceIndexForm(Application& app);
 
     // Projection factor to 2003 for a tender year, or none outside the table.

@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PriceIndexInfoForm, "frmIndexInfo");
+MORVANE_REGISTER_FORM(PriceIndexInfoForm);
 
 namespace {
 constexpr const char* Text =
@@ -28,7 +28,7 @@ constexpr const char* Text =
     "Kosten für 2003.\r\n";
 }  // namespace
 
-PriceIndexInfoForm::PriceIndexInfoForm(Application& app) : FormModel(app, "frmIndexInfo") {
+PriceIndexInfoForm::PriceIndexInfoForm(Application& app) : FormModel(app, Name) {
     appendLineBreakOnEdit("Text1");
 }
 

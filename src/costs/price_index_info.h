@@ -7,6 +7,7 @@ namespace morvane {
 
 class PriceIndexInfoForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmIndexInfo";
     explicit PriceIndexInfoForm(Application& app);
 
 protected:

@@ -2,11 +2,12 @@
 
 #include "shell/application.h"
 #include "shell/links.h"
+#include "shell/patterns.h"
 #include "shell/start_window.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PumpEnergyForm, "frmEnergiePW");
+MORVANE_REGISTER_FORM(PumpEnergyForm);
 
 namespace {
 constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
@@ -23,26 +24,25 @@ std::string buttonAddress() {
 }
 }  // namespace
 
-PumpEnergyForm::PumpEnergyForm(Application& app) : FormModel(app, "frmEnergiePW") {
+PumpEnergyForm::PumpEnergyForm(Application& app) : FormModel(app, Name) {
     onLoad([this] {
         for (const char* item :
              {"0,05", "0,10", "0,15", "0,20", "0,25", "0,30", "0,35", "0,40", "0,45", "0,50",
               "0,55", "0,60", "0,65", "0,70", "0,75", "0,80", "0,85", "0,90", "0,95", "1,00"})
             addItem("ListEta", item);
     });
-    on(On::KeyUp, "txtQls", [this] {
-        guarded({TypingError, "Eingabefehler", {{"txtQls", "0"}}}, [this] { BerechnungQm3h(); });
-    });
+    on(On::KeyUp, "txtQls",
+       [this] { guarded(resetTo("txtQls", "0"), [this] { BerechnungQm3h(); }); });
     on(On::KeyUp, "txtQm3h", [this] {
-        guarded({TypingError, "Eingabefehler", {{"txtQm3h", "0"}}}, [this] {
-            show("txtQls", num("txtQm3h") / LsToM3h, "##,##0.00 ");
+        guarded(resetTo("txtQm3h", "0"), [this] {
+            show("txtQls", num("txtQm3h") / LsToM3h, Pattern::Dec2Blank);
             if (filled("txtHman")) Leistung();
             if (filled("TxtPZda")) Kosten();
             visibleLeistung();
         });
     });
     on(On::Change, "txtHman", [this] {
-        guarded({TypingError, "Eingabefehler", {{"txtHman", "0"}}}, [this] {
+        guarded(resetTo("txtHman", "0"), [this] {
             setEnabled("ListEta", true);
             Leistung();
             unlock("txtPZhd");
@@ -55,39 +55,35 @@ PumpEnergyForm::PumpEnergyForm(Application& app) : FormModel(app, "frmEnergiePW"
         const std::string item = list.items[static_cast<std::size_t>(e.value)];
         setText("LblEta", item);
         eta = item;
-        guarded({TypingError, "Eingabefehler", {}, false, [this] { eta = 0.75; }}, [this] {
+        guarded({.text = TypingError, .resetAction = [this] { eta = 0.75; }}, [this] {
             Leistung();
             if (filled("TxtPZda")) Kosten();
         });
     });
     on(On::KeyUp, "txtPZhd", [this] {
-        guarded({TypingError, "Eingabefehler", {{"txtPZhd", "0"}}}, [this] {
+        guarded(resetTo("txtPZhd", "0"), [this] {
             if (num("txtPZhd") > 24)
                 message("\r\nTippfehler - Ein Tag hat nur 24 Stunden!", "Eingabe ändern!");
             if (filled("TxtPZda")) setNumber("LblPZha", num("TxtPZda") * num("txtPZhd"));
             if (filled("TxtPZda")) menge();
             if (filled("TxtPZda")) Kosten();
             unlock("TxtPZda");
-            setText("TxtPZda", NumberText::formatText(text("TxtPZda"), "##,##0.0 "));
+            setText("TxtPZda", NumberText::formatText(text("TxtPZda"), Pattern::Dec1Blank));
         });
     });
     on(On::KeyUp, "TxtPZda", [this] {
-        guarded({TypingError, "Eingabefehler", {{"TxtPZda", "0"}}}, [this] {
+        guarded(resetTo("TxtPZda", "0"), [this] {
             if (num("TxtPZda") > 365)
                 message("\r\nTippfehler - Dieses Jahr hat sicher nur 365 Tage!", "Eingabe ändern!");
             if (filled("txtPZhd")) setNumber("LblPZha", num("TxtPZda") * num("txtPZhd"));
             unlock("txtDMkw");
-            setText("LblPZha", NumberText::formatText(text("LblPZha"), "##,##0.0  "));
+            setText("LblPZha", NumberText::formatText(text("LblPZha"), Pattern::Dec1TwoBlanks));
             Kosten();
             menge();
         });
     });
-    on(On::Change, "txtDMkw", [this] {
-        guarded({"Tippfehler - Wert wird auf 0,25 gesetzt",
-                 "Eingabefehler",
-                 {{"txtDMkw", NumberText::plain(0.25)}}},
-                [this] { Kosten(); });
-    });
+    on(On::Change, "txtDMkw",
+       [this] { guarded(resetTo("txtDMkw", NumberText::plain(0.25)), [this] { Kosten(); }); });
     on(On::Click, "Command2", [this] { this->app().open("frmEnergiePWInfo"); });
     on(On::Click, "Command1", [this] {
         setText("URL", webAddress());
@@ -102,7 +98,7 @@ void PumpEnergyForm::Leistung() {
     eta = text("LblEta");
     const Num power = num("txtHman") * num("txtQls") / (eta.number() * KwDivisor);
     setNumber("LblPk", power);
-    setText("LblPk", NumberText::formatText(text("LblPk"), "##,##0.000"));
+    setText("LblPk", NumberText::formatText(text("LblPk"), Pattern::Dec3));
 }
 
 void PumpEnergyForm::Kosten() {
@@ -111,9 +107,9 @@ void PumpEnergyForm::Kosten() {
     setNumber("lblEkEuro(1)", num("lblEk(0)") * DmPerEuro);
     for (const char* key : {"LblPZha", "LblPk", "lblkWha", "lblEk(0)", "lblEkEuro(1)"})
         setBackColor(key, Color::ActiveTitleText);
-    setText("lblkWha", NumberText::formatText(text("lblkWha"), "##,##0 "));
-    setText("lblEk(0)", NumberText::formatText(text("lblEk(0)"), "##,##0.000 "));
-    setText("lblEkEuro(1)", NumberText::formatText(text("lblEkEuro(1)"), "##,##0.000 "));
+    setText("lblkWha", NumberText::formatText(text("lblkWha"), Pattern::IntBlank));
+    setText("lblEk(0)", NumberText::formatText(text("lblEk(0)"), Pattern::Dec3Blank));
+    setText("lblEkEuro(1)", NumberText::formatText(text("lblEkEuro(1)"), Pattern::Dec3Blank));
 }
 
 void PumpEnergyForm::menge() {
@@ -121,7 +117,7 @@ void PumpEnergyForm::menge() {
     setNumber("lblMengejeJahr", num("TxtPZda") * num("lblMengejeTag"));
     for (const char* key : {"lblMengejeTag", "lblMengejeJahr"}) {
         setBackColor(key, Color::WindowBackground);
-        setText(key, NumberText::formatText(text(key), "##,##0.0 "));
+        setText(key, NumberText::formatText(text(key), Pattern::Dec1Blank));
     }
 }
 
@@ -137,7 +133,7 @@ void PumpEnergyForm::visibleLeistung() {
 }
 
 void PumpEnergyForm::BerechnungQm3h() {
-    show("txtQm3h", num("txtQls") * LsToM3h, "##,##0.0 ");
+    show("txtQm3h", num("txtQls") * LsToM3h, Pattern::Dec1Blank);
     if (filled("TxtPZda")) menge();
     if (filled("txtHman")) Leistung();
     if (filled("TxtPZda")) Kosten();

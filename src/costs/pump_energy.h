@@ -10,6 +10,7 @@ namespace morvane {
 
 class PumpEnergyForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmEnergiePW";
     explicit PumpEnergyForm(Application& app);
 
 protected:

@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PumpEnergyInfoForm, "frmEnergiePWInfo");
+MORVANE_REGISTER_FORM(PumpEnergyInfoForm);
 
 namespace {
 constexpr const char* Description =
@@ -39,7 +39,7 @@ constexpr const char* Description =
     "Für Hinweise auf Fehler sind wir dankbar.\r\n";
 }  // namespace
 
-PumpEnergyInfoForm::PumpEnergyInfoForm(Application& app) : FormModel(app, "frmEnergiePWInfo") {
+PumpEnergyInfoForm::PumpEnergyInfoForm(Application& app) : FormModel(app, Name) {
     appendLineBreakOnEdit("Text1");
 }
 

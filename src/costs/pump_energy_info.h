@@ -7,6 +7,7 @@ namespace morvane {
 
 class PumpEnergyInfoForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmEnergiePWInfo";
     explicit PumpEnergyInfoForm(Application& app);
 
 protected:

@@ -1,30 +1,26 @@
 #include "costs/small_plant_costs.h"
 
 #include "shell/application.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SmallPlantCostsForm, "frmJKKKA");
+MORVANE_REGISTER_FORM(SmallPlantCostsForm);
 
-namespace {
-constexpr const char* Whole = "##,##0 ";
-}
-
-SmallPlantCostsForm::SmallPlantCostsForm(Application& app) : FormModel(app, "frmJKKKA") {
+SmallPlantCostsForm::SmallPlantCostsForm(Application& app) : FormModel(app, Name) {
     on(On::Click, "Command1", [this] {
-        guarded({"Tippfehler - Programm wird zurückgesetzt",
-                 "Eingabefehler",
-                 {{"txtE", "4"},
-                  {"txtIK", "0"},
-                  {"txtNND", "30"},
-                  {"txtZins", "6"},
-                  {"txtFM", "0"},
-                  {"txtSchlammlEa", "800"},
-                  {"txtEK", "0"},
-                  {"txtSEKEurom3", "18"},
-                  {"txtTWlEd", "90"},
-                  {"txtWK", "90"}},
-                 true},
+        guarded({.text = "Tippfehler - Programm wird zurückgesetzt",
+                 .reset = {{"txtE", "4"},
+                           {"txtIK", "0"},
+                           {"txtNND", "30"},
+                           {"txtZins", "6"},
+                           {"txtFM", "0"},
+                           {"txtSchlammlEa", "800"},
+                           {"txtEK", "0"},
+                           {"txtSEKEurom3", "18"},
+                           {"txtTWlEd", "90"},
+                           {"txtWK", "90"}},
+                 .messageFirst = true},
                 [this] {
                     Refinanzierungskosten();
                     Betriebskosten();
@@ -41,31 +37,31 @@ void SmallPlantCostsForm::Refinanzierungskosten() {
     abschreibung = investition / num("txtNND");
     durchZins = investition * (1 - num("txtFM") / 100) * zins / 100;
     refinanzierung = abschreibung + durchZins;
-    show("lblTWm3Ea", wasserJeEw, Whole);
-    show("lblTWm3a", wasserJahr, Whole);
-    show("lblDurchZins", durchZins, Whole);
-    show("lblAbschreibung", abschreibung, Whole);
-    show("lblRefEuroa", refinanzierung, Whole);
-    show("Label36", refinanzierung, Whole);
+    show("lblTWm3Ea", wasserJeEw, Pattern::IntBlank);
+    show("lblTWm3a", wasserJahr, Pattern::IntBlank);
+    show("lblDurchZins", durchZins, Pattern::IntBlank);
+    show("lblAbschreibung", abschreibung, Pattern::IntBlank);
+    show("lblRefEuroa", refinanzierung, Pattern::IntBlank);
+    show("Label36", refinanzierung, Pattern::IntBlank);
 }
 
 void SmallPlantCostsForm::Betriebskosten() {
     const Num schlammJeEw = num("txtSchlammlEa");
     const Num einwohner = num("txtE");
     schlamm = schlammJeEw * einwohner / 1000;
-    show("lblSchlammm3a", schlamm, "##,##0.0");
+    show("lblSchlammm3a", schlamm, Pattern::Dec1);
     entsorgung = schlammJeEw / 1000 * einwohner * num("txtSEKEurom3");
     betrieb = num("txtEK") + entsorgung + num("txtWK");
-    show("lblSEKEuroa", entsorgung, Whole);
-    show("lblBK", betrieb, Whole);
-    show("Label35", betrieb, Whole);
+    show("lblSEKEuroa", entsorgung, Pattern::IntBlank);
+    show("lblBK", betrieb, Pattern::IntBlank);
+    show("Label35", betrieb, Pattern::IntBlank);
 }
 
 void SmallPlantCostsForm::Jahreskosten() {
     jahreskosten = betrieb + refinanzierung;
-    show("lblJKEuroa", jahreskosten, Whole);
+    show("lblJKEuroa", jahreskosten, Pattern::IntBlank);
     spezifisch = jahreskosten / (num("txtE") * wasserJeEw);
-    show("lblJKEurom3", spezifisch, "##,##0.00 ");
+    show("lblJKEurom3", spezifisch, Pattern::Dec2Blank);
 }
 
 void SmallPlantCostsForm::design() {

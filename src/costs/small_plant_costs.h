@@ -7,6 +7,7 @@ namespace morvane {
 
 class SmallPlantCostsForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmJKKKA";
     explicit SmallPlantCostsForm(Application& app);
 
 protected:

@@ -2,19 +2,20 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(VatForm, "frmEuro");
+MORVANE_REGISTER_FORM(VatForm);
 
 namespace {
 constexpr double DmPerEuro = 1.95583;
-constexpr const char* AmountPattern = "##,##0.00 ";
 }  // namespace
 
-VatForm::VatForm(Application& app) : FormModel(app, "frmEuro") {
-    onLoad(
-        [this] { setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0")); });
+VatForm::VatForm(Application& app) : FormModel(app, Name) {
+    onLoad([this] {
+        setText("USTProzent", NumberText::formatText(text("USTProzent"), Pattern::Dec1));
+    });
 
     amountReaction("BruttoDM", [this] {
         Kurs = DmPerEuro;
@@ -39,7 +40,7 @@ VatForm::VatForm(Application& app) : FormModel(app, "frmEuro") {
         amount("UstDM", num("NettoDM") * rate() / 100);
         Steuer = fixed("UstDM");
         amount("BruttoDM", NumberText::fixed4(Netto + Steuer));
-        setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0 "));
+        setText("USTProzent", NumberText::formatText(text("USTProzent"), Pattern::Dec1Blank));
         amount("BruttoEuro", num("BruttoDM") / Kurs.number());
         amount("UstEuro", num("UstDM") / Kurs.number());
         amount("NettoEuro", num("BruttoEuro") - num("UstEuro"));
@@ -49,7 +50,7 @@ VatForm::VatForm(Application& app) : FormModel(app, "frmEuro") {
         Netto = fixed("NettoEuro");
         Steuer = fixed("UstEuro");
         amount("BruttoEuro", NumberText::fixed4(Netto + Steuer));
-        setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0"));
+        setText("USTProzent", NumberText::formatText(text("USTProzent"), Pattern::Dec1));
         Kurs = DmPerEuro;
         amount("BruttoDM", num("BruttoEuro") * Kurs.number());
         amount("UstDM", num("UstEuro") * Kurs.number());
@@ -60,7 +61,7 @@ VatForm::VatForm(Application& app) : FormModel(app, "frmEuro") {
         Steuer = fixed(tax);
         amount(net, num(tax) / (rate() / 100));
         amount(gross, NumberText::fixed4(num(net) + Steuer));
-        setText("USTProzent", NumberText::formatText(text("USTProzent"), "##,##0.0"));
+        setText("USTProzent", NumberText::formatText(text("USTProzent"), Pattern::Dec1));
         Kurs = DmPerEuro;
         if (dm) {
             amount("BruttoEuro", num("BruttoDM") / Kurs.number());
@@ -96,13 +97,13 @@ void VatForm::amountReaction(const char* field, std::function<void()> body) {
     on(On::KeyUp, field, [this, field, body = std::move(body)] {
         setEnabled("USTProzent", true);
         setBackColor("USTProzent", Color::WindowBackground);
-        guarded({"Tippfehler - Wert wird auf 0 gesetzt", "Eingabefehler", {{field, "0"}}}, body);
+        guarded(resetTo(field, "0"), body);
     });
 }
 
 Num VatForm::fixed(std::string_view key) const { return NumberText::fixed4(num(key)); }
 
-void VatForm::amount(std::string_view key, Num value) { show(key, value, AmountPattern); }
+void VatForm::amount(std::string_view key, Num value) { show(key, value, Pattern::Dec2Blank); }
 
 void VatForm::FunktionUSTProzent() {
     amount("UstDM", num("NettoDM") * rate() / 100);

@@ -10,6 +10,7 @@ namespace morvane {
 
 class VatForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmEuro";
     explicit VatForm(Application& app);
 
     // Recomputes tax and gross from the net amounts after a change of the rate.

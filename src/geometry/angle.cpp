@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "shell/application.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(AngleForm, "frmWinkel");
+MORVANE_REGISTER_FORM(AngleForm);
 
-AngleForm::AngleForm(Application& app) : FormModel(app, "frmWinkel") {
+AngleForm::AngleForm(Application& app) : FormModel(app, Name) {
     on(On::Click, "Option1", [this] {
         x = num("txtBetrag");
         // An exact 1 is moved just below it, away from the division by zero.
@@ -18,8 +19,7 @@ AngleForm::AngleForm(Application& app) : FormModel(app, "frmWinkel") {
             Beginn();
         x = num("txtBetrag");
         if (x > 1) {
-            message("\r\nEingabefehler - Wert außerhalb des gültigen Wertebereiches",
-                    "Eingabefehler");
+            message("\r\nEingabefehler - Wert außerhalb des gültigen Wertebereiches");
             return;
         }
         Beginn();
@@ -40,14 +40,14 @@ void AngleForm::Beginn() {
     pi = 4 * std::atan(1.0);
     x = num("txtBetrag");
     arkusTangens = std::atan(x);
-    show("lblATn", arkusTangens, "##,##0.0000 ");
+    show("lblATn", arkusTangens, Pattern::Dec4Blank);
 }
 
 void AngleForm::showDegrees(double radians) {
     grad = 180 * radians / pi;
-    show("lblAlphaGrad", grad, "##,##0.00");
+    show("lblAlphaGrad", grad, Pattern::Dec2);
     gon = 400.0 / 360.0 * grad;
-    show("lblAlphaGon", gon, "##,##0.00");
+    show("lblAlphaGon", gon, Pattern::Dec2);
 }
 
 void AngleForm::design() {

@@ -7,6 +7,7 @@ namespace morvane {
 
 class AngleForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmWinkel";
     explicit AngleForm(Application& app);
 
 protected:

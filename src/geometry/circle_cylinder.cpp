@@ -2,20 +2,21 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(CircleCylinderForm, "frmKreis");
+MORVANE_REGISTER_FORM(CircleCylinderForm);
 
 namespace {
 constexpr double Pi = 3.1416;
 constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
 constexpr std::string_view VolumeCharacters = "0123456789.,-+*^";
 
-Guard resetTo0(const char* field) { return {TypingError, "Eingabefehler", {{field, "0"}}}; }
+Guard resetTo0(const char* field) { return resetTo(field, "0"); }
 }  // namespace
 
-CircleCylinderForm::CircleCylinderForm(Application& app) : FormModel(app, "frmKreis") {
+CircleCylinderForm::CircleCylinderForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtDurchmesser", [this] {
         guarded(resetTo0("txtDurchmesser"), [this] {
             BerechnungFläche();
@@ -42,7 +43,7 @@ CircleCylinderForm::CircleCylinderForm(Application& app) : FormModel(app, "frmKr
             return;
         e.key = 0;
         setText("txtZylindervolumen", "0");
-        message(std::string("\r\n") + TypingError, "Eingabefehler");
+        message(std::string("\r\n") + TypingError);
     });
 }
 
@@ -63,7 +64,7 @@ bool CircleCylinderForm::isSet(const Quantity& q, std::string_view field) const 
 }
 
 void CircleCylinderForm::write(std::string_view field, double v) {
-    setText(field, NumberText::format(v, "##,##0.000 "));
+    setText(field, NumberText::format(v, Pattern::Dec3Blank));
 }
 
 void CircleCylinderForm::BerechnungFläche() {

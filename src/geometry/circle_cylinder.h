@@ -9,6 +9,7 @@ namespace morvane {
 
 class CircleCylinderForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmKreis";
     explicit CircleCylinderForm(Application& app);
 
 protected:

@@ -3,10 +3,11 @@
 #include "geometry/k1_diagram.h"
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PondDesignForm, "frm_natürl_bel_Teich");
+MORVANE_REGISTER_FORM(PondDesignForm);
 
 namespace {
 constexpr const char* PondInputs[] = {
@@ -32,18 +33,17 @@ const char* const WinterNote =
 }  // namespace
 
 Guard PondDesignForm::pondGuard(const char* text) {
-    return {text,
-            "Eingabefehler",
-            {{"txtÜW", "40"},
-             {"txtE", "650"},
-             {"txtspezifischeAbwassermenge", "70"},
-             {"txtFremdwasser", "100"},
-             {"txtEGWBiologie", "40"},
-             {"txtAnzahlTeiche", "3"},
-             {"txtTeichtiefe", NumberText::plain(1.2)}}};
+    return {.text = text,
+            .reset = {{"txtÜW", "40"},
+                      {"txtE", "650"},
+                      {"txtspezifischeAbwassermenge", "70"},
+                      {"txtFremdwasser", "100"},
+                      {"txtEGWBiologie", "40"},
+                      {"txtAnzahlTeiche", "3"},
+                      {"txtTeichtiefe", NumberText::plain(1.2)}}};
 }
 
-PondDesignForm::PondDesignForm(Application& app) : FormModel(app, "frm_natürl_bel_Teich") {
+PondDesignForm::PondDesignForm(Application& app) : FormModel(app, Name) {
     for (const char* field : PondInputs) {
         on(On::KeyUp, field, [this] {
             guarded(pondGuard("Tippfehler - Werte werden zurückgesetzt"), [this] {
@@ -53,14 +53,14 @@ PondDesignForm::PondDesignForm(Application& app) : FormModel(app, "frm_natürl_b
     }
     on(On::Scroll, "HScroll1", [this](Event& e) {
         guarded(pondGuard("Tippfehler - Werte werden zurückgesetzt"), [this, &e] {
-            show("lblRaumbelastung", e.value / 10.0, "##,##0.0 ");
+            show("lblRaumbelastung", e.value / 10.0, Pattern::Dec1Blank);
             loadingSet = true;
             Berechnung();
         });
     });
     on(On::Scroll, "HScroll2", [this](Event& e) {
         guarded(pondGuard("Tippfehler - Werte werden zurückgesetzt"), [this, &e] {
-            show("lblWassertemperatur", e.value, "##,##0.0 ");
+            show("lblWassertemperatur", e.value, Pattern::Dec1Blank);
             loadingSet = true;
             Berechnung();
         });
@@ -80,7 +80,7 @@ PondDesignForm::PondDesignForm(Application& app) : FormModel(app, "frm_natürl_b
     });
     on(On::KeyUp, "txtDWA_EW", [this] {
         guarded(
-            {"Tippfehler - Werte werden zurückgesetzt", "Eingabefehler", {{"txtDWA_EW", "500"}}},
+            {.text = "Tippfehler - Werte werden zurückgesetzt", .reset = {{"txtDWA_EW", "500"}}},
             [this] { F_DWAFlächengröße(); });
     });
     for (const char* button : {"Command4(1)", "Command4(2)"})
@@ -107,35 +107,35 @@ void PondDesignForm::ZulauffrachtVK() {
     E = num("txtE");
     q = num("txtspezifischeAbwassermenge");
     Qs = q * E / 1000;
-    show("lblSchmutzwassermenge", Qs, "##,##0.00 ");
+    show("lblSchmutzwassermenge", Qs, Pattern::Dec2Blank);
     QF24 = num("txtFremdwasser");
     Qd = Qs + QF24 * Qs / 100;
-    show("lblGesamterAbwasserzulauf", Qd, "##,##0.00 ");
+    show("lblGesamterAbwasserzulauf", Qd, Pattern::Dec2Blank);
     EGW = num("txtEGWBiologie");
     LBiologie = EGW * num("txtE") / 1000;
-    show("lblZulauffrachtNachVorklärung", LBiologie, "##,##0.00 ");
+    show("lblZulauffrachtNachVorklärung", LBiologie, Pattern::Dec2Blank);
     S0 = 1000 * LBiologie / Qd;
-    show("lblSubstratkonzentrationTeichzulauf", S0, "##,##0 ");
+    show("lblSubstratkonzentrationTeichzulauf", S0, Pattern::IntBlank);
 }
 
 void PondDesignForm::Zwischenergebnisse() {
     guarded(pondGuard("Tippfehler - Alle Werte werden zurückgesetzt"), [this] {
         ZulauffrachtVK();
         tStern = S0 / BR;
-        show("lblVerweilzeit", tStern, "##,##0.00 ");
+        show("lblVerweilzeit", tStern, Pattern::Dec2Blank);
         V = 1000 * LBiologie / BR;
-        show("lblTeichvolumen", V, "##,##0.00 ");
+        show("lblTeichvolumen", V, Pattern::Dec2Blank);
         t = num("txtTeichtiefe");
         A = V / t;
-        show("lblWasseroberfläche", A, "##,##0.00 ");
+        show("lblWasseroberfläche", A, Pattern::Dec2Blank);
         BA = A / num("txtE");
-        show("lblFlächenbelastung", BA, "##,##0.0 ");
+        show("lblFlächenbelastung", BA, Pattern::Dec1Blank);
     });
 }
 
 void PondDesignForm::Konstante() {
     K1 = pondK1(tStern, T, BR);
-    show("lblK1", K1, "##,##0.000 ");
+    show("lblK1", K1, Pattern::Dec3Blank);
     setPicture("Picture2", k1Diagram(true, tStern, K1));
 }
 
@@ -143,10 +143,10 @@ void PondDesignForm::Endergebnisse() {
     Konstante();
     n = num("txtAnzahlTeiche");
     S = S0 / pow(1 + K1 * tStern / n, n);
-    show("lblSubstratkonzentrationAblauf", S, "##,##0 ");
+    show("lblSubstratkonzentrationAblauf", S, Pattern::IntBlank);
     ÜW = num("txtÜW");
     reserve = 100 * (ÜW - S) / ÜW;
-    show("lblReserve", reserve, "##,##0 ");
+    show("lblReserve", reserve, Pattern::IntBlank);
 }
 
 void PondDesignForm::Warnungen() {
@@ -176,14 +176,14 @@ void PondDesignForm::Programmstart() {
 void PondDesignForm::F_DWAFlächengröße() {
     sicherheit = num("lblSicherheit") / 100 + 1;
     if (!empty("txtDWA_EW")) dwaFläche = num("txtDWA_EW") * (sicherheit * mindestfläche);
-    show("lblDWAFlächenbelastung", mindestfläche, "##,##0.0 ");
-    show("lblDWAFlächengröße", dwaFläche, "##,##0.0 ");
-    show("lblDWA_Wassertiefe", c("HScrollDWA_Wassertiefe").value / 10.0, "##,##0.00 ");
+    show("lblDWAFlächenbelastung", mindestfläche, Pattern::Dec1Blank);
+    show("lblDWAFlächengröße", dwaFläche, Pattern::Dec1Blank);
+    show("lblDWA_Wassertiefe", c("HScrollDWA_Wassertiefe").value / 10.0, Pattern::Dec2Blank);
     if (!empty("txtDWA_EW"))
-        show("lblDWA_Teichvolumen", num("lblDWA_Wassertiefe") * dwaFläche, "##,##0 ");
+        show("lblDWA_Teichvolumen", num("lblDWA_Wassertiefe") * dwaFläche, Pattern::IntBlank);
     else
         setCaption("lblDWA_Teichvolumen",
-                   NumberText::formatText(text("lblDWA_Teichvolumen"), "##,##0 "));
+                   NumberText::formatText(text("lblDWA_Teichvolumen"), Pattern::IntBlank));
 }
 
 void PondDesignForm::design() {

@@ -7,6 +7,7 @@ namespace morvane {
 
 class PondDesignForm : public FormModel {
 public:
+    static constexpr const char* Name = "frm_natürl_bel_Teich";
     explicit PondDesignForm(Application& app);
 
 protected:

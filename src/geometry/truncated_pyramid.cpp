@@ -5,24 +5,21 @@
 #include "shell/application.h"
 #include "shell/links.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 #include "shell/start_window.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(TruncatedPyramidForm, "frmPyramidenstumpf");
+MORVANE_REGISTER_FORM(TruncatedPyramidForm);
 
 namespace {
 constexpr const char* Dimensions[] = {"txtLängeBeckenboden", "txtBreiteBeckenboden",
                                       "txtWassertiefe", "txtFreibord"};
 }
 
-TruncatedPyramidForm::TruncatedPyramidForm(Application& app)
-    : FormModel(app, "frmPyramidenstumpf") {
-    const Guard guard{"Tippfehler - Alle Eingabewerte werden zurückgegesetzt",
-                      "Eingabefehler",
-                      {},
-                      false,
-                      [this] { Rücksetzen(); }};
+TruncatedPyramidForm::TruncatedPyramidForm(Application& app) : FormModel(app, Name) {
+    const Guard guard{.text = "Tippfehler - Alle Eingabewerte werden zurückgegesetzt",
+                      .resetAction = [this] { Rücksetzen(); }};
     const struct {
         const char* field;
         void (TruncatedPyramidForm::*routine)(Num);
@@ -59,34 +56,34 @@ TruncatedPyramidForm::TruncatedPyramidForm(Application& app)
 void TruncatedPyramidForm::EingabeGefälleAbsolut(Num x) {
     I = x;
     prozent = 100 * I;
-    show("txtGefälleProzent", prozent, "##,##0.0");
+    show("txtGefälleProzent", prozent, Pattern::Dec1);
     n = 1 / I;
-    show("txtGefälleProportion", n, "##,##0.0");
+    show("txtGefälleProportion", n, Pattern::Dec1);
     Winkelberechnung();
 }
 
 void TruncatedPyramidForm::EingabeGefälleProzent(Num x) {
     I = x / 100;
-    show("txtGefälleAbsolut", I, "##,##0.0000");
+    show("txtGefälleAbsolut", I, Pattern::Dec4);
     n = 1 / I;
-    show("txtGefälleProportion", n, "##,##0.0");
+    show("txtGefälleProportion", n, Pattern::Dec1);
     Winkelberechnung();
 }
 
 void TruncatedPyramidForm::EingabeGefälleProportion(Num x) {
     I = 1 / x;
-    show("txtGefälleAbsolut", I, "##,##0.0000");
+    show("txtGefälleAbsolut", I, Pattern::Dec4);
     prozent = 100 * I;
-    show("txtGefälleProzent", prozent, "##,##0.0");
+    show("txtGefälleProzent", prozent, Pattern::Dec1);
     Winkelberechnung();
 }
 
 void TruncatedPyramidForm::Winkelberechnung() {
     pi = 4 * std::atan(1.0);
     winkel = std::atan(I);
-    show("lblBogenmaß", winkel, "##,##0.00000");
+    show("lblBogenmaß", winkel, Pattern::Dec5);
     grad = 180 * winkel / pi;
-    show("lblBöschungswinkel", grad, "##,##0.0");
+    show("lblBöschungswinkel", grad, Pattern::Dec1);
 }
 
 void TruncatedPyramidForm::B_Gesamttiefe() {

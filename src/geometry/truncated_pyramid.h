@@ -2,11 +2,13 @@
 #pragma once
 
 #include "shell/form_model.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
 class TruncatedPyramidForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmPyramidenstumpf";
     explicit TruncatedPyramidForm(Application& app);
 
 protected:
@@ -20,7 +22,7 @@ private:
     void B_Gesamttiefe();
     void Rücksetzen();
     void Sichtbar();
-    void out(std::string_view key, Num value) { show(key, value, "##,##0.0"); }
+    void out(std::string_view key, Num value) { show(key, value, Pattern::Dec1); }
 
     Num I = 0, prozent = 0, n = 0, winkel = 0, grad = 0, pi = 0;
     Num h = 0, f = 0, H = 0, P = 0, p = 0, S = 0, s = 0;

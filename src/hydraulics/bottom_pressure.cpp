@@ -2,25 +2,25 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(BottomPressureForm, "frmBodendruck");
+MORVANE_REGISTER_FORM(BottomPressureForm);
 
 namespace {
-constexpr const char* Pattern = "##,##0.0 ";
 constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
 }  // namespace
 
-BottomPressureForm::BottomPressureForm(Application& app) : FormModel(app, "frmBodendruck") {
+BottomPressureForm::BottomPressureForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtd", [this] {
-        guarded({TypingError, "Eingabefehler", {{"txtd", ""}, {"txtWS", ""}}}, [this] {
+        guarded({.text = TypingError, .reset = {{"txtd", ""}, {"txtWS", ""}}}, [this] {
             Kreisfläche();
             if (!empty("txtWS")) Wasser();
         });
     });
     on(On::KeyUp, "txtWS", [this] {
-        guarded({TypingError, "Eingabefehler", {{"txtWS", ""}}}, [this] {
+        guarded({.text = TypingError, .reset = {{"txtWS", ""}}}, [this] {
             if (!empty("txtd")) Wasser();
         });
     });
@@ -85,19 +85,19 @@ void BottomPressureForm::design() {
 void BottomPressureForm::Kreisfläche() {
     durchmesser = num("txtd") / 1000;
     fläche = 3.1416 * durchmesser * durchmesser / 4;
-    show("lblFläche", fläche, "##,##0.0000 ");
+    show("lblFläche", fläche, Pattern::Dec4Blank);
 }
 
 void BottomPressureForm::Wasser() {
     druckhöhe = num("txtWS");
     kraftKp = druckhöhe * fläche * 1000;
-    show("lblkp", kraftKp, Pattern);
+    show("lblkp", kraftKp, Pattern::Dec1Blank);
     kraftN = 9.81 * kraftKp;
-    show("LblN", kraftN, Pattern);
+    show("LblN", kraftN, Pattern::Dec1Blank);
     druckPa = kraftN / fläche;
-    show("lblPa", druckPa, Pattern);
+    show("lblPa", druckPa, Pattern::Dec1Blank);
     druckKpCm2 = kraftKp / (10000 * fläche);
-    show("lblkpcm", druckKpCm2, Pattern);
+    show("lblkpcm", druckKpCm2, Pattern::Dec1Blank);
 }
 
 }  // namespace morvane

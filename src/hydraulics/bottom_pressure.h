@@ -7,6 +7,7 @@ namespace morvane {
 
 class BottomPressureForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmBodendruck";
     explicit BottomPressureForm(Application& app);
 
 protected:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/form_model.h"
+#include "shell/patterns.h"
 
 namespace morvane::friction {
 
@@ -26,14 +27,13 @@ Evaluation evaluate(double J, double d, double kb, double nu) noexcept {
 Num Fläche(Num d) { return 3.1416 * (d * d) / 4; }
 
 void writePreset(FormModel& form, const Preset& preset) {
-    form.show(preset.field, preset.value, "##,##0.00 ");
+    form.show(preset.field, preset.value, Pattern::Dec2Blank);
 }
 
 void reportPresetFailure(FormModel& form, const Failure& failure) {
     form.message(std::string(describe(failure.kind())) +
-                     "\r\nDer gewählte Wert ist eingetragen, aber mit den übrigen Eingaben "
-                     "ist keine Berechnung möglich. Bitte die Eingaben prüfen.",
-                 "Eingabefehler");
+                 "\r\nDer gewählte Wert ist eingetragen, aber mit den übrigen Eingaben "
+                 "ist keine Berechnung möglich. Bitte die Eingaben prüfen.");
 }
 
 }  // namespace morvane::friction

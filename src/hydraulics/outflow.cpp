@@ -2,10 +2,11 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(OutflowForm, "frmhyAusfluss");
+MORVANE_REGISTER_FORM(OutflowForm);
 
 namespace {
 constexpr double Pi = 3.1416;
@@ -14,10 +15,10 @@ constexpr const char* To0 = "Tippfehler - Wert wird auf 0 gesetzt";
 constexpr const char* To1 = "Tippfehler - Wert wird auf 1 gesetzt";
 }  // namespace
 
-OutflowForm::OutflowForm(Application& app) : FormModel(app, "frmhyAusfluss") {
+OutflowForm::OutflowForm(Application& app) : FormModel(app, Name) {
     onLoad([this] {
         std::vector<std::string> items;
-        for (int i = 1; i <= 20; ++i) items.push_back(NumberText::format(i * 0.05, "##,##0.00"));
+        for (int i = 1; i <= 20; ++i) items.push_back(NumberText::format(i * 0.05, Pattern::Dec2));
         setItems("Listmue", items);
         setListIndex("Listmue", 12);  // "0,65"
     });
@@ -49,7 +50,7 @@ OutflowForm::OutflowForm(Application& app) : FormModel(app, "frmhyAusfluss") {
     });
     on(On::KeyUp, "txtDurchmesser", [this] {
         Freigabe();
-        guarded({To0, "Eingabefehler", {{"txtDurchmesser", "0"}}}, [this] {
+        guarded(resetTo("txtDurchmesser", "0"), [this] {
             if (given(n)) setEnabled("Option1", false);
             if (given(n)) BerechnungFläche();
         });
@@ -57,7 +58,7 @@ OutflowForm::OutflowForm(Application& app) : FormModel(app, "frmhyAusfluss") {
     // A typed area stands: it gives the diameter, the equivalent diameter and, once every
     // input is given, the outflows; the field itself is not rewritten while the user types.
     on(On::KeyUp, "txtFläche", [this] {
-        guarded({To0, "Eingabefehler", {{"txtFläche", "0"}}}, [this] {
+        guarded(resetTo("txtFläche", "0"), [this] {
             BerechnungDurchmesser();
             if (!given(n) || !given(d) || !given(h)) return;
             äquivalenterDurchmesser();
@@ -67,7 +68,7 @@ OutflowForm::OutflowForm(Application& app) : FormModel(app, "frmhyAusfluss") {
         });
     });
     on(On::KeyUp, "txth", [this] {
-        guarded({To0, "Eingabefehler", {{"txth", "0"}}}, [this] {
+        guarded(resetTo("txth", "0"), [this] {
             Freigabe();
             einzelLoch();
             h = num("txth") / 1000;
@@ -76,12 +77,10 @@ OutflowForm::OutflowForm(Application& app) : FormModel(app, "frmhyAusfluss") {
             AusflussjeZeit();
         });
     });
-    on(On::KeyUp, "txtAnzahlSchächte", [this] {
-        guarded({To1, "Eingabefehler", {{"txtAnzahlSchächte", "1"}}}, [this] { AusflussjeZeit(); });
-    });
-    on(On::KeyUp, "txtAusflusszeit", [this] {
-        guarded({To1, "Eingabefehler", {{"txtAusflusszeit", "1"}}}, [this] { AusflussjeZeit(); });
-    });
+    on(On::KeyUp, "txtAnzahlSchächte",
+       [this] { guarded(resetTo("txtAnzahlSchächte", "1"), [this] { AusflussjeZeit(); }); });
+    on(On::KeyUp, "txtAusflusszeit",
+       [this] { guarded(resetTo("txtAusflusszeit", "1"), [this] { AusflussjeZeit(); }); });
     on(On::Scroll, "HScroll1", [this](Event& e) {
         setText("txtAusflusszeit", std::to_string(e.value));
         AusflussjeZeit();
@@ -108,7 +107,7 @@ void OutflowForm::BerechnungFläche() {
     d = num("txtDurchmesser") / 1000;
     const Num dm = d.number();
     A = n.number() * (Pi * dm * dm / 4);
-    show("txtFläche", A, "##,##0.00000 ");
+    show("txtFläche", A, Pattern::Dec5Blank);
     äquivalenterDurchmesser();
     setEnabled("txth", true);
     setEnabled("Listmue", true);
@@ -116,23 +115,23 @@ void OutflowForm::BerechnungFläche() {
 
 void OutflowForm::äquivalenterDurchmesser() {
     dEq = pow(4 * A / Pi, 0.5);
-    show("lblÄquiDN", 1000 * dEq, "##,##0");
+    show("lblÄquiDN", 1000 * dEq, Pattern::Int);
 }
 
 void OutflowForm::BerechnungDurchmesser() {
     n = num("txtAnzahl");
     A = num("txtFläche");
     d = pow(4 * A / n.number() / Pi, 0.5);
-    show("txtDurchmesser", 1000 * d.number(), "##,##0.00000 ");
+    show("txtDurchmesser", 1000 * d.number(), Pattern::Dec5Blank);
     setEnabled("txth", true);
 }
 
 void OutflowForm::Ausfluss() {
     Q = pow(h.number() * TwoG, 0.5) * (A * mue.number());
-    show("lblQm3s", Q, "##,##0.00000 ");
+    show("lblQm3s", Q, Pattern::Dec5Blank);
     QLs = 1000 * Q;
-    show("lblQls", QLs, "##,##0.0 ");
-    show("lblQm3h", 3600 * Q, "##,##0.0 ");
+    show("lblQls", QLs, Pattern::Dec1Blank);
+    show("lblQm3h", 3600 * Q, Pattern::Dec1Blank);
 }
 
 void OutflowForm::einzelLoch() {
@@ -141,14 +140,14 @@ void OutflowForm::einzelLoch() {
     a1 = Pi * dm * dm / 4;
     h = num("txth") / 1000;
     Q1 = pow(h.number() * TwoG, 0.5) * (a1 * (mue.number() * 1000));
-    show("lblAusflussjeÖffnung", Q1, "##,##0.0 ");
+    show("lblAusflussjeÖffnung", Q1, Pattern::Dec1Blank);
 }
 
 void OutflowForm::AusflussjeZeit() {
     schächte = num("txtAnzahlSchächte");
     zeit = num("txtAusflusszeit");
     V = schächte * (Q * (60 * zeit));
-    show("lblAusflussmenge", V, "##,##0.0");
+    show("lblAusflussmenge", V, Pattern::Dec1);
 }
 
 void OutflowForm::design() {

@@ -9,6 +9,7 @@ namespace morvane {
 
 class OutflowForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmhyAusfluss";
     explicit OutflowForm(Application& app);
 
 protected:

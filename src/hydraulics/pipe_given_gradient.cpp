@@ -4,20 +4,19 @@
 
 #include "hydraulics/friction.h"
 #include "shell/application.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PipeGivenGradientForm, "frmGefaelle_gegeben");
+MORVANE_REGISTER_FORM(PipeGivenGradientForm);
 
 namespace {
 constexpr const char* ToZero = "Tippfehler - Wert wird auf 0 gesetzt";
-constexpr const char* Title = "Eingabefehler";
 }  // namespace
 
-PipeGivenGradientForm::PipeGivenGradientForm(Application& app)
-    : FormModel(app, "frmGefaelle_gegeben") {
+PipeGivenGradientForm::PipeGivenGradientForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtDN", [this] {
-        guarded({ToZero, Title, {{"txtDN", ""}}}, [this] {
+        guarded({.text = ToZero, .reset = {{"txtDN", ""}}}, [this] {
             if (!empty("txti")) Geschwindigkeit();
         });
     });
@@ -26,30 +25,30 @@ PipeGivenGradientForm::PipeGivenGradientForm(Application& app)
     });
     on(On::Click, "cmdi", [this] { gradientEntered(); });
     on(On::KeyUp, "txtmue", [this] {
-        guarded({"Tippfehler - Wert wird auf 1,31 gesetzt", Title, {{"txtmue", "1,31"}}}, [this] {
+        guarded(resetTo("txtmue", "1,31"), [this] {
             if (!empty("txti") && !empty("txtDN")) Geschwindigkeit();
         });
     });
     on(On::KeyUp, "txtkb", [this] {
-        guarded({"Tippfehler - Wert wird auf 1,5 gesetzt", Title, {{"txtkb", "1,5"}}}, [this] {
+        guarded(resetTo("txtkb", "1,5"), [this] {
             if (!empty("txti") && !empty("txtDN")) Geschwindigkeit();
         });
     });
-    on(On::KeyUp, "txtdeltaSohle", [this] {
-        guarded({"Tippfehler - Wert wird auf 1 gesetzt", Title, {{"txtdeltaSohle", "1"}}},
-                [this] { sideCalculation("txtHL"); });
-    });
+    on(On::KeyUp, "txtdeltaSohle",
+       [this] { guarded(resetTo("txtdeltaSohle", "1"), [this] { sideCalculation("txtHL"); }); });
     on(On::KeyUp, "txtHL", [this] {
-        guarded({ToZero, Title, {{"txtHL", ""}}}, [this] { sideCalculation("txtdeltaSohle"); });
+        guarded({.text = ToZero, .reset = {{"txtHL", ""}}},
+                [this] { sideCalculation("txtdeltaSohle"); });
     });
     on(On::KeyUp, "txtRLL", [this] {
-        guarded({"Tippfehler - Wert wird auf Null gesetzt", Title, {{"txtRLL", ""}}}, [this] {
-            Länge();
-            if (!empty("txtEVB")) Einzelverlust();
-        });
+        guarded({.text = "Tippfehler - Wert wird auf Null gesetzt", .reset = {{"txtRLL", ""}}},
+                [this] {
+                    Länge();
+                    if (!empty("txtEVB")) Einzelverlust();
+                });
     });
     on(On::KeyUp, "txtEVB", [this] {
-        guarded({ToZero, Title, {{"txtEVB", ""}}}, [this] { Einzelverlust(); });
+        guarded({.text = ToZero, .reset = {{"txtEVB", ""}}}, [this] { Einzelverlust(); });
     });
 
     auto presetClick = [this](const friction::Preset& p) {
@@ -69,7 +68,7 @@ void PipeGivenGradientForm::reportUnguarded(const Failure& failure) {
 }
 
 void PipeGivenGradientForm::gradientEntered() {
-    guarded({ToZero, Title, {{"txti", ""}, {"txtDN", ""}}}, [this] {
+    guarded({.text = ToZero, .reset = {{"txti", ""}, {"txtDN", ""}}}, [this] {
         if (!empty("txtDN")) Geschwindigkeit();
         notVisiblePromille();
     });
@@ -87,14 +86,14 @@ void PipeGivenGradientForm::Geschwindigkeit() {
     durchmesser = num("txtDN") / 1000;
     rauhigkeit = num("txtkb") / 1000;
     geschwindigkeit = friction::PrandtlColebrook(gefälle, durchmesser, rauhigkeit, viskosität);
-    show("lblv", geschwindigkeit, "##,##0.0000 ");
+    show("lblv", geschwindigkeit, Pattern::Dec4Blank);
     Fläche();
     durchflussLs = 1000 * (geschwindigkeit * fläche);
-    show("lblls", durchflussLs, "##,##0.000 ");
+    show("lblls", durchflussLs, Pattern::Dec3Blank);
     durchflussM3h = 3.6 * durchflussLs;
-    show("lblm3h", durchflussM3h, "##,##0.000 ");
+    show("lblm3h", durchflussM3h, Pattern::Dec3Blank);
     geschwindigkeitshöhe = geschwindigkeit * geschwindigkeit / friction::TwoG;
-    show("lblv22g", geschwindigkeitshöhe, "##,##0.000 ");
+    show("lblv22g", geschwindigkeitshöhe, Pattern::Dec3Blank);
     if (!empty("txtRLL")) Länge();
     if (!empty("txtEVB")) Einzelverlust();
 }
@@ -105,7 +104,7 @@ void PipeGivenGradientForm::Promille() {
     const Num höhe = num("txtdeltaSohle");
     const Num länge = num("txtHL");
     gefälle = höhe / länge;
-    show("txti", 1000 * gefälle, "##,##0.0 ");
+    show("txti", 1000 * gefälle, Pattern::Dec1Blank);
 }
 
 void PipeGivenGradientForm::notVisiblePromille() {
@@ -117,15 +116,15 @@ void PipeGivenGradientForm::notVisiblePromille() {
 void PipeGivenGradientForm::Länge() {
     const Num länge = num("txtRLL");
     reibungsverlust = gefälle * länge;
-    show("lblLV", reibungsverlust, "##,##0.0 ");
+    show("lblLV", reibungsverlust, Pattern::Dec1Blank);
 }
 
 void PipeGivenGradientForm::Einzelverlust() {
     const Num summe = num("txtEVB");
     einzelverlusthöhe = summe * geschwindigkeitshöhe;
-    show("lblEV", einzelverlusthöhe, "##,##0.0 ");
+    show("lblEV", einzelverlusthöhe, Pattern::Dec1Blank);
     gesamtverlust = reibungsverlust + einzelverlusthöhe;
-    show("lblGV", gesamtverlust, "##,##0.0 ");
+    show("lblGV", gesamtverlust, Pattern::Dec1Blank);
 }
 
 void PipeGivenGradientForm::design() {

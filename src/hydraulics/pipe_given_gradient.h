@@ -7,6 +7,7 @@ namespace morvane {
 
 class PipeGivenGradientForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmGefaelle_gegeben";
     explicit PipeGivenGradientForm(Application& app);
 
 protected:

@@ -4,24 +4,19 @@
 #include "hydraulics/gradient_search.h"
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PipeSoughtGradientForm, "frmGefaelle_gesucht");
+MORVANE_REGISTER_FORM(PipeSoughtGradientForm);
 
-namespace {
-constexpr const char* Title = "Eingabefehler";
-constexpr const char* RatioPattern = "##,##0.0 ";
-}  // namespace
-
-PipeSoughtGradientForm::PipeSoughtGradientForm(Application& app)
-    : FormModel(app, "frmGefaelle_gesucht") {
+PipeSoughtGradientForm::PipeSoughtGradientForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtls", [this] {
         guardedReaction([this] {
             durchflussLs = num("txtls");
             durchflussM3s = durchflussLs / 1000;
             durchflussM3h = 3.6 * durchflussLs;
-            show("txtm3h", durchflussM3h, "##,##0.00 ");
+            show("txtm3h", durchflussM3h, Pattern::Dec2Blank);
             recompute();
         });
     });
@@ -31,7 +26,7 @@ PipeSoughtGradientForm::PipeSoughtGradientForm(Application& app)
             durchflussLs = durchflussM3h / 3.6;
             setNumber("txtls", durchflussLs);
             durchflussM3s = durchflussLs / 1000;
-            setText("txtls", NumberText::formatText(text("txtls"), "##,##0.00 "));
+            setText("txtls", NumberText::formatText(text("txtls"), Pattern::Dec2Blank));
             recompute();
         });
     });
@@ -44,13 +39,14 @@ PipeSoughtGradientForm::PipeSoughtGradientForm(Application& app)
     on(On::KeyUp, "txtDeltaSohle", [this] {
         guardedReaction([this] {
             haltungslänge = NumberText::fixed4(num("txtDeltaSohle") / gefälleJ);
-            show("txtMZ", haltungslänge, RatioPattern);
+            show("txtMZ", haltungslänge, Pattern::Dec1Blank);
         });
     });
     // The reach length gives the sole difference, on every key: before it changes the text
     // and after.
     auto soleDifference = [this] {
-        guardedReaction([this] { show("txtDeltaSohle", gefälleJ * num("txtMZ"), RatioPattern); });
+        guardedReaction(
+            [this] { show("txtDeltaSohle", gefälleJ * num("txtMZ"), Pattern::Dec1Blank); });
     };
     on(On::KeyPress, "txtMZ", soleDifference);
     on(On::KeyUp, "txtMZ", soleDifference);
@@ -78,7 +74,8 @@ void PipeSoughtGradientForm::reportUnguarded(const Failure& failure) {
 }
 
 void PipeSoughtGradientForm::guardedReaction(const std::function<void()>& body) {
-    guarded({"Tippfehler - Wert wird auf 0 gesetzt", Title, {}, false, [this] { zurück(); }}, body);
+    guarded({.text = "Tippfehler - Wert wird auf 0 gesetzt", .resetAction = [this] { zurück(); }},
+            body);
 }
 
 bool PipeSoughtGradientForm::searchReady() const {
@@ -99,7 +96,7 @@ void PipeSoughtGradientForm::Geschwindigkeit() {
     Fläche();
     zielgeschwindigkeit = durchflussM3s / fläche;
     if (zielgeschwindigkeit > 100) {
-        message("\r\nUnrealistische Eingabe ", Title);
+        message("\r\nUnrealistische Eingabe ");
         zielgeschwindigkeit = 0;
         durchmesser = 0;
         durchflussLs = 0;
@@ -110,7 +107,7 @@ void PipeSoughtGradientForm::Geschwindigkeit() {
         setText("txtMZ", "");
         return;
     }
-    show("lblv", zielgeschwindigkeit, "##,##0.0000 ");
+    show("lblv", zielgeschwindigkeit, Pattern::Dec4Blank);
 }
 
 void PipeSoughtGradientForm::gefälle() {
@@ -125,19 +122,18 @@ void PipeSoughtGradientForm::gefälle() {
     }
     gefälleJ = found.J;
     haltungslänge = NumberText::fixed4(1 / gefälleJ);
-    show("txtMZ", haltungslänge, RatioPattern);
+    show("txtMZ", haltungslänge, Pattern::Dec1Blank);
     setReadOnly("txtMZ", false);
-    show("lbli", 1000 * gefälleJ, RatioPattern);
+    show("lbli", 1000 * gefälleJ, Pattern::Dec1Blank);
     setText("txtDeltaSohle", "1");
 }
 
 void PipeSoughtGradientForm::keinGefälle() {
     message("Kein Gefälle erreicht die Geschwindigkeit von " +
-                NumberText::format(zielgeschwindigkeit, "##,##0.0000") +
-                " m/s: mit diesem Innendurchmesser, dieser Rauhigkeit und dieser Viskosität "
-                "bleibt die Fließgeschwindigkeit bei jedem Gefälle darunter.\r\n"
-                "Bitte die Eingaben prüfen (Innendurchmesser und Rauhigkeit in mm).",
-            Title);
+            NumberText::format(zielgeschwindigkeit, Pattern::Dec4) +
+            " m/s: mit diesem Innendurchmesser, dieser Rauhigkeit und dieser Viskosität "
+            "bleibt die Fließgeschwindigkeit bei jedem Gefälle darunter.\r\n"
+            "Bitte die Eingaben prüfen (Innendurchmesser und Rauhigkeit in mm).");
     gefälleJ = 0;
     haltungslänge = 0;
     setText("lbli", "");

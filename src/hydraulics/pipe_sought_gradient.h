@@ -7,6 +7,7 @@ namespace morvane {
 
 class PipeSoughtGradientForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmGefaelle_gesucht";
     explicit PipeSoughtGradientForm(Application& app);
 
 protected:

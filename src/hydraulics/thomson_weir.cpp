@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "shell/application.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(ThomsonWeirForm, "frmThomsen");
+MORVANE_REGISTER_FORM(ThomsonWeirForm);
 
 namespace {
 constexpr std::uint32_t Grey = 0x00E0E0E0;
@@ -16,12 +17,17 @@ constexpr int Unfolded = 10560;
 constexpr int Folded = 3255;
 }  // namespace
 
-ThomsonWeirForm::ThomsonWeirForm(Application& app) : FormModel(app, "frmThomsen") {
+ThomsonWeirForm::ThomsonWeirForm(Application& app) : FormModel(app, Name) {
     on(On::Change, "txtAlpha", [this] {
-        guarded({TypingError, Title, {{"txtAlpha", "1"}}, true}, [this] { Thomsen(); });
+        guarded({.text = TypingError,
+                 .title = Title,
+                 .reset = {{"txtAlpha", "1"}},
+                 .messageFirst = true},
+                [this] { Thomsen(); });
     });
     on(On::Change, "txtÜberfallhöhe", [this] {
-        guarded({TypingError, Title, {{"txtÜberfallhöhe", "1"}}}, [this] { Thomsen(); });
+        guarded({.text = TypingError, .title = Title, .reset = {{"txtÜberfallhöhe", "1"}}},
+                [this] { Thomsen(); });
     });
     on(On::Click, "Command1", [this] { setOuterHeight(Unfolded); });
     on(On::MouseMove, "Command1", [this] { setOuterHeight(Unfolded); });
@@ -36,25 +42,25 @@ void ThomsonWeirForm::Thomsen() {
     Bogen();
     setEnabled("txtÜberfallhöhe", true);
     qM3s = tan(alpha) * (pow(h, 2.5) * (std::sqrt(19.62) * ((8.0 / 15.0) * mue)));
-    show("lblQm3s", qM3s, "##,##0.00 ");
+    show("lblQm3s", qM3s, Pattern::Dec2Blank);
     qLs = 1000 * qM3s;
-    show("lblQls", qLs, "##,##0.00 ");
+    show("lblQls", qLs, Pattern::Dec2Blank);
     qM3d = 24 * (3600 * qM3s);
-    show("lblQm3d", qM3d, "##,##0.00 ");
+    show("lblQm3d", qM3d, Pattern::Dec2Blank);
     qM3h = qM3d / 24;
-    show("lblQm3h", qM3h, "##,##0.00 ");
+    show("lblQm3h", qM3h, Pattern::Dec2Blank);
 }
 
 void ThomsonWeirForm::Beiwert() {
     mue = 0.565 + 0.0087 / pow(h, 0.5);
-    show("lblMue", mue, "##,##0.000000 ");
+    show("lblMue", mue, Pattern::Dec6Blank);
 }
 
 void ThomsonWeirForm::Bogen() {
     const Num degrees = num("txtAlpha");
     alpha = degrees * 3.1416 / 180;
     if (degrees > 89.999) message("\r\nAchtung Gesamter Winkel > 180 °!", Title);
-    show("lblBogen", alpha, "##,##0.00000 ");
+    show("lblBogen", alpha, Pattern::Dec5Blank);
 }
 
 void ThomsonWeirForm::design() {

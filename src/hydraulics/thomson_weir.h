@@ -7,6 +7,7 @@ namespace morvane {
 
 class ThomsonWeirForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmThomsen";
     explicit ThomsonWeirForm(Application& app);
 
 protected:

@@ -5,10 +5,11 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(BodDecayForm, "frmBSB");
+MORVANE_REGISTER_FORM(BodDecayForm);
 
 namespace {
 constexpr int Days = 40;
@@ -31,28 +32,24 @@ const Preset Absolute[] = {{"Option8", "0,07", 0.07},
                            {"Option5", "0,30", 0.3}};
 }  // namespace
 
-BodDecayForm::BodDecayForm(Application& app) : FormModel(app, "frmBSB") {
+BodDecayForm::BodDecayForm(Application& app) : FormModel(app, Name) {
     onLoad([this] {
         relativeTable();
         absoluteTable();
     });
     on(On::KeyUp, "txtBSB5", [this] {
-        guarded({"Falsche Eingabe - Wert wird auf 25 gesetzt",
-                 "Eingabefehler",
-                 {{"txtBSB5", "25"}},
-                 false,
-                 [this] { setCell("OLE1", "j40", "25"); }},
+        guarded({.text = "Falsche Eingabe - Wert wird auf 25 gesetzt",
+                 .reset = {{"txtBSB5", "25"}},
+                 .resetAction = [this] { setCell("OLE1", "j40", "25"); }},
                 [this] {
                     setCell("OLE1", "j40", text("txtBSB5"));
                     Abbau();
                 });
     });
     on(On::KeyUp, "txtK1", [this] {
-        guarded({"Falsche Eingabe - Wert wird auf 0,1 gesetzt",
-                 "Eingabefehler",
-                 {{"txtK1", NumberText::plain(0.1)}},
-                 false,
-                 [this] { Abbau(); }},
+        guarded({.text = "Falsche Eingabe - Wert wird auf 0,1 gesetzt",
+                 .reset = {{"txtK1", NumberText::plain(0.1)}},
+                 .resetAction = [this] { Abbau(); }},
                 [this] {
                     if (num("txtK1") == 0) FehlerNull();
                     setCell("OLE1", "m36", text("txtK1"));
@@ -102,35 +99,35 @@ void BodDecayForm::Abbau() {
     k1 = text("txtK1");
     temperatur = text("lblTemp");
     k1T = k1.number() * pow(1.047, temperatur.number() - 20);
-    show("lblK1Temp", k1T, "##,##0.000 ");
+    show("lblK1Temp", k1T, Pattern::Dec3Blank);
     y5 = 1 - pow(10, -5 * k1T);
-    show("lblY", y5, "##,##0.000 ");
+    show("lblY", y5, Pattern::Dec3Blank);
     relativ = 1 / y5;
-    show("lblLgesRelativ", relativ, "##,##0.000 ");
+    show("lblLgesRelativ", relativ, Pattern::Dec3Blank);
     L = BSB5.number() / y5;
-    show("lblBSBAbbaugrenze", L, "##,##0.0 ");
+    show("lblBSBAbbaugrenze", L, Pattern::Dec1Blank);
     BSB25 = L * (1 - pow(10, -25 * k1T));
-    show("lblBSB25", BSB25, "##,##0.0");
+    show("lblBSB25", BSB25, Pattern::Dec1);
     auto decayTime = [this](double share) {
         const Num f = share * y5 / y5;
         return -log10checked(1 - f) / k1T;
     };
     t99 = decayTime(0.99);
-    show("lblAbbauzeit", t99, "##,##0.0 ");
+    show("lblAbbauzeit", t99, Pattern::Dec1Blank);
     t9999 = decayTime(0.9999);
-    show("lblAbbauzeit9999", t9999, "##,##0.0 ");
+    show("lblAbbauzeit9999", t9999, Pattern::Dec1Blank);
     schwer = L - BSB5.number();
-    show("lblBSB5minusBSB", schwer, "##,##0.0 ");
+    show("lblBSB5minusBSB", schwer, Pattern::Dec1Blank);
     schwerZeit = t99 - 5;
-    show("lblZeitschwerabbaubarerBSB", schwerZeit, "##,##0.0 ");
+    show("lblZeitschwerabbaubarerBSB", schwerZeit, Pattern::Dec1Blank);
     schwerTag = schwer / schwerZeit;
-    show("lblSchwerabbaubarTag", schwerTag, "##,##0.0 ");
+    show("lblSchwerabbaubarTag", schwerTag, Pattern::Dec1Blank);
     CSB = text("txtCSB");
     nichtAbbaubar = CSB.number() - L;
-    show("lblNichtAbbaubar", nichtAbbaubar, "##,##0.0 ");
+    show("lblNichtAbbaubar", nichtAbbaubar, Pattern::Dec1Blank);
     nichtProzent = 100 * nichtAbbaubar / CSB.number();
-    show("lblNichtAbbaubarProzent", nichtProzent, "##,##0.0 ");
-    show("lblBSB5", BSB5.number(), "##,##0.0 ");
+    show("lblNichtAbbaubarProzent", nichtProzent, Pattern::Dec1Blank);
+    show("lblBSB5", BSB5.number(), Pattern::Dec1Blank);
     absoluteTable();
 }
 
@@ -144,7 +141,7 @@ void BodDecayForm::fillTable(const char* sheet, const char* heading, double ulti
         const double value = ultimate * share;
         setCell(sheet, "A" + row, std::to_string(day));
         setCell(sheet, "B" + row,
-                std::isfinite(value) ? NumberText::format(value, "##,##0.000") : std::string());
+                std::isfinite(value) ? NumberText::format(value, Pattern::Dec3) : std::string());
         const bool mark = !marked && k > 0 && share >= 0.99;
         setCell(sheet, "C" + row, mark ? "Markierung" : "");
         marked = marked || mark;

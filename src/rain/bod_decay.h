@@ -8,6 +8,7 @@ namespace morvane {
 
 class BodDecayForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmBSB";
     explicit BodDecayForm(Application& app);
 
 protected:

@@ -4,10 +4,11 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(OxygenSaturationForm, "frmCs");
+MORVANE_REGISTER_FORM(OxygenSaturationForm);
 
 namespace {
 constexpr int Folded = 4635;
@@ -70,17 +71,19 @@ int OxygenSaturationForm::entry(double temperature) {
     return k / 10.0 == temperature ? k : -1;
 }
 
-OxygenSaturationForm::OxygenSaturationForm(Application& app) : FormModel(app, "frmCs") {
+OxygenSaturationForm::OxygenSaturationForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtTemp", [this] {
-        guarded({TypingError,
-                 "Eingabefehler",
-                 {{"txtTemp", "0"}, {"txtCx", "0"}},
-                 true,
-                 [this] { showRelative(0); }},
+        guarded({.text = TypingError,
+                 .reset = {{"txtTemp", "0"}, {"txtCx", "0"}},
+                 .messageFirst = true,
+                 .resetAction = [this] { showRelative(0); }},
                 [this] { temperatureReaction(); });
     });
     on(On::KeyUp, "txtCx", [this] {
-        guarded({TypingError, "Eingabefehler", {{"txtCx", "0"}}, true, [this] { showRelative(0); }},
+        guarded({.text = TypingError,
+                 .reset = {{"txtCx", "0"}},
+                 .messageFirst = true,
+                 .resetAction = [this] { showRelative(0); }},
                 [this] { concentrationReaction(); });
     });
     on(On::Click, "Command2", [this] {
@@ -106,7 +109,7 @@ void OxygenSaturationForm::temperatureReaction() {
         if (const int k = entry(t); k >= 0) Cs = table()[static_cast<std::size_t>(k)];
     }
     setText("lblCs", Cs.text());
-    setText("lblCs", NumberText::formatText(text("lblCs"), "##,##0.00"));
+    setText("lblCs", NumberText::formatText(text("lblCs"), Pattern::Dec2));
 }
 
 void OxygenSaturationForm::concentrationReaction() {
@@ -114,8 +117,7 @@ void OxygenSaturationForm::concentrationReaction() {
     if (Cx.number() > Cs.number()) {
         message(
             "\r\nGemessenen Konzentration ist größer als die Sättigungskonzentration - Cx wird "
-            "auf 0 gesetzt",
-            "Eingabefehler");
+            "auf 0 gesetzt");
         setText("txtCx", "0");
         showRelative(0);
         return;
@@ -123,11 +125,11 @@ void OxygenSaturationForm::concentrationReaction() {
     relativeKonzentration = 100 * (Cx.number() / Cs.number());
     showRelative(relativeKonzentration);
     verhältnis = Cs.number() / (Cs.number() - Cx.number());
-    show("LblCsCx", verhältnis, "##,##0.00");
+    show("LblCsCx", verhältnis, Pattern::Dec2);
 }
 
 void OxygenSaturationForm::showRelative(double value) {
-    show("lblrelativeKonzentration", value, "##,##0.00");
+    show("lblrelativeKonzentration", value, Pattern::Dec2);
 }
 
 std::string OxygenSaturationForm::clipboardLine() const {

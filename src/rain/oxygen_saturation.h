@@ -11,6 +11,7 @@ namespace morvane {
 
 class OxygenSaturationForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmCs";
     explicit OxygenSaturationForm(Application& app);
 
     // Saturation concentration in mg O2/l for 0.0 to 41.0 °C in steps of 0.1 °C.

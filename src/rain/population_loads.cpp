@@ -1,27 +1,23 @@
 #include "rain/population_loads.h"
 
 #include "shell/application.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(PopulationLoadsForm, "frmEW");
+MORVANE_REGISTER_FORM(PopulationLoadsForm);
 
-namespace {
-constexpr const char* CellPattern = "##,##0.0";
-}
-
-PopulationLoadsForm::PopulationLoadsForm(Application& app) : FormModel(app, "frmEW") {
+PopulationLoadsForm::PopulationLoadsForm(Application& app) : FormModel(app, Name) {
     on(On::Change, "txtEW", [this] {
-        guarded({"Tippfehler - Wert wird auf 0 gesetzt", "Eingabefehler", {{"txtEW", "0"}}},
-                [this] {
-                    Tabelle1();
-                    Tabelle2();
-                });
+        guarded(resetTo("txtEW", "0"), [this] {
+            Tabelle1();
+            Tabelle2();
+        });
     });
 }
 
 void PopulationLoadsForm::cell(std::string_view key, double factor) {
-    show(key, num("txtEW") * factor, CellPattern);
+    show(key, num("txtEW") * factor, Pattern::Dec1);
 }
 
 void PopulationLoadsForm::Tabelle1() {
@@ -32,7 +28,7 @@ void PopulationLoadsForm::Tabelle1() {
     cell("lblGelStBsb(6)", 0.03);
     cell("lblBsb(7)", 0.06);
     // The settled BOD5 is the difference of the two rounded captions.
-    show("lblOabsStBsb(8)", num("lblBsb(7)") - num("lblAbsStBsb(4)"), CellPattern);
+    show("lblOabsStBsb(8)", num("lblBsb(7)") - num("lblAbsStBsb(4)"), Pattern::Dec1);
     cell("lblabsStTs(0)", 0.05);
     cell("lblNabsStTs(1)", 0.015);
     cell("lblgelStTs(2)", 0.125);

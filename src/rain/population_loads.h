@@ -7,6 +7,7 @@ namespace morvane {
 
 class PopulationLoadsForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmEW";
     explicit PopulationLoadsForm(Application& app);
 
 protected:

@@ -2,10 +2,11 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(RainRunoffForm, "frmRegenspende");
+MORVANE_REGISTER_FORM(RainRunoffForm);
 
 namespace {
 constexpr std::uint32_t LightGreen = 0x00C0FFC0;
@@ -44,16 +45,16 @@ const Preset Frequency[] = {
 };
 }  // namespace
 
-RainRunoffForm::RainRunoffForm(Application& app) : FormModel(app, "frmRegenspende") {
+RainRunoffForm::RainRunoffForm(Application& app) : FormModel(app, Name) {
     on(On::Click, "Command1", [this] {
-        guarded({"Tippfehler - Wert wird auf 0,1 gesetzt",
-                 "Einga-befehler",
-                 {},
-                 true,
-                 [this] {
-                     psi = 0.1;
-                     setCaption("lblPsi", psi.text());
-                 }},
+        guarded({.text = "Tippfehler - Wert wird auf 0,1 gesetzt",
+                 .title = "Einga-befehler",
+                 .messageFirst = true,
+                 .resetAction =
+                     [this] {
+                         psi = 0.1;
+                         setCaption("lblPsi", psi.text());
+                     }},
                 [this] {
                     Fläche();
                     Jährlichkeit();
@@ -72,14 +73,14 @@ RainRunoffForm::RainRunoffForm(Application& app) : FormModel(app, "frmRegenspend
             setNumber("TxtPsi", p.value);
             psi = text("TxtPsi");
             if (reformat)
-                setCaption("lblPsi", NumberText::formatText(text("lblPsi"), "##,##0.00 "));
+                setCaption("lblPsi", NumberText::formatText(text("lblPsi"), Pattern::Dec2Blank));
         });
     }
     on(On::Click, "Command2", [this] {
         for (const Preset& p : Runoff) setSelected(p.option, false);
         setEnabled("TxtPsi", true);
         psi = text("TxtPsi");
-        setCaption("lblPsi", NumberText::formatText(psi.text(), "##,##0.000 "));
+        setCaption("lblPsi", NumberText::formatText(psi.text(), Pattern::Dec3Blank));
         setText("TxtPsi", "");
     });
     on(On::Change, "TxtPsi", [this] {
@@ -89,7 +90,7 @@ RainRunoffForm::RainRunoffForm(Application& app) : FormModel(app, "frmRegenspend
     for (const Preset& p : Frequency) {
         on(On::Click, p.option, [this, p] {
             setNumber("txtn", p.value);
-            setText("txtn", NumberText::formatText(text("txtn"), "##,##0.00 "));
+            setText("txtn", NumberText::formatText(text("txtn"), Pattern::Dec2Blank));
             Jährlichkeit();
             T = text("txtT");
             Zeitbeiwert();
@@ -112,25 +113,25 @@ RainRunoffForm::RainRunoffForm(Application& app) : FormModel(app, "frmRegenspend
 void RainRunoffForm::Fläche() {
     fläche = num("txtm2");
     hektar = fläche / 10000;
-    show("lblAha", hektar, "##,##0.00 ");
+    show("lblAha", hektar, Pattern::Dec2Blank);
 }
 
 void RainRunoffForm::Jährlichkeit() {
     n = text("txtn");
     z = 1 / n.number();
-    show("lblz", z, "##,##0.0 ");
+    show("lblz", z, Pattern::Dec1Blank);
 }
 
 void RainRunoffForm::Zeitbeiwert() {
     T = text("txtT");
     phi = 38 / (T.number() + 9) * (pow(z, 0.25) - 0.369);
-    show("lblphi", phi, "##,##0.000 ");
+    show("lblphi", phi, Pattern::Dec3Blank);
 }
 
 void RainRunoffForm::Regenrtn() {
     basisregen = text("txtR151");
     rTn = phi * basisregen.number();
-    show("lblrTn", rTn, "##,##0.0 ");
+    show("lblrTn", rTn, Pattern::Dec1Blank);
     setCaption("Label31", T.text());
     std::string frequency = n.text();
     frequency.insert(frequency.begin(), '(');
@@ -140,29 +141,29 @@ void RainRunoffForm::Regenrtn() {
 
 void RainRunoffForm::Regenfall() {
     N = T.number() * rTn / 166.7;
-    show("lblNiederschlag", N, "##,##0.0 ");
+    show("lblNiederschlag", N, Pattern::Dec1Blank);
 }
 
 void RainRunoffForm::Niederschlagsintensität() {
     i = N / T.number();
-    show("lblRegensintensität", i, "##,##0.0 ");
+    show("lblRegensintensität", i, Pattern::Dec1Blank);
 }
 
 void RainRunoffForm::Gesamtregenmenge() {
     const Num t = T.number();
     regenmenge = t * rTn * 60 * hektar / 1000;
-    show("lblVR", regenmenge, "##,##0.00 ");
-    show("lblNls", regenmenge * 1000 / (60 * t), "##,##0.00 ");
-    show("Label46", 60 * t, "##,##0 ");
-    show("lblNm3h", 3.6 * num("lblNls"), "##,##0.00 ");
+    show("lblVR", regenmenge, Pattern::Dec2Blank);
+    show("lblNls", regenmenge * 1000 / (60 * t), Pattern::Dec2Blank);
+    show("Label46", 60 * t, Pattern::IntBlank);
+    show("lblNm3h", 3.6 * num("lblNls"), Pattern::Dec2Blank);
 }
 
 void RainRunoffForm::Gesamtabflussmenge() {
     psi = text("TxtPsi");
     abflussmenge = psi.number() * regenmenge;
-    show("lblVA", abflussmenge, "##,##0.00 ");
-    show("lblQls", abflussmenge * 1000 / (60 * T.number()), "##,##0.00 ");
-    show("lblQm3h", 3.6 * num("lblQls"), "##,##0.00 ");
+    show("lblVA", abflussmenge, Pattern::Dec2Blank);
+    show("lblQls", abflussmenge * 1000 / (60 * T.number()), Pattern::Dec2Blank);
+    show("lblQm3h", 3.6 * num("lblQls"), Pattern::Dec2Blank);
 }
 
 void RainRunoffForm::design() {

@@ -8,6 +8,7 @@ namespace morvane {
 
 class RainRunoffForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmRegenspende";
     explicit RainRunoffForm(Application& app);
 
 protected:

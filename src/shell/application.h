@@ -69,11 +69,12 @@ struct FormRegistrar {
 };
 }  // namespace detail
 
-#define MORVANE_REGISTER_FORM(Class, Name)                                               \
-    static const ::morvane::detail::FormRegistrar morvaneRegistrar_##Class {             \
-        Name, [](::morvane::Application& app) -> std::unique_ptr<::morvane::FormModel> { \
-            return std::make_unique<Class>(app);                                         \
-        }                                                                                \
+// Registers a window kind under its name, the class's constant Name.
+#define MORVANE_REGISTER_FORM(Class)                                                            \
+    static const ::morvane::detail::FormRegistrar morvaneRegistrar_##Class {                    \
+        Class::Name, [](::morvane::Application& app) -> std::unique_ptr<::morvane::FormModel> { \
+            return std::make_unique<Class>(app);                                                \
+        }                                                                                       \
     }
 
 }  // namespace morvane

@@ -5,9 +5,9 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(AuthorWindow, "frmAutor");
+MORVANE_REGISTER_FORM(AuthorWindow);
 
-AuthorWindow::AuthorWindow(Application& app) : InfoWindow(app, "frmAutor") {
+AuthorWindow::AuthorWindow(Application& app) : InfoWindow(app, Name) {
     link("Command2", Links::HomePage);
 }
 

@@ -7,6 +7,7 @@ namespace morvane {
 
 class AuthorWindow : public InfoWindow {
 public:
+    static constexpr const char* Name = "frmAutor";
     explicit AuthorWindow(Application& app);
 
 protected:

@@ -57,23 +57,25 @@ enum class On {
     Unload,
 };
 
-// A guarded reaction's parameters.
-struct Guard {
-    Guard(std::string message, std::string caption = "Eingabefehler",
-          std::vector<std::pair<std::string, std::string>> resets = {}, bool first = false,
-          std::function<void()> action = {})
-        : text(std::move(message)),
-          title(std::move(caption)),
-          reset(std::move(resets)),
-          messageFirst(first),
-          resetAction(std::move(action)) {}
+// The title of the message that tells of a wrong input.
+inline constexpr const char* InputErrorTitle = "Eingabefehler";
 
-    std::string text;  // line after the failure description
-    std::string title;
-    std::vector<std::pair<std::string, std::string>> reset;  // control key, reset text, in order
-    bool messageFirst;                                       // message, then reset
-    std::function<void()> resetAction;                       // runs after the text resets
+// A guarded reaction's parameters, named where they are written:
+// {.text = "Tippfehler - Werte werden zurückgesetzt", .reset = {{"txtE", "650"}}}.
+struct Guard {
+    std::string text;                                             // line after the failure
+    std::string title = InputErrorTitle;                          // of the message box
+    std::vector<std::pair<std::string, std::string>> reset = {};  // control key, text, in order
+    bool messageFirst = false;                                    // message, then reset
+    std::function<void()> resetAction = {};                       // runs after the text resets
 };
+
+// The guard of one field that is set back to a value and says so:
+// "Tippfehler - Wert wird auf <value> gesetzt".
+inline Guard resetTo(std::string key, std::string value) {
+    std::string text = "Tippfehler - Wert wird auf " + value + " gesetzt";
+    return {.text = std::move(text), .reset = {{std::move(key), std::move(value)}}};
+}
 
 // The window itself.
 struct WindowProps {
@@ -204,7 +206,7 @@ public:
     void setWindowBackColor(std::uint32_t colour);
 
     // ---- Message boxes and guards ----
-    void message(const std::string& text, const std::string& title,
+    void message(const std::string& text, const std::string& title = InputErrorTitle,
                  MessageIcon icon = MessageIcon::None);
     // Runs body; on the first failure applies the guard (reset and message).
     void guarded(const Guard& guard, const std::function<void()>& body);

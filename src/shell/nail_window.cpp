@@ -5,9 +5,9 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(NailWindow, "frmNagel");
+MORVANE_REGISTER_FORM(NailWindow);
 
-NailWindow::NailWindow(Application& app) : InfoWindow(app, "frmNagel") {}
+NailWindow::NailWindow(Application& app) : InfoWindow(app, Name) {}
 
 void NailWindow::design() {
     win().title = "Brauchen Sie einen Nagel mit Kopf?";

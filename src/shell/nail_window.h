@@ -7,6 +7,7 @@ namespace morvane {
 
 class NailWindow : public InfoWindow {
 public:
+    static constexpr const char* Name = "frmNagel";
     explicit NailWindow(Application& app);
 
 protected:

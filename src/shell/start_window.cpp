@@ -5,7 +5,7 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(StartWindow, "frmStart");
+MORVANE_REGISTER_FORM(StartWindow);
 
 void AdresseÖffnen(Platform& platform, const std::string& address) { platform.shellOpen(address); }
 
@@ -81,7 +81,7 @@ const Entry Menu[] = {
 
 }  // namespace
 
-StartWindow::StartWindow(Application& application) : FormModel(application, "frmStart") {
+StartWindow::StartWindow(Application& application) : FormModel(application, Name) {
     for (const Entry& e : Menu) {
         const std::string key = controlKey(e.name, e.index);
         const std::string target = e.target ? e.target : "";

@@ -9,6 +9,7 @@ namespace morvane {
 
 class StartWindow : public FormModel {
 public:
+    static constexpr const char* Name = "frmStart";
     explicit StartWindow(Application& app);
 
     // Closes the windows of the fixed close list, in its order.

@@ -5,9 +5,9 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(TermsWindow, "frmNutzungsrechte");
+MORVANE_REGISTER_FORM(TermsWindow);
 
-TermsWindow::TermsWindow(Application& app) : InfoWindow(app, "frmNutzungsrechte") {}
+TermsWindow::TermsWindow(Application& app) : InfoWindow(app, Name) {}
 
 void TermsWindow::design() {
     win().title = "Nutzungsrechte";

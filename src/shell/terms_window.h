@@ -7,6 +7,7 @@ namespace morvane {
 
 class TermsWindow : public InfoWindow {
 public:
+    static constexpr const char* Name = "frmNutzungsrechte";
     explicit TermsWindow(Application& app);
 
 protected:

@@ -5,9 +5,9 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(UpdateWindow, "frmUpdate");
+MORVANE_REGISTER_FORM(UpdateWindow);
 
-UpdateWindow::UpdateWindow(Application& app) : InfoWindow(app, "frmUpdate") {
+UpdateWindow::UpdateWindow(Application& app) : InfoWindow(app, Name) {
     link("Command1", Links::Mail);
     link("Command5", Links::HomePage);
     link("Command6", Links::DownloadFile);

@@ -7,6 +7,7 @@ namespace morvane {
 
 class UpdateWindow : public InfoWindow {
 public:
+    static constexpr const char* Name = "frmUpdate";
     explicit UpdateWindow(Application& app);
 
 protected:

@@ -5,9 +5,9 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(VersionWindow, "frmVersion");
+MORVANE_REGISTER_FORM(VersionWindow);
 
-VersionWindow::VersionWindow(Application& app) : InfoWindow(app, "frmVersion") {}
+VersionWindow::VersionWindow(Application& app) : InfoWindow(app, Name) {}
 
 void VersionWindow::design() {
     win().title = "Version";

@@ -7,6 +7,7 @@ namespace morvane {
 
 class VersionWindow : public InfoWindow {
 public:
+    static constexpr const char* Name = "frmVersion";
     explicit VersionWindow(Application& app);
 
 protected:

@@ -5,9 +5,9 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(WarrantyWindow, "frmgewährleistung");
+MORVANE_REGISTER_FORM(WarrantyWindow);
 
-WarrantyWindow::WarrantyWindow(Application& app) : InfoWindow(app, "frmgewährleistung") {}
+WarrantyWindow::WarrantyWindow(Application& app) : InfoWindow(app, Name) {}
 
 void WarrantyWindow::design() {
     win().title = "Gewährleistung";

@@ -7,6 +7,7 @@ namespace morvane {
 
 class WarrantyWindow : public InfoWindow {
 public:
+    static constexpr const char* Name = "frmgewährleistung";
     explicit WarrantyWindow(Application& app);
 
 protected:

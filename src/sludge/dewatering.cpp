@@ -2,10 +2,11 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(DewateringForm, "frmSchlammEindick");
+MORVANE_REGISTER_FORM(DewateringForm);
 
 namespace {
 constexpr const char* Reset = "Tippfehler - Wert wird zurückgesetzt";
@@ -20,10 +21,10 @@ constexpr const char* AfterColumns[] = {
     "Label2(10)", "Label3",    "Label1",    "lblSVred",  "Label2(11)", "Shape3"};
 }  // namespace
 
-DewateringForm::DewateringForm(Application& app) : FormModel(app, "frmSchlammEindick") {
+DewateringForm::DewateringForm(Application& app) : FormModel(app, Name) {
     auto guardedKey = [this](const char* field, const char* reset, std::function<void()> body) {
         on(On::KeyUp, field, [this, field, reset, body] {
-            guarded({Reset, "Eingabefehler", {{field, reset}}}, body);
+            guarded({.text = Reset, .reset = {{field, reset}}}, body);
         });
     };
     guardedKey("txtEW", "1", [this] {
@@ -42,12 +43,12 @@ DewateringForm::DewateringForm(Application& app) : FormModel(app, "frmSchlammEin
     guardedKey("txtSVm3d", "0", [this] {
         m3d = num("txtSVm3d");
         TS = 100 * td / m3d;
-        show("txtTS", TS, "##,##0.00");
+        show("txtTS", TS, Pattern::Dec2);
         m3h = kgh / TS / 10;
-        show("lblSVm3h", m3h, "##,##0.00");
+        show("lblSVm3h", m3h, Pattern::Dec2);
         d = num("txtda");
         m3a = d * m3d;
-        show("lblSVm3a", m3a, "##,##0.00");
+        show("lblSVm3a", m3a, Pattern::Dec2);
         entVisible();
     });
     guardedKey("txtentTS", "0", [this] {
@@ -64,13 +65,13 @@ DewateringForm::DewateringForm(Application& app) : FormModel(app, "frmSchlammEin
         const std::string rule(55, '_');
         double y = 5;
         for (int i = 0; i < 7; ++i, y += 0.5) page.lines.push_back({i == 0 ? 3.0 : 0.0, y, rule});
-        page.lines.push_back({0, y, NumberText::format(m3d, "##,##0.00")});
+        page.lines.push_back({0, y, NumberText::format(m3d, Pattern::Dec2)});
         platform().print(page);
     });
 }
 
 void DewateringForm::confirmTS() {
-    guarded({"Tippfehler?", "Eingabefehler", {{"txtTS", ""}}}, [this] {
+    guarded({.text = "Tippfehler?", .reset = {{"txtTS", ""}}}, [this] {
         TS = num("txtTS");
         davor();
         entVisible();
@@ -84,11 +85,11 @@ void DewateringForm::fEW() {
     g = num("txtgEd");
     d = num("txtda");
     td = g * E / 1000000;
-    show("txtTMtd", td, "##,##0.00");
+    show("txtTMtd", td, Pattern::Dec2);
     kgh = 1000 * td / 24;
-    show("lblTMkgh", kgh, "##,##0.000");
+    show("lblTMkgh", kgh, Pattern::Dec3);
     ta = d * num("txtTMtd");
-    show("lblTMta", ta, "##,##0.00");
+    show("lblTMta", ta, Pattern::Dec2);
 }
 
 void DewateringForm::ftd() {
@@ -96,41 +97,41 @@ void DewateringForm::ftd() {
     g = num("txtgEd");
     d = num("txtda");
     kgh = 1000 * td / 24;
-    show("lblTMkgh", kgh, "##,##0.0");
+    show("lblTMkgh", kgh, Pattern::Dec1);
     E = 1000000 * td / g;
-    show("txtEW", E, "##,##0");
+    show("txtEW", E, Pattern::Int);
     ta = d * td;
-    show("lblTMta", ta, "##,##0.00");
+    show("lblTMta", ta, Pattern::Dec2);
 }
 
 void DewateringForm::davor() {
     m3d = td / (TS / 100);
-    show("txtSVm3d", m3d, "##,##0.00");
+    show("txtSVm3d", m3d, Pattern::Dec2);
     m3h = m3d / 24;
-    show("lblSVm3h", m3h, "##,##0.00");
+    show("lblSVm3h", m3h, Pattern::Dec2);
     d = num("txtda");
     m3a = d * m3d;
-    show("lblSVm3a", m3a, "##,##0.00");
+    show("lblSVm3a", m3a, Pattern::Dec2);
 }
 
 void DewateringForm::danach() {
     TSe = num("txtentTS");
     entm3h = td / 24 / (TSe / 100);
-    show("lblentm3h", entm3h, "##,##0.000");
+    show("lblentm3h", entm3h, Pattern::Dec3);
     entm3d = td / (TSe / 100);
-    show("lblentm3d", entm3d, "##,##0.00");
+    show("lblentm3d", entm3d, Pattern::Dec2);
     entm3a = ta / (TSe / 100);
-    show("lblentm3a", entm3a, "##,##0.00");
+    show("lblentm3a", entm3a, Pattern::Dec2);
     if (num("txtentTS") > 0) Wasser();
 }
 
 void DewateringForm::Wasser() {
-    show("lblwasm3h", m3h - entm3h, "##,##0.0");
-    show("lblwasm3d", m3d - entm3d, "##,##0.0");
-    show("lblwasm3a", m3a - entm3a, "##,##0.0");
+    show("lblwasm3h", m3h - entm3h, Pattern::Dec1);
+    show("lblwasm3d", m3d - entm3d, Pattern::Dec1);
+    show("lblwasm3a", m3a - entm3a, Pattern::Dec1);
 }
 
-void DewateringForm::SVred() { show("lblSVred", 100 * (m3d - entm3d) / m3d, "##,##0.0"); }
+void DewateringForm::SVred() { show("lblSVred", 100 * (m3d - entm3d) / m3d, Pattern::Dec1); }
 
 void DewateringForm::Vorentvisible() {
     for (const char* key : BeforeColumn) setVisible(key, true);

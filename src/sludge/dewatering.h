@@ -7,6 +7,7 @@ namespace morvane {
 
 class DewateringForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmSchlammEindick";
     explicit DewateringForm(Application& app);
 
 protected:

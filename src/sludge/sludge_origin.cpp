@@ -4,13 +4,13 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SludgeOriginForm, "frmSchlammStart");
+MORVANE_REGISTER_FORM(SludgeOriginForm);
 
 namespace {
 constexpr const char* Tables[] = {"frmSchlammA", "frmSchlammB", "frmSchlammC", "frmSchlammD"};
 }
 
-SludgeOriginForm::SludgeOriginForm(Application& app) : FormModel(app, "frmSchlammStart") {
+SludgeOriginForm::SludgeOriginForm(Application& app) : FormModel(app, Name) {
     // Each table option shows its table and closes the other three.
     for (int i = 0; i < 4; ++i) {
         on(On::Click, "Option" + std::to_string(i + 1), [this, i] {

@@ -7,6 +7,7 @@ namespace morvane {
 
 class SludgeOriginForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmSchlammStart";
     explicit SludgeOriginForm(Application& app);
 
 protected:

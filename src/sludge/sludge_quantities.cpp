@@ -2,17 +2,18 @@
 
 #include "shell/application.h"
 #include "shell/number_text.h"
+#include "shell/patterns.h"
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SludgeQuantitiesForm, "frmSchlamm");
+MORVANE_REGISTER_FORM(SludgeQuantitiesForm);
 
 namespace {
 constexpr const char* TypingError = "Tippfehler - Wert wird zurückgesetzt";
 constexpr std::uint32_t LightYellow = 0x00C0FFFF;
 }  // namespace
 
-SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "frmSchlamm") {
+SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, Name) {
     const struct {
         const char* field;
         std::string reset;
@@ -27,7 +28,7 @@ SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "f
     };
     for (const auto& r : reactions) {
         on(On::KeyUp, r.field, [this, field = r.field, reset = r.reset, routine = r.routine] {
-            guarded({TypingError, "Eingabefehler", {{field, reset}}},
+            guarded({.text = TypingError, .reset = {{field, reset}}},
                     [this, routine] { (this->*routine)(); });
         });
     }
@@ -35,11 +36,11 @@ SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, "f
 
 void SludgeQuantitiesForm::volumes(Num ts, Num d) {
     m3h = kgh / ts / 10;
-    show("lblSVm3h", m3h, "##,##0.0");
+    show("lblSVm3h", m3h, Pattern::Dec1);
     m3d = 24 * m3h;
-    show("txtSVm3d", m3d, "##,##0.0");
+    show("txtSVm3d", m3d, Pattern::Dec1);
     m3a = d * m3d;
-    show("lblSVm3a", m3a, "##,##0.0");
+    show("lblSVm3a", m3a, Pattern::Dec1);
 }
 
 void SludgeQuantitiesForm::fEW() {
@@ -48,11 +49,11 @@ void SludgeQuantitiesForm::fEW() {
     TS = num("txtTS");
     days = num("txtda");
     kgh = g * E / 24;
-    show("lblTMkgh", kgh, "##,##0.0");
+    show("lblTMkgh", kgh, Pattern::Dec1);
     td = g * E / 1000;
-    show("txtTMtd", td, "##,##0.00");
+    show("txtTMtd", td, Pattern::Dec2);
     ta = g * (days * E) / 1000;
-    show("lblTMta", ta, "##,##0.00");
+    show("lblTMta", ta, Pattern::Dec2);
     volumes(TS, days);
 }
 
@@ -67,11 +68,11 @@ void SludgeQuantitiesForm::ftd() {
 
 void SludgeQuantitiesForm::fromDryMass() {
     kgh = 1000 * td / 24;
-    show("lblTMkgh", kgh, "##,##0.0");
+    show("lblTMkgh", kgh, Pattern::Dec1);
     E = 1000 * td / g;
-    show("txtEW", E, "##,##0.0");
+    show("txtEW", E, Pattern::Dec1);
     ta = g * (days * E) / 1000;
-    show("lblTMta", ta, "##,##0.00");
+    show("lblTMta", ta, Pattern::Dec2);
 }
 
 void SludgeQuantitiesForm::fSVm3d() {
@@ -80,12 +81,12 @@ void SludgeQuantitiesForm::fSVm3d() {
     TS = num("txtTS");
     days = num("txtda");
     td = TS * m3d / 100;
-    show("txtTMtd", td, "##,##0.0");
+    show("txtTMtd", td, Pattern::Dec1);
     fromDryMass();
     m3h = kgh / TS / 10;
-    show("lblSVm3h", m3h, "##,##0.0");
+    show("lblSVm3h", m3h, Pattern::Dec1);
     m3a = days * m3d;
-    show("lblSVm3a", m3a, "##,##0.0");
+    show("lblSVm3a", m3a, Pattern::Dec1);
 }
 
 void SludgeQuantitiesForm::design() {

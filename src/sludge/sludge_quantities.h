@@ -7,6 +7,7 @@ namespace morvane {
 
 class SludgeQuantitiesForm : public FormModel {
 public:
+    static constexpr const char* Name = "frmSchlamm";
     explicit SludgeQuantitiesForm(Application& app);
 
 protected:

@@ -4,11 +4,11 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SludgeTableA, "frmSchlammA");
+MORVANE_REGISTER_FORM(SludgeTableA);
 
 SludgeTableA::SludgeTableA(Application& app)
     : SludgeTableWindow(
-          app, "frmSchlammA", "A. Absetzanlagen mit Faulraum", 5670, 2490,
+          app, Name, "A. Absetzanlagen mit Faulraum", 5670, 2490,
           {
               {"OA1", "1. roher, unter Wasser abgepumpter Schlamm aus Trichterbecken", "45", 2.5},
               {"OA2", "2. wie vor, eingedickt", "45", 5},

@@ -7,6 +7,7 @@ namespace morvane {
 
 class SludgeTableA : public SludgeTableWindow {
 public:
+    static constexpr const char* Name = "frmSchlammA";
     explicit SludgeTableA(Application& app);
 };
 

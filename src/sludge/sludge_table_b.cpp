@@ -4,11 +4,11 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SludgeTableB, "frmSchlammB");
+MORVANE_REGISTER_FORM(SludgeTableB);
 
 SludgeTableB::SludgeTableB(Application& app)
     : SludgeTableWindow(
-          app, "frmSchlammB", "B. Tropfkörper mit Faulraum", 5670, 3030,
+          app, Name, "B. Tropfkörper mit Faulraum", 5670, 3030,
           {
               {"OA1", "5.Schlamm der Nachbecken", "25", 4},
               {"OA2", "6. roher, gemischter Schlamm aus Vor- und Nachbecken, eingedickt", "70",

@@ -7,6 +7,7 @@ namespace morvane {
 
 class SludgeTableB : public SludgeTableWindow {
 public:
+    static constexpr const char* Name = "frmSchlammB";
     explicit SludgeTableB(Application& app);
 };
 

@@ -4,12 +4,12 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SludgeTableC, "frmSchlammC");
+MORVANE_REGISTER_FORM(SludgeTableC);
 
 SludgeTableC::SludgeTableC(Application& app)
     : SludgeTableWindow(
-          app, "frmSchlammC", "C.Belebungsanlage mit Faulraum oder aerober Schlammstabilisierung",
-          7350, 3330,
+          app, Name, "C.Belebungsanlage mit Faulraum oder aerober Schlammstabilisierung", 7350,
+          3330,
           {
               {"OA1", "9. roher, gepumpter Überschußschlamm", "35", 0.7},
               {"OA2", "10. roher gemischter Schlamm aus Vorbecken und Überschußschlamm, eingedickt",

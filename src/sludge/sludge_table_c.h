@@ -7,6 +7,7 @@ namespace morvane {
 
 class SludgeTableC : public SludgeTableWindow {
 public:
+    static constexpr const char* Name = "frmSchlammC";
     explicit SludgeTableC(Application& app);
 };
 

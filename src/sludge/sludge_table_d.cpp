@@ -4,11 +4,11 @@
 
 namespace morvane {
 
-MORVANE_REGISTER_FORM(SludgeTableD, "frmSchlammD");
+MORVANE_REGISTER_FORM(SludgeTableD);
 
 SludgeTableD::SludgeTableD(Application& app)
     : SludgeTableWindow(
-          app, "frmSchlammD", "D. Chemische Fällung und Flockung", 8310, 3075,
+          app, Name, "D. Chemische Fällung und Flockung", 8310, 3075,
           {
               {"OA1", "15. Vorfällung, roher Schlamm der Vorklärbecken, eingedickt", "65", 4},
               {"OA2", "16. Schlamm der Vorfällung, ausgefault und eingedickt", "45", 5},

@@ -7,6 +7,7 @@ namespace morvane {
 
 class SludgeTableD : public SludgeTableWindow {
 public:
+    static constexpr const char* Name = "frmSchlammD";
     explicit SludgeTableD(Application& app);
 };
 

@@ -40,7 +40,8 @@ namespace {
 // A window with one control of each kind the binding has to get right.
 class ProbeForm : public FormModel {
 public:
-    explicit ProbeForm(Application& app) : FormModel(app, "frmGuiProbe") {
+    static constexpr const char* Name = "frmGuiProbe";
+    explicit ProbeForm(Application& app) : FormModel(app, Name) {
         on(On::Change, "txtA", [this] { ++changes; });
         on(On::KeyPress, "txtA", [](Event& e) {
             if (e.key == 'x') e.key = 0;    // discarded
@@ -110,7 +111,7 @@ protected:
         add(Kind::Label, "lblSeite", 1).in("SSTab1", 1).caption("Seite 2").at(120, 600, 1200, 255);
     }
 };
-MORVANE_REGISTER_FORM(ProbeForm, "frmGuiProbe");
+MORVANE_REGISTER_FORM(ProbeForm);
 
 // A QtPlatform that records message boxes instead of showing them; each one counts as
 // closed with Enter, so the release of Enter that follows must not reach the window.

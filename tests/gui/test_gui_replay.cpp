@@ -21,13 +21,14 @@ namespace {
 
 class ReplayProbe : public FormModel {
 public:
-    explicit ReplayProbe(Application& app) : FormModel(app, "frmReplayProbe") {
+    static constexpr const char* Name = "frmReplayProbe";
+    explicit ReplayProbe(Application& app) : FormModel(app, Name) {
         on(On::KeyPress, "txtA", [](Event& e) {
             if (e.key == 'x') e.key = 0;
         });
         on(On::KeyUp, "txtA", [this] {
             ++keyUpsA;
-            guarded({"Tippfehler", "Eingabefehler", {{"txtA", "0"}}},
+            guarded({.text = "Tippfehler", .reset = {{"txtA", "0"}}},
                     [this] { setNumber("lblOut", num("txtA") * 2); });
         });
         on(On::KeyUp, "txtB", [this](Event& e) { keyUpsB.push_back(e.key); });
@@ -52,7 +53,7 @@ protected:
         add(Kind::Label, "lblOut").at(120, 900, 1500, 255).framed();
     }
 };
-MORVANE_REGISTER_FORM(ReplayProbe, "frmReplayProbe");
+MORVANE_REGISTER_FORM(ReplayProbe);
 
 // Counts the key events that reach a widget, and the message boxes that are shown.
 class EventCount : public QObject {

@@ -36,13 +36,14 @@ namespace {
 // a single-line and in a multi-line field, and count what reaches them.
 class KeyProbeForm : public FormModel {
 public:
-    explicit KeyProbeForm(Application& app) : FormModel(app, "frmKeyProbe") {
+    static constexpr const char* Name = "frmKeyProbe";
+    explicit KeyProbeForm(Application& app) : FormModel(app, Name) {
         on(On::KeyPress, "txtZahl", [this](Event& e) {
             if (e.key == Key::Enter) message("Enter in txtZahl", "Probe");
         });
         on(On::KeyUp, "txtZahl", [this](Event& e) {
             keyUps.push_back("txtZahl:" + std::to_string(e.key));
-            guarded({"Tippfehler", "Eingabefehler", {}}, [this] { (void)num("txtZahl"); });
+            guarded({.text = "Tippfehler"}, [this] { (void)num("txtZahl"); });
         });
         on(On::KeyUp, "txtNotiz", [this](Event& e) {
             keyUps.push_back("txtNotiz:" + std::to_string(e.key));
@@ -66,7 +67,7 @@ protected:
         add(Kind::Label, "Label1").caption("Ergebnis").at(1800, 1500, 1500, 255);
     }
 };
-MORVANE_REGISTER_FORM(KeyProbeForm, "frmKeyProbe");
+MORVANE_REGISTER_FORM(KeyProbeForm);
 
 // The program's own platform with real message boxes. Each box is answered by the next
 // scripted answer; a box nobody scripted is recorded and not shown, so that a fault shows

@@ -25,7 +25,8 @@ namespace {
 
 class LookProbeForm : public FormModel {
 public:
-    explicit LookProbeForm(Application& app) : FormModel(app, "frmLookProbe") {}
+    static constexpr const char* Name = "frmLookProbe";
+    explicit LookProbeForm(Application& app) : FormModel(app, Name) {}
 
 protected:
     void design() override {
@@ -54,7 +55,7 @@ protected:
             .at(120, 480, 2400, 420);
     }
 };
-MORVANE_REGISTER_FORM(LookProbeForm, "frmLookProbe");
+MORVANE_REGISTER_FORM(LookProbeForm);
 
 class WindowLook : public ::testing::Test {
 protected:

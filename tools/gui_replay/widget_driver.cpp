@@ -55,6 +55,7 @@ KeyStroke strokeOf(int code) {
         case Key::Backspace: return {Qt::Key_Backspace, QStringLiteral("\b")};
         case Key::Delete: return {Qt::Key_Delete, QStringLiteral("\x7f")};
         case Key::Tab: return {Qt::Key_Tab, QStringLiteral("\t")};
+        case ShiftTab: return {Qt::Key_Backtab, {}};
         case Key::Escape: return {Qt::Key_Escape, QStringLiteral("\x1b")};
         case Key::Left: return {Qt::Key_Left, {}};
         case Key::Right: return {Qt::Key_Right, {}};
@@ -295,7 +296,8 @@ void WidgetDriver::key(FormModel& f, const std::string& key, int code) {
     focusForKeys(f, key);
     const KeyStroke k = strokeOf(code);
     QPointer<ui::FormWindow> window(&formWindow(f.name()));
-    const Qt::KeyboardModifiers mods = code == Key::Shift ? Qt::ShiftModifier : Qt::NoModifier;
+    const Qt::KeyboardModifiers mods =
+        code == Key::Shift || code == ShiftTab ? Qt::ShiftModifier : Qt::NoModifier;
     keyEvent(window->windowHandle(), true, k.qtKey, k.text, mods);
     // The release goes where the keyboard is now: after a Tab, the next control.
     if (window && window->attached())

@@ -16,6 +16,7 @@
 
 #include "replay_driver.h"
 #include "shell/record.h"
+#include "user_input.h"
 
 namespace morvane {
 
@@ -68,15 +69,6 @@ std::vector<Token> tokenize(const std::string& line) {
     }
     return out;
 }
-
-const std::map<std::string, int> NamedKeys = {
-    {"Enter", Key::Enter},   {"Backspace", Key::Backspace},
-    {"Delete", Key::Delete}, {"Tab", Key::Tab},
-    {"Escape", Key::Escape}, {"Left", Key::Left},
-    {"Right", Key::Right},   {"Up", Key::Up},
-    {"Down", Key::Down},     {"Home", Key::Home},
-    {"End", Key::End},       {"Shift", Key::Shift},
-};
 
 const std::vector<std::string> BoolProps = {"visible",  "enabled", "readonly",
                                             "selected", "bold",    "flat"};
@@ -267,9 +259,9 @@ private:
         return t[i].text;
     }
     static int namedKey(const std::string& name) {
-        auto k = NamedKeys.find(name);
-        if (k == NamedKeys.end()) throw ScriptError("unknown key " + name);
-        return k->second;
+        const int code = keyByName(name);
+        if (code == 0) throw ScriptError("unknown key " + name);
+        return code;
     }
     static void needWindow(const std::string& name) {
         if (!Application::isRegistered(name)) throw ScriptError("no window " + name);

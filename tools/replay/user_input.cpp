@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace morvane {
 
@@ -18,6 +19,30 @@ std::vector<std::string> utf8Chars(const std::string& s) {
         i += n;
     }
     return out;
+}
+
+namespace {
+
+const std::pair<const char*, int> NamedKeys[] = {
+    {"Enter", Key::Enter}, {"Backspace", Key::Backspace}, {"Delete", Key::Delete},
+    {"Tab", Key::Tab},     {"ShiftTab", ShiftTab},        {"Escape", Key::Escape},
+    {"Left", Key::Left},   {"Right", Key::Right},         {"Up", Key::Up},
+    {"Down", Key::Down},   {"Home", Key::Home},           {"End", Key::End},
+    {"Shift", Key::Shift},
+};
+
+}  // namespace
+
+int keyByName(const std::string& name) {
+    for (const auto& [n, code] : NamedKeys)
+        if (name == n) return code;
+    return 0;
+}
+
+std::string keyName(int code) {
+    for (const auto& [n, c] : NamedKeys)
+        if (c == code) return n;
+    return {};
 }
 
 namespace {
@@ -92,12 +117,16 @@ void typeText(FormModel& f, const std::string& key, const std::string& text, boo
 void pressKey(FormModel& f, const std::string& key, int code) {
     f.userFocus(key);
     switch (code) {
-        case Key::Tab: {
+        case Key::Tab:
+        case ShiftTab: {
             const auto order = f.tabOrder();
             if (order.empty()) return;
             auto it = std::find(order.begin(), order.end(), key);
-            const std::string next =
-                (it == order.end() || it + 1 == order.end()) ? order.front() : *(it + 1);
+            std::string next;
+            if (code == Key::Tab)
+                next = (it == order.end() || it + 1 == order.end()) ? order.front() : *(it + 1);
+            else
+                next = (it == order.end() || it == order.begin()) ? order.back() : *(it - 1);
             f.setFocus(next);
             f.keyUp(next, Key::Tab);
             return;

@@ -190,8 +190,10 @@ void FormWindow::build() {
     }
     for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
     built_ = true;
-    for (const Control& c : model_.controls())
+    for (const Control& c : model_.controls()) {
         if (isResult(c)) fitResult(bound_[c.key()], c);
+        if (c.kind == Kind::Option || c.kind == Kind::CheckBox) fitButton(bound_[c.key()].hwnd, c);
+    }
     // Stacking: drawn controls (labels, pictures) below windowed ones, each group in
     // declaration order, the later above the earlier; a tab control below its pages.
     for (int pass = 0; pass < 2; ++pass)
@@ -453,7 +455,13 @@ void FormWindow::apply(Bound& b, const Control& c) {
             ReleaseDC(h, dc);
             const int line = tm.tmHeight + tm.tmExternalLeading;
             const bool oneLine = px(c.height, dpi_) < 2 * line && r.bottom - r.top < 2 * line;
-            if (!isResult(c)) {
+            const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
+                               : c.align == Align::Center ? SS_CENTER
+                                                          : SS_LEFT;
+            setStyle(h, a | (oneLine ? SS_CENTERIMAGE : 0) | (c.border ? WS_BORDER : 0),
+                     ((SS_RIGHT | SS_CENTER) & ~a) | (oneLine ? 0 : SS_CENTERIMAGE) |
+                         (c.border ? 0 : WS_BORDER));
+            if (!isResult(c)) {  // after the border, which takes from the room
                 if (!oneLine) {
                     fitCaption(h, c);
                 } else if (HFONT full = font(c.fontName, c.fontSize, c.bold, c.underline, dpi_);
@@ -461,18 +469,13 @@ void FormWindow::apply(Bound& b, const Control& c) {
                     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(full), TRUE);
                 }
             }
-            const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
-                               : c.align == Align::Center ? SS_CENTER
-                                                          : SS_LEFT;
-            setStyle(h, a | (oneLine ? SS_CENTERIMAGE : 0) | (c.border ? WS_BORDER : 0),
-                     ((SS_RIGHT | SS_CENTER) & ~a) | (oneLine ? 0 : SS_CENTERIMAGE) |
-                         (c.border ? 0 : WS_BORDER));
             if (isResult(c) && built_) fitResult(b, c);
             break;
         }
         case Kind::Option:
         case Kind::CheckBox:
             if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
+            if (built_ && (changed(&Control::text) || changed(&Control::width))) fitButton(h, c);
             SendMessageW(h, BM_SETCHECK, c.selected ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case Kind::Command:
@@ -548,6 +551,35 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
     GetClientRect(h, &room);
     if (room.right <= 0 || text.empty()) return;
     HDC dc = GetDC(h);
+    // First the free room below the label, where the whole text fits there: up to the next
+    // control below it and the container's edge.
+    {
+        HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
+        RECT r{0, 0, room.right, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+        SelectObject(dc, old);
+        HWND parent = GetParent(h);
+        RECT g, pr;
+        GetWindowRect(h, &g);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&g), 2);
+        GetClientRect(parent, &pr);
+        const int border = (g.bottom - g.top) - room.bottom;
+        LONG limit = pr.bottom;
+        for (const Control& o : model_.controls()) {
+            HWND w = handleFor(o.key());
+            if (!w || w == h || GetParent(w) != parent || !o.visible || o.page != c.page) continue;
+            RECT og;
+            GetWindowRect(w, &og);
+            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&og), 2);
+            if (og.right > g.left && og.left < g.right && og.top >= g.bottom)
+                limit = std::min(limit, og.top);
+        }
+        if (r.bottom > room.bottom && r.right <= room.right && g.top + r.bottom + border <= limit) {
+            SetWindowPos(h, nullptr, 0, 0, g.right - g.left, r.bottom + border,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            GetClientRect(h, &room);
+        }
+    }
     const double points = c.fontSize > 0 ? c.fontSize : 8.25;
     const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
     HFONT chosen = font(c.fontName, points, c.bold, c.underline, dpi_);
@@ -567,6 +599,32 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
     ReleaseDC(h, dc);
     if (reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) != chosen)
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+}
+
+// An option button or check box whose caption is wider than the control breaks it onto
+// further lines where the control is tall enough, else takes the free room to its right.
+void FormWindow::fitButton(HWND h, const Control& c) {
+    if (!h) return;
+    RECT r{px(c.left, dpi_), px(c.top, dpi_), px(c.left, dpi_) + std::max(0, px(c.width, dpi_)),
+           px(c.top, dpi_) + std::max(0, px(c.height, dpi_))};
+    const std::wstring text = wide(c.text);
+    HDC dc = GetDC(h);
+    HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
+    // The button draws its box, half a digit's width of space, then the caption.
+    INT digit = 0;
+    GetCharWidth32W(dc, L'0', L'0', &digit);
+    const int before = MulDiv(12, static_cast<int>(dpi_), 96) + 1 + digit / 2;
+    const int room = std::max<int>(1, r.right - r.left - before);
+    RECT one{0, 0, room, 0}, wrapped{0, 0, room, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &one, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &wrapped,
+              DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, old);
+    ReleaseDC(h, dc);
+    if (one.right > room && (wrapped.bottom > r.bottom - r.top + 1 || wrapped.right > room))
+        r = widened(c, h, r, one.right + before + 2, false);
+    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A result (a framed, right-aligned label) shows its whole number on one line, never
@@ -594,7 +652,7 @@ void FormWindow::fitResult(Bound& b, const Control& c) {
     };
     const double points = c.fontSize > 0 ? c.fontSize : 8.25;
     HFONT f = font(c.fontName, points, c.bold, c.underline, dpi_);
-    if (need(f, nullptr) > r.right - r.left) r = widened(c, h, r, need(f, nullptr));
+    if (need(f, nullptr) > r.right - r.left) r = widened(c, h, r, need(f, nullptr), true);
     const int lineRoom = r.bottom - r.top - (c.border ? 2 : 0) + 1;
     const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
     int pixels = fullPixels, lineHeight = 0;
@@ -611,7 +669,7 @@ void FormWindow::fitResult(Bound& b, const Control& c) {
 
 // The room a control may grow into along its row: up to the next control of the same
 // container page and the container's edge (lines and shapes do not stop it).
-RECT FormWindow::widened(const Control& c, HWND self, RECT r, int need) const {
+RECT FormWindow::widened(const Control& c, HWND self, RECT r, int need, bool leftFirst) const {
     HWND parent = GetParent(self);
     RECT pr;
     GetClientRect(parent, &pr);
@@ -650,9 +708,15 @@ RECT FormWindow::widened(const Control& c, HWND self, RECT r, int need) const {
             rightLimit = std::min<int>(rightLimit, g.left - 2);
     }
     int grow = need - (r.right - r.left);
-    const int left = std::clamp<int>(r.left - leftLimit, 0, grow);
-    r.left -= left, grow -= left;
-    r.right += std::clamp<int>(rightLimit - r.right, 0, std::max(0, grow));
+    for (int side = 0; side < 2 && grow > 0; ++side) {
+        if ((side == 0) == leftFirst) {
+            const int take = std::clamp<int>(r.left - leftLimit, 0, grow);
+            r.left -= take, grow -= take;
+        } else {
+            const int take = std::clamp<int>(rightLimit - r.right, 0, grow);
+            r.right += take, grow -= take;
+        }
+    }
     return r;
 }
 

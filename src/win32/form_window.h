@@ -73,7 +73,8 @@ private:
     void applyTip(HWND h, const std::string& tip);
     void fitResult(Bound& b, const Control& c);
     void fitCaption(HWND h, const Control& c);
-    RECT widened(const Control& c, HWND self, RECT r, int need) const;
+    RECT widened(const Control& c, HWND self, RECT r, int need, bool leftFirst) const;
+    void fitButton(HWND h, const Control& c);
     HWND containerOf(const Control& c) const;
     std::uint32_t containerBack(const Control& c) const;
     bool shownOnPage(const Control& c) const;

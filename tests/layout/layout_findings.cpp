@@ -98,8 +98,9 @@ void WindowChecks::checkLongValues(Application& app, Findings& findings) {
     findings.state = was;
 }
 
-void exploreWindows(Findings& findings, WindowChecks& checks) {
+void exploreWindows(Findings& findings, WindowChecks& checks, const std::string& only) {
     for (const std::string& name : Application::registeredForms()) {
+        if (!only.empty() && name != only) continue;
         RecordingPlatform platform;
         Application app(platform);
         checks.begin(app);

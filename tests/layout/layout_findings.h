@@ -95,6 +95,7 @@ public:
 
 // Each registered window alone, in an application of its own: at open, on each tab page,
 // after each option and check box, and with long values (after each, checkAll).
-void exploreWindows(Findings& findings, WindowChecks& checks);
+// only: the one window to explore ("" = every one).
+void exploreWindows(Findings& findings, WindowChecks& checks, const std::string& only = "");
 
 }  // namespace morvane::layout

@@ -16,8 +16,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdlib>
 #include <initializer_list>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string_view>
@@ -59,6 +61,12 @@ std::string join(std::initializer_list<std::string_view> parts) {
 // The text without its access key marks ("&&" is one ampersand).
 std::wstring withoutPrefix(const std::wstring& w) { return wide(plainCaption(narrow(w))); }
 
+// The faces asked for and the faces drawn with, for the report.
+std::map<std::string, bool>& faces() {
+    static std::map<std::string, bool> all;
+    return all;
+}
+
 // A device context of a control with the font it draws with.
 class Measure {
 public:
@@ -66,6 +74,11 @@ public:
         if (!f) f = reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
         old_ = SelectObject(dc_, f ? f : GetStockObject(DEFAULT_GUI_FONT));
         GetTextMetricsW(dc_, &tm);
+        wchar_t face[LF_FACESIZE] = {};
+        GetTextFaceW(dc_, LF_FACESIZE, face);
+        LOGFONTW lf{};
+        if (f) GetObjectW(f, sizeof lf, &lf);
+        faces()[narrow(lf.lfFaceName) + " -> " + narrow(face)] = true;
     }
     ~Measure() {
         SelectObject(dc_, old_);
@@ -410,9 +423,14 @@ int wmain() {
     InitCommonControlsEx(&icc);
     layout::Findings findings;
     Checks checks(findings);
-    layout::exploreWindows(findings, checks);
+    // MORVANE_LAYOUT_ONLY=frmX checks that window alone.
+    const char* only = std::getenv("MORVANE_LAYOUT_ONLY");
+    layout::exploreWindows(findings, checks, only ? only : "");
     std::ostringstream out;
     const int found = findings.report(out);
+    out << "Schriften:";
+    for (const auto& [face, used] : faces()) out << " " << face << ";";
+    out << "\n";
     // The console takes UTF-8 as the core writes it.
     SetConsoleOutputCP(CP_UTF8);
     std::cout << out.str() << std::flush;

@@ -29,7 +29,7 @@ cmake --build build/asan -j"$jobs"
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-MORVANE_RANDOM_EVENTS=500 ctest --test-dir build/asan --output-on-failure -j"$jobs"
+MORVANE_RANDOM_EVENTS=500 MORVANE_RANDOM_GUI_EVENTS=150 ctest --test-dir build/asan --output-on-failure -j"$jobs"
 
 echo "== Fuzz number texts"
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DMORVANE_FUZZ=ON -DMORVANE_QT=OFF \

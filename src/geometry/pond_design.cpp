@@ -1,7 +1,10 @@
 #include "geometry/pond_design.h"
 
+#include <tuple>
+
 #include "geometry/k1_diagram.h"
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -197,132 +200,133 @@ void PondDesignForm::design() {
         "Auslegung nach Prof. Quarnow ", "Auslegung nach DWA Arbeitblatt 201", "Teichschema",
         "K1-Wert "};
 
-    int labelIndex = 0;
-    auto label = [this, &labelIndex](int page, const char* text, int l, int t, int wd,
-                                     int ht = 255) -> Control& {
-        return add(Kind::Label, "lblText", labelIndex++)
-            .in(Tab, page)
-            .caption(text)
-            .at(l, t, wd, ht);
-    };
-    auto output = [this](const char* name, int page, int l, int t) -> Control& {
-        return add(Kind::Label, name)
-            .in(Tab, page)
-            .at(l, t, 975, 285)
-            .right()
-            .framed()
-            .colors(Color::ButtonText, Color::WindowBackground);
-    };
+    // Every caption, symbol, unit and note is an element of lblText, in reading order.
+    const Control onPage0 = piece(Kind::Label).in(Tab, 0);
+    const Control output = piece(Kind::Label)
+                               .in(Tab, 0)
+                               .at(0, 0, 975, 285)
+                               .right()
+                               .framed()
+                               .colors(Color::ButtonText, Color::WindowBackground);
     int tab = 0;
-    // The key of the label declared next, for the record's rows.
-    auto next = [&labelIndex] { return controlKey("lblText", labelIndex); };
 
     // Page 0: the method of decay kinetics.
-    label(0, "Konstanten und Primärdaten", 720, 1080, 4000).bold_();
-    const struct {
-        const char *name, *caption, *symbol, *text, *unit;
-        int top;
-        bool lawHint;
-    } inputs[] = {
-        {"txtÜW", "Überwachungswert", "", "40", "mg BSB5/l", 1320, true},
-        {"txtE", "Zahl der Einwohner, deren Abwasser behandelt wird", "", "1000", "E", 1680, false},
-        {"txtspezifischeAbwassermenge", "spezifische Abwassermenge", "q", "70", "l/Ed", 2040, true},
-        {"txtFremdwasser", "Fremdwasseranfall im Trockenwetterfall", "QF24", "100", "%", 2520,
-         false},
-        {"txtEGWBiologie",
-         "Einwohnergleichwert nach der Vorklärung (1 EGW ländlicher Raum = 54 g BSB5/Ed), "
-         "gerechnet mit 40 g",
-         "", "40", "g/Ed", 2880, true},
-        {"txtAnzahlTeiche", "Anzahl der hintereinander geschalteten Teiche", "n", "3", "", 3360,
-         false},
-        {"txtTeichtiefe", "mittlere Teichtiefe", "t", "1,2", "", 3840, false},
-    };
-    for (const auto& in : inputs) {
-        const std::string captionKey = next();
-        label(0, in.caption, 720, in.top, 4080, 420).wrap();
-        if (*in.symbol) label(0, in.symbol, 4920, in.top, 780);
-        add(Kind::TextBox, in.name)
+    Layout given(*this, {.caption = Control(onPage0).at(720, 0, 4080, 420).wrap(),
+                         .input = piece(Kind::TextBox).in(Tab, 0).at(5760, -30, 975, 315).right(),
+                         .output = Control(output).at(5760, 0, 975, 285),
+                         .unit = Control(onPage0).at(6960, 0, 1200, 255),
+                         .symbol = Control(onPage0).at(4920, 0, 780, 255),
+                         .label = onPage0,
+                         .captionArray = "lblText",
+                         .unitArray = "lblText"});
+    given.label("Konstanten und Primärdaten", 720, 1080, 4000).bold_();
+    given.rows({
+        {.caption = "Überwachungswert",
+         .field = "txtÜW",
+         .unit = "mg BSB5/l",
+         .top = 1320,
+         .tab = tab++,
+         .text = "40",
+         .unitTip = LawHint},
+        {"Zahl der Einwohner, deren Abwasser behandelt wird", "", "txtE", "E", 1680, Field::Input,
+         tab++, "1000"},
+        {.caption = "spezifische Abwassermenge",
+         .symbol = "q",
+         .field = "txtspezifischeAbwassermenge",
+         .unit = "l/Ed",
+         .top = 2040,
+         .tab = tab++,
+         .text = "70",
+         .unitTip = LawHint},
+        {"Fremdwasseranfall im Trockenwetterfall", "QF24", "txtFremdwasser", "%", 2520,
+         Field::Input, tab++, "100"},
+        {.caption = "Einwohnergleichwert nach der Vorklärung (1 EGW ländlicher Raum = 54 g "
+                    "BSB5/Ed), gerechnet mit 40 g",
+         .field = "txtEGWBiologie",
+         .unit = "g/Ed",
+         .top = 2880,
+         .tab = tab++,
+         .text = "40",
+         .unitTip = LawHint},
+        {.caption = "Anzahl der hintereinander geschalteten Teiche",
+         .symbol = "n",
+         .field = "txtAnzahlTeiche",
+         .top = 3360,
+         .tab = tab++,
+         .text = "3",
+         .tip = "Gerechnet ohne Absetzteich!"},
+        {"mittlere Teichtiefe", "t", "txtTeichtiefe", "", 3840, Field::Input, tab++, "1,2"},
+    });
+    // The chosen loading and temperature: a slider and the label that shows its value.
+    for (const auto& [caption, slider, name, unit, top, max, large, text] :
+         {std::tuple{"Raumbelastung BR, gewählt", "HScroll1", "lblRaumbelastung", "g BSB5/m³d",
+                     4440, 100, 10, "5,0"},
+          std::tuple{"Wassertemperatur T, gewählt", "HScroll2", "lblWassertemperatur", "°C", 4800,
+                     40, 5, "20"}}) {
+        const int captionIndex = given.label(caption, 720, top, 2300).index;
+        add(Kind::HScroll, slider)
             .in(Tab, 0)
-            .caption(in.text)
-            .at(5760, in.top - 30, 975, 315)
-            .right()
+            .at(3120, top, 2055, 255)
+            .range(1, max, 1, large)
+            .val(1)
             .tab(tab++);
-        std::string unitKey;
-        if (*in.unit) {
-            unitKey = next();
-            Control& u = label(0, in.unit, 6960, in.top, 1200);
-            if (in.lawHint) u.tip(LawHint);
-        }
-        recordRow(captionKey, in.name, unitKey);
+        given.row({.field = name,
+                   .unit = unit,
+                   .top = top,
+                   .as = Field::Output,
+                   .text = text,
+                   .unitTip = LawHint,
+                   .captionName = "lblText",
+                   .captionIndex = captionIndex});
+        recordRow(given.lastCaption(), slider, given.lastUnit());
     }
-    mut("txtAnzahlTeiche").toolTip = "Gerechnet ohne Absetzteich!";
-    recordRow(next(), "lblRaumbelastung", controlKey("lblText", labelIndex + 1));
-    recordRow(next(), "HScroll1", controlKey("lblText", labelIndex + 1));
-    label(0, "Raumbelastung BR, gewählt", 720, 4440, 2300);
-    add(Kind::HScroll, "HScroll1")
-        .in(Tab, 0)
-        .at(3120, 4440, 2055, 255)
-        .range(1, 100, 1, 10)
-        .val(1)
-        .tab(tab++);
-    output("lblRaumbelastung", 0, 5760, 4440).caption("5,0");
-    label(0, "g BSB5/m³d", 6960, 4440, 1200).tip(LawHint);
-    recordRow(next(), "lblWassertemperatur", controlKey("lblText", labelIndex + 1));
-    recordRow(next(), "HScroll2", controlKey("lblText", labelIndex + 1));
-    label(0, "Wassertemperatur T, gewählt", 720, 4800, 2300);
-    add(Kind::HScroll, "HScroll2")
-        .in(Tab, 0)
-        .at(3120, 4800, 2055, 255)
-        .range(1, 40, 1, 5)
-        .val(1)
-        .tab(tab++);
-    output("lblWassertemperatur", 0, 5760, 4800).caption("20");
-    label(0, "°C", 6960, 4800, 1200).tip(LawHint);
 
-    label(0, "Zwischenergebnisse", 600, 5880, 4000).bold_();
-    const struct {
-        const char *caption, *symbol, *name, *unit;
-        int top;
-    } between[] = {
-        {"Abbaukonstante nach Prof. Quarnow und Dr. Vildt", "K1", "lblK1", "d-1", 6240},
+    given.label("Zwischenergebnisse", 600, 5880, 4000).bold_();
+    Layout between(*this, {.caption = Control(onPage0).at(600, 0, 4100, 255),
+                           .output = Control(output).at(5640, 0, 975, 285),
+                           .unit = Control(onPage0).at(6840, 0, 1100, 255),
+                           .symbol = Control(onPage0).at(4800, 0, 800, 255),
+                           .captionArray = "lblText",
+                           .unitArray = "lblText"});
+    between.rows({
+        {"Abbaukonstante nach Prof. Quarnow und Dr. Vildt", "K1", "lblK1", "d-1", 6240,
+         Field::Output},
         {"Substratkonzentration nach der Vorklärung", "S0", "lblSubstratkonzentrationTeichzulauf",
-         "mg BSB5/l", 6600},
-        {"Schmutzwassermenge", "Qs", "lblSchmutzwassermenge", "m³/d", 6960},
-        {"Gesamter Abwasserzulauf", "Qd", "lblGesamterAbwasserzulauf", "m³/d", 7320},
+         "mg BSB5/l", 6600, Field::Output},
+        {"Schmutzwassermenge", "Qs", "lblSchmutzwassermenge", "m³/d", 6960, Field::Output},
+        {"Gesamter Abwasserzulauf", "Qd", "lblGesamterAbwasserzulauf", "m³/d", 7320, Field::Output},
         {"Zulauffracht nach der Vorklärung", "LBiologie", "lblZulauffrachtNachVorklärung",
-         "kg BSB5/d", 7800},
-    };
-    for (const auto& r : between) {
-        recordRow(next(), r.name, controlKey("lblText", labelIndex + 2));
-        label(0, r.caption, 600, r.top, 4100);
-        label(0, r.symbol, 4800, r.top, 800);
-        output(r.name, 0, 5640, r.top);
-        label(0, r.unit, 6840, r.top, 1100);
-    }
+         "kg BSB5/d", 7800, Field::Output},
+    });
 
-    label(0, "Ergebnisse", 8400, 960, 4000).bold_();
-    const struct {
-        const char *caption, *symbol, *name, *unit;
-        int top;
-    } results[] = {
-        {"BSB5 im Ablauf des letzten Teiches", "S", "lblSubstratkonzentrationAblauf", "mg BSB5/l",
-         1440},
-        {"Anlagenreserve bzw. -sicherheit", "", "lblReserve", "%", 1920},
-        {"Flächenbelastung ", "BA", "lblFlächenbelastung", "m²/E", 2280},
-        {"Teichvolumen", "V", "lblTeichvolumen", "m³", 2640},
-        {"Wasseroberfläche der \"n\"-Teiche", "A", "lblWasseroberfläche", "m²", 3000},
-        {"mittlere Verweilzeit", "t*", "lblVerweilzeit", "Tage", 3360},
-    };
-    for (const auto& r : results) {
-        recordRow(next(), r.name, controlKey("lblText", labelIndex + (*r.symbol ? 2 : 1)));
-        Control& cap = label(0, r.caption, 8400, r.top == 1920 ? 1800 : r.top, 2700,
-                             r.top == 1920 ? 420 : 255);
-        if (r.top == 1440) cap.tip("Gemessen bei 20 °C unter Laborbedingungen!");
-        cap.wrap();
-        if (*r.symbol) label(0, r.symbol, 11160, r.top, 450);
-        output(r.name, 0, 11640, r.top);
-        label(0, r.unit, 12840, r.top, 1100);
-    }
+    given.label("Ergebnisse", 8400, 960, 4000).bold_();
+    Layout results(*this, {.caption = Control(onPage0).at(8400, 0, 2700, 255).wrap(),
+                           .output = Control(output).at(11640, 0, 975, 285),
+                           .unit = Control(onPage0).at(12840, 0, 1100, 255),
+                           .symbol = Control(onPage0).at(11160, 0, 450, 255),
+                           .captionArray = "lblText",
+                           .unitArray = "lblText"});
+    results.rows({
+        {.caption = "BSB5 im Ablauf des letzten Teiches",
+         .symbol = "S",
+         .field = "lblSubstratkonzentrationAblauf",
+         .unit = "mg BSB5/l",
+         .top = 1440,
+         .as = Field::Output,
+         .captionTip = "Gemessen bei 20 °C unter Laborbedingungen!"},
+        {.caption = "Anlagenreserve bzw. -sicherheit",
+         .field = "lblReserve",
+         .unit = "%",
+         .top = 1920,
+         .as = Field::Output,
+         .captionTop = 1800,
+         .captionHeight = 420},
+        {"Flächenbelastung ", "BA", "lblFlächenbelastung", "m²/E", 2280, Field::Output},
+        {"Teichvolumen", "V", "lblTeichvolumen", "m³", 2640, Field::Output},
+        {"Wasseroberfläche der \"n\"-Teiche", "A", "lblWasseroberfläche", "m²", 3000,
+         Field::Output},
+        {"mittlere Verweilzeit", "t*", "lblVerweilzeit", "Tage", 3360, Field::Output},
+    });
     mut("lblReserve").foreColor = Color::Black;
     mut("lblFlächenbelastung").foreColor = Color::Blue;
     mut("lblFlächenbelastung").bold = true;
@@ -331,8 +335,8 @@ void PondDesignForm::design() {
         .caption("Kalkulation der Abmessungen")
         .at(11640, 3840, 2535, 285)
         .tab(tab++);
-    label(0, "Programmierung: Morvane-Entwicklungsteam", 10800, 4440, 3400);
-    label(0, "Literatur und Rechenweg:", 8280, 7080, 3000).bold_().underline = true;
+    given.label("Programmierung: Morvane-Entwicklungsteam", 10800, 4440, 3400);
+    given.label("Literatur und Rechenweg:", 8280, 7080, 3000).bold_().underline = true;
     add(Kind::TextBox, "Text3", 0)
         .in(Tab, 0)
         .caption(
@@ -344,7 +348,7 @@ void PondDesignForm::design() {
         .multi()
         .readonly()
         .tab(tab++);
-    label(0, "Überwachungswertüberschreitungen im Winter nicht überbewerten!", 8280, 8880, 6000)
+    given.label("Überwachungswertüberschreitungen im Winter nicht überbewerten!", 8280, 8880, 6000)
         .bold_();
     add(Kind::TextBox, "Text1")
         .in(Tab, 0)
@@ -357,8 +361,8 @@ void PondDesignForm::design() {
         .in(Tab, 0)
         .at(360, 8880, 4575, 2175)
         .pic("pond_illustration.svg");
-    label(0, "Teichanlage mit drei hintereinander geschalteten Teichen (Zeichnung)", 360, 11160,
-          6000);
+    given.label("Teichanlage mit drei hintereinander geschalteten Teichen (Zeichnung)", 360, 11160,
+                6000);
     add(Kind::Label, "Label27")
         .in(Tab, 0)
         .caption("Datum")
@@ -385,23 +389,27 @@ void PondDesignForm::design() {
             .tab(tab++);
     recordRow("Frame1", "Option1");
     add(Kind::Shape, "Shape1").in(Tab, 1).at(360, 3360, 6375, 3495);
-    recordRow(next(), "txtDWA_EW", controlKey("lblText", labelIndex + 1));
-    label(1, "Einwohnerwerte", 720, 3720, 2200);
-    add(Kind::TextBox, "txtDWA_EW")
-        .in(Tab, 1)
-        .caption("1000")
-        .at(4920, 3690, 975, 315)
-        .right()
-        .disabled()
-        .tab(tab++);
-    label(1, "E", 6120, 3720, 500);
-    recordRow(next(), "lblDWAFlächenbelastung", controlKey("lblText", labelIndex + 1));
-    label(1, "DWA-Flächenbelastung", 720, 4200, 2200);
-    output("lblDWAFlächenbelastung", 1, 4920, 4200).caption("10");
-    label(1, "m²/E", 6120, 4200, 500);
-    recordRow(next(), "lblSicherheit", controlKey("lblText", labelIndex + 1));
-    recordRow(next(), "HScrollSicherheit", controlKey("lblText", labelIndex + 1));
-    label(1, "zusätzliche Sicherheit", 720, 4680, 2200);
+    const Control onPage1 = piece(Kind::Label).in(Tab, 1);
+    Layout sheet(*this, {.caption = Control(onPage1).at(720, 0, 2200, 255),
+                         .input = piece(Kind::TextBox).in(Tab, 1).at(4920, -30, 975, 315).right(),
+                         .output = Control(output).in(Tab, 1).at(4920, 0, 975, 285),
+                         .unit = Control(onPage1).at(6120, 0, 500, 255),
+                         .label = onPage1,
+                         .captionArray = "lblText",
+                         .unitArray = "lblText"});
+    sheet.rows({
+        {.caption = "Einwohnerwerte",
+         .field = "txtDWA_EW",
+         .unit = "E",
+         .top = 3720,
+         .tab = tab++,
+         .text = "1000",
+         .disabled = true},
+        {"DWA-Flächenbelastung", "", "lblDWAFlächenbelastung", "m²/E", 4200, Field::Output, -1,
+         "10"},
+    });
+    // A slider with the label that shows its value.
+    const int safety = sheet.caption("zusätzliche Sicherheit", 4680).index;
     add(Kind::HScroll, "HScrollSicherheit")
         .in(Tab, 1)
         .at(3000, 4680, 1575, 255)
@@ -409,15 +417,16 @@ void PondDesignForm::design() {
         .val(0)
         .disabled()
         .tab(tab++);
-    output("lblSicherheit", 1, 4920, 4680).caption("0");
-    label(1, "%", 6120, 4680, 500);
-    recordRow(next(), "lblDWAFlächengröße", controlKey("lblText", labelIndex + 1));
-    label(1, "Fläche des Wasserspiegels", 720, 5280, 2200);
-    output("lblDWAFlächengröße", 1, 4920, 5280);
-    label(1, "m²", 6120, 5280, 500);
-    recordRow(next(), "lblDWA_Wassertiefe", controlKey("lblText", labelIndex + 1));
-    recordRow(next(), "HScrollDWA_Wassertiefe", controlKey("lblText", labelIndex + 1));
-    label(1, "durchschnittliche Wassertiefe", 720, 5760, 2200);
+    sheet.row({.field = "lblSicherheit",
+               .unit = "%",
+               .top = 4680,
+               .as = Field::Output,
+               .text = "0",
+               .captionName = "lblText",
+               .captionIndex = safety});
+    recordRow(sheet.lastCaption(), "HScrollSicherheit", sheet.lastUnit());
+    sheet.row({"Fläche des Wasserspiegels", "", "lblDWAFlächengröße", "m²", 5280, Field::Output});
+    const int depth = sheet.caption("durchschnittliche Wassertiefe", 5760).index;
     add(Kind::HScroll, "HScrollDWA_Wassertiefe")
         .in(Tab, 1)
         .at(3000, 5760, 1575, 255)
@@ -425,13 +434,17 @@ void PondDesignForm::design() {
         .val(10)
         .disabled()
         .tab(tab++);
-    output("lblDWA_Wassertiefe", 1, 4920, 5760).caption("1.0").tip("muss: etwa 1 m");
-    label(1, "m", 6120, 5760, 500);
-    recordRow(next(), "lblDWA_Teichvolumen", controlKey("lblText", labelIndex + 1));
-    label(1, "Teichvolumen", 720, 6240, 2200);
-    output("lblDWA_Teichvolumen", 1, 4920, 6240);
-    label(1, "m³", 6120, 6240, 500);
-    label(1, "Programmierung: Morvane-Entwicklungsteam", 360, 7440, 6000);
+    sheet.row({.field = "lblDWA_Wassertiefe",
+               .unit = "m",
+               .top = 5760,
+               .as = Field::Output,
+               .text = "1.0",
+               .tip = "muss: etwa 1 m",
+               .captionName = "lblText",
+               .captionIndex = depth});
+    recordRow(sheet.lastCaption(), "HScrollDWA_Wassertiefe", sheet.lastUnit());
+    sheet.row({"Teichvolumen", "", "lblDWA_Teichvolumen", "m³", 6240, Field::Output});
+    sheet.label("Programmierung: Morvane-Entwicklungsteam", 360, 7440, 6000);
     add(Kind::TextBox, "Text4")
         .in(Tab, 1)
         .caption(
@@ -456,16 +469,19 @@ void PondDesignForm::design() {
         .in(Tab, 1)
         .at(7920, 720, 6015, 3975)
         .pic("pond_illustration.svg");
-    label(1, "Abwasserteich im Sommer (Zeichnung)", 7920, 4740, 6000);
+    sheet.label("Abwasserteich im Sommer (Zeichnung)", 7920, 4740, 6000);
     add(Kind::Picture, "Picture4")
         .in(Tab, 1)
         .at(7920, 5400, 6015, 3975)
         .pic("pond_illustration.svg");
-    label(1, "Zulauf und Überlauf zwischen zwei Teichen (Zeichnung)", 7920, 9420, 6000);
+    sheet.label("Zulauf und Überlauf zwischen zwei Teichen (Zeichnung)", 7920, 9420, 6000);
 
     // Page 2: the pond scheme.
     add(Kind::Picture, "Picture1").in(Tab, 2).at(480, 960, 13455, 8295).pic("pond_scheme.svg");
-    label(2, "Bildquelle:", 480, 9480, 1500).bold_().underline = true;
+    Layout(*this, {.label = piece(Kind::Label).in(Tab, 2), .captionArray = "lblText"})
+        .label("Bildquelle:", 480, 9480, 1500)
+        .bold_()
+        .underline = true;
     add(Kind::TextBox, "Text3", 1)
         .in(Tab, 2)
         .caption(

@@ -1,6 +1,7 @@
 #include "hydraulics/outflow.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -11,8 +12,6 @@ MORVANE_REGISTER_FORM(OutflowForm);
 namespace {
 constexpr double Pi = 3.1416;
 constexpr double TwoG = 19.62;
-constexpr const char* To0 = "Tippfehler - Wert wird auf 0 gesetzt";
-constexpr const char* To1 = "Tippfehler - Wert wird auf 1 gesetzt";
 }  // namespace
 
 OutflowForm::OutflowForm(Application& app) : FormModel(app, Name) {
@@ -156,15 +155,12 @@ void OutflowForm::design() {
     w.clientWidth = 10530;
     w.clientHeight = 9405;
 
-    auto caption = [this](int index, const char* text, int top, int width = 4995) -> Control& {
-        return add(Kind::Label, "Label1", index).caption(text).at(360, top, width, 420).wrap();
-    };
-    auto unit = [this](int index, const char* text, int top) {
-        add(Kind::Label, "Label2", index).caption(text).at(7545, top, 500, 255);
-    };
-    auto output = [this](const char* name, int left, int top, int width) -> Control& {
-        return add(Kind::Label, name).at(left, top, width, 285).output();
-    };
+    Layout lay(*this, {.caption = piece(Kind::Label).at(360, 0, 4995, 420).wrap(),
+                       .input = piece(Kind::TextBox).at(5520, 0, 1740, 315).right(),
+                       .output = piece(Kind::Label).at(5520, 0, 1740, 285).output(),
+                       .unit = piece(Kind::Label).at(7545, 30, 500, 255),
+                       .captionArray = "Label1",
+                       .unitArray = "Label2"});
 
     add(Kind::Frame, "Frame1").caption("Anzahl der Bodenöffnungen").at(360, 240, 4695, 855).bold_();
     add(Kind::Option, "Option1")
@@ -177,31 +173,47 @@ void OutflowForm::design() {
         .caption("mehr als 1 Öffnung?")
         .at(2400, 360, 2160, 315)
         .tab(1);
+    recordRow("Frame1", "Option1");
 
-    caption(0, "Anzahl von Öffnungen mit gleichem Querschnitt, z.B. Schachtdeckel", 1320);
-    add(Kind::TextBox, "txtAnzahl")
-        .at(6480, 1320, 735, 315)
-        .right()
-        .hidden()
-        .disabled()
-        .tip("mitunter 16 Löcher")
-        .tab(2);
-    unit(0, "St.", 1350);
-    caption(1, "Durchmesser einer Bodenöffnung, mitunter 38 mm", 1800);
-    add(Kind::TextBox, "txtDurchmesser").at(5520, 1800, 1740, 315).right().disabled().tab(3);
-    unit(1, "mm", 1830);
-    caption(2, "Fläche einer, bzw. aller Bodenöffnung/en", 2280);
-    add(Kind::TextBox, "txtFläche").at(5520, 2280, 1740, 315).right().disabled().tab(4);
-    unit(2, "m²", 2310);
-    caption(3, "äquivalenter Durchmesser einer gleichgroßen Gesamtfläche", 2760);
-    output("lblÄquiDN", 5880, 2760, 1380);
-    unit(3, "mm", 2790);
-    caption(4, "Konstante Wassersäule über der Ausflußöffnung", 3240);
-    add(Kind::TextBox, "txth").at(5520, 3240, 1740, 315).right().disabled().tab(5);
-    unit(4, "mm", 3270);
-    caption(5, "Ausfluss je Öffnung", 3720);
-    output("lblAusflussjeÖffnung", 5520, 3720, 1740);
-    unit(5, "l/s", 3750);
+    lay.rows({
+        {.caption = "Anzahl von Öffnungen mit gleichem Querschnitt, z.B. Schachtdeckel",
+         .field = "txtAnzahl",
+         .unit = "St.",
+         .top = 1320,
+         .tab = 2,
+         .left = 6480,
+         .width = 735,
+         .tip = "mitunter 16 Löcher",
+         .hidden = true,
+         .disabled = true},
+        {.caption = "Durchmesser einer Bodenöffnung, mitunter 38 mm",
+         .field = "txtDurchmesser",
+         .unit = "mm",
+         .top = 1800,
+         .tab = 3,
+         .disabled = true},
+        {.caption = "Fläche einer, bzw. aller Bodenöffnung/en",
+         .field = "txtFläche",
+         .unit = "m²",
+         .top = 2280,
+         .tab = 4,
+         .disabled = true},
+        {.caption = "äquivalenter Durchmesser einer gleichgroßen Gesamtfläche",
+         .field = "lblÄquiDN",
+         .unit = "mm",
+         .top = 2760,
+         .as = Field::Output,
+         .left = 5880,
+         .width = 1380},
+        {.caption = "Konstante Wassersäule über der Ausflußöffnung",
+         .field = "txth",
+         .unit = "mm",
+         .top = 3240,
+         .tab = 5,
+         .disabled = true},
+        {"Ausfluss je Öffnung", "", "lblAusflussjeÖffnung", "l/s", 3720, Field::Output},
+    });
+    recordRow("Label3", "lblMue");
 
     add(Kind::Shape, "Shape2").at(120, 4440, 10065, 1695);
     add(Kind::Label, "Label4", 0)
@@ -211,12 +223,25 @@ void OutflowForm::design() {
         .at(360, 4560, 4995, 900)
         .wrap()
         .bold_();
-    output("lblQls", 5520, 4560, 1740);
-    unit(6, "l/s", 4590);
-    output("lblQm3s", 5520, 5040, 1740);
-    unit(7, "m³/s", 5070);
-    output("lblQm3h", 5520, 5520, 1740);
-    unit(8, "m³/h", 5550);
+    // Three outputs under one heading.
+    lay.rows({{.field = "lblQls",
+               .unit = "l/s",
+               .top = 4560,
+               .as = Field::Output,
+               .captionName = "Label4",
+               .captionIndex = 0},
+              {.field = "lblQm3s",
+               .unit = "m³/s",
+               .top = 5040,
+               .as = Field::Output,
+               .captionName = "Label4",
+               .captionIndex = 0},
+              {.field = "lblQm3h",
+               .unit = "m³/h",
+               .top = 5520,
+               .as = Field::Output,
+               .captionName = "Label4",
+               .captionIndex = 0}});
 
     add(Kind::Shape, "Shape1").at(120, 6240, 10065, 2415);
     add(Kind::Label, "Label19")
@@ -225,16 +250,36 @@ void OutflowForm::design() {
             "Verhältnissen")
         .at(360, 6360, 9600, 285)
         .bold_();
-    caption(6, "Anzahl der Schächte", 6960, 2000);
-    add(Kind::TextBox, "txtAnzahlSchächte").caption("1").at(6600, 6960, 735, 315).right().tab(6);
-    unit(9, "St.", 6990);
-    caption(7, "Ausflusszeit in Minuten", 7440, 2000);
+    lay.row({.caption = "Anzahl der Schächte",
+             .field = "txtAnzahlSchächte",
+             .unit = "St.",
+             .top = 6960,
+             .tab = 6,
+             .text = "1",
+             .left = 6600,
+             .width = 735,
+             .captionWidth = 2000});
+    // The slider and the field show the same time.
+    lay.caption("Ausflusszeit in Minuten", 7440).width = 2000;
     add(Kind::HScroll, "HScroll1").at(2520, 7440, 2535, 255).range(0, 180, 1, 10).val(0).tab(7);
-    add(Kind::TextBox, "txtAusflusszeit").caption("10").at(6600, 7440, 735, 315).right().tab(8);
-    unit(10, "min", 7470);
-    caption(8, "Ausflussmenge", 7920, 2000);
-    output("lblAusflussmenge", 5640, 7920, 1695);
-    unit(11, "m³", 7950);
+    recordRow("Label1(7)", "HScroll1", "Label2(10)");
+    lay.row({.field = "txtAusflusszeit",
+             .unit = "min",
+             .top = 7440,
+             .tab = 8,
+             .text = "10",
+             .left = 6600,
+             .width = 735,
+             .captionName = "Label1",
+             .captionIndex = 7});
+    lay.row({.caption = "Ausflussmenge",
+             .field = "lblAusflussmenge",
+             .unit = "m³",
+             .top = 7920,
+             .as = Field::Output,
+             .left = 5640,
+             .width = 1695,
+             .captionWidth = 2000});
 
     add(Kind::Shape, "Shape4").at(8160, 120, 2055, 4095);
     add(Kind::Label, "Label3")
@@ -262,20 +307,6 @@ void OutflowForm::design() {
         .caption("Programmierung: Morvane-Entwicklungsteam")
         .at(7680, 8760, 2520, 495)
         .wrap();
-
-    recordRow("Frame1", "Option1");
-    const char* fields[] = {"txtAnzahl", "txtDurchmesser", "txtFläche",
-                            "lblÄquiDN", "txth",           "lblAusflussjeÖffnung"};
-    for (int i = 0; i < 6; ++i)
-        recordRow(controlKey("Label1", i), fields[i], controlKey("Label2", i));
-    recordRow("Label3", "lblMue");
-    recordRow("Label4(0)", "lblQls", "Label2(6)");
-    recordRow("Label4(0)", "lblQm3s", "Label2(7)");
-    recordRow("Label4(0)", "lblQm3h", "Label2(8)");
-    recordRow("Label1(6)", "txtAnzahlSchächte", "Label2(9)");
-    recordRow("Label1(7)", "HScroll1", "Label2(10)");
-    recordRow("Label1(7)", "txtAusflusszeit", "Label2(10)");
-    recordRow("Label1(8)", "lblAusflussmenge", "Label2(11)");
 }
 
 }  // namespace morvane

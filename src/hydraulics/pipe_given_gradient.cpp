@@ -4,6 +4,7 @@
 
 #include "hydraulics/friction.h"
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/patterns.h"
 
 namespace morvane {
@@ -136,52 +137,107 @@ void PipeGivenGradientForm::design() {
 
     // Left column: caption, value, unit. Captions are Label1(0..10); units Label5(0..5) and
     // Label1(11..14).
-    struct Row {
-        const char* caption;
-        int captionTop, captionHeight;
-        const char* control;
-        Kind kind;
-        int top;
-        const char* unit;  // nullptr: the button cmdi stands there
-        const char* unitArray;
-        int unitIndex;
-    };
-    const Row rows[] = {
-        {"Innendurchmesser", 180, 255, "txtDN", Kind::TextBox, 180, "mm", "Label5", 0},
-        {"Leitungsgefälle - Drucklinie", 540, 495, "txti", Kind::TextBox, 720, nullptr, "", 0},
-        {"Geschwindigkeit", 1080, 255, "lblv", Kind::Label, 1080, "m/s", "Label5", 1},
-        {"Volumenstrom", 1440, 255, "lblls", Kind::Label, 1440, "l/s", "Label5", 2},
-        {"Volumenstrom", 1800, 255, "lblm3h", Kind::Label, 1800, "m³/h", "Label5", 3},
-        {"Rohrleitungslänge", 2100, 255, "txtRLL", Kind::TextBox, 2100, "m", "Label5", 4},
-        {"Rohrreibungsverlust", 2460, 255, "lblLV", Kind::Label, 2460, "m WS", "Label1", 11},
-        {"Geschwindigkeitshöhe", 2880, 255, "lblv22g", Kind::Label, 2880, "m WS", "Label1", 12},
-        {"Summe aller Einzelverlustbeiwerte", 3240, 495, "txtEVB", Kind::TextBox, 3360, "[ - ]",
-         "Label5", 5},
-        {"Einzelverlusthöhe", 3840, 255, "lblEV", Kind::Label, 3840, "m WS", "Label1", 13},
-        {"gesamter Reibungsverlust", 4200, 495, "lblGV", Kind::Label, 4440, "m WS", "Label1", 14},
-    };
-    const int tabs[] = {0, 1, -1, -1, -1, 3, -1, -1, 4, -1, -1};
-    int i = 0;
-    for (const Row& r : rows) {
-        add(Kind::Label, "Label1", i)
-            .caption(r.caption)
-            .at(120, r.captionTop, 1935, r.captionHeight)
-            .wrap();
-        Control& x = add(r.kind, r.control).at(2160, r.top, 960, 285).right();
-        if (r.control == std::string_view("txtDN")) x.caption("0");
-        if (r.control == std::string_view("txti"))
-            x.caption("8").tip("Enter - Eingabetaste - Return");
-        if (r.kind == Kind::TextBox) {
-            x.tab(tabs[i]).back(Color::WindowBackground).fore(Color::WindowText);
-        } else {
-            x.framed().back(Color::WindowBackground).fore(Color::WindowText);
-        }
-        if (r.unit)
-            add(Kind::Label, r.unitArray, r.unitIndex).caption(r.unit).at(3240, r.top, 855, 255);
-        recordRow(controlKey("Label1", i), r.control,
-                  r.unit ? controlKey(r.unitArray, r.unitIndex) : "cmdi");
-        ++i;
-    }
+    Layout lay(*this, {.caption = piece(Kind::Label).at(120, 0, 1935, 255).wrap(),
+                       .input = piece(Kind::TextBox)
+                                    .at(2160, 0, 960, 285)
+                                    .right()
+                                    .back(Color::WindowBackground)
+                                    .fore(Color::WindowText),
+                       .output = piece(Kind::Label)
+                                     .at(2160, 0, 960, 285)
+                                     .right()
+                                     .framed()
+                                     .back(Color::WindowBackground)
+                                     .fore(Color::WindowText),
+                       .unit = piece(Kind::Label).at(3240, 0, 855, 255),
+                       .captionArray = "Label1"});
+    lay.rows({
+        {.caption = "Innendurchmesser",
+         .field = "txtDN",
+         .unit = "mm",
+         .top = 180,
+         .tab = 0,
+         .text = "0",
+         .unitName = "Label5",
+         .unitIndex = 0},
+        // The button cmdi stands where the unit would.
+        {.caption = "Leitungsgefälle - Drucklinie",
+         .field = "txti",
+         .top = 720,
+         .tab = 1,
+         .text = "8",
+         .captionTop = 540,
+         .captionHeight = 495,
+         .tip = "Enter - Eingabetaste - Return",
+         .unitName = "cmdi"},
+        {.caption = "Geschwindigkeit",
+         .field = "lblv",
+         .unit = "m/s",
+         .top = 1080,
+         .as = Field::Output,
+         .unitName = "Label5",
+         .unitIndex = 1},
+        {.caption = "Volumenstrom",
+         .field = "lblls",
+         .unit = "l/s",
+         .top = 1440,
+         .as = Field::Output,
+         .unitName = "Label5",
+         .unitIndex = 2},
+        {.caption = "Volumenstrom",
+         .field = "lblm3h",
+         .unit = "m³/h",
+         .top = 1800,
+         .as = Field::Output,
+         .unitName = "Label5",
+         .unitIndex = 3},
+        {.caption = "Rohrleitungslänge",
+         .field = "txtRLL",
+         .unit = "m",
+         .top = 2100,
+         .tab = 3,
+         .unitName = "Label5",
+         .unitIndex = 4},
+        {.caption = "Rohrreibungsverlust",
+         .field = "lblLV",
+         .unit = "m WS",
+         .top = 2460,
+         .as = Field::Output,
+         .unitName = "Label1",
+         .unitIndex = 11},
+        {.caption = "Geschwindigkeitshöhe",
+         .field = "lblv22g",
+         .unit = "m WS",
+         .top = 2880,
+         .as = Field::Output,
+         .unitName = "Label1",
+         .unitIndex = 12},
+        {.caption = "Summe aller Einzelverlustbeiwerte",
+         .field = "txtEVB",
+         .unit = "[ - ]",
+         .top = 3360,
+         .tab = 4,
+         .captionTop = 3240,
+         .captionHeight = 495,
+         .unitName = "Label5",
+         .unitIndex = 5},
+        {.caption = "Einzelverlusthöhe",
+         .field = "lblEV",
+         .unit = "m WS",
+         .top = 3840,
+         .as = Field::Output,
+         .unitName = "Label1",
+         .unitIndex = 13},
+        {.caption = "gesamter Reibungsverlust",
+         .field = "lblGV",
+         .unit = "m WS",
+         .top = 4440,
+         .as = Field::Output,
+         .captionTop = 4200,
+         .captionHeight = 495,
+         .unitName = "Label1",
+         .unitIndex = 14},
+    });
     add(Kind::Command, "cmdi").caption("1/1000").at(3240, 720, 795, 255).tab(2);
 
     // Viscosity presets.
@@ -200,7 +256,7 @@ void PipeGivenGradientForm::design() {
     add(Kind::Label, "Label6").caption("10^-6 m²/s").at(1380, 330, 1095, 255).in("Frame2");
     const int viscosityTops[] = {720, 1140, 1620, 1980, 2820, 2400};  // Option6 .. Option11
     int t = 6;
-    i = 0;
+    int i = 0;
     for (const auto& p : friction::ViscosityPresets)
         add(Kind::Option, p.option)
             .caption(p.caption)

@@ -499,10 +499,12 @@ void FormModel::removeView(FormView* view) {
 }
 
 Control& FormModel::add(Kind kind, std::string name, int index) {
+    return add(piece(kind), std::move(name), index);
+}
+
+Control FormModel::piece(Kind kind) const {
     Control x;
     x.kind = kind;
-    x.name = std::move(name);
-    x.index = index;
     x.fontName = window_.font;
     x.fontSize = window_.fontSize;
     switch (kind) {
@@ -524,6 +526,12 @@ Control& FormModel::add(Kind kind, std::string name, int index) {
         case Kind::Menu: x.tabStop = false; break;
         default: break;
     }
+    return x;
+}
+
+Control& FormModel::add(Control x, std::string name, int index) {
+    x.name = std::move(name);
+    x.index = index;
     const std::string k = x.key();
     if (byKey_.count(k)) throw std::logic_error(name_ + ": control declared twice: " + k);
     byKey_.emplace(k, static_cast<int>(controls_.size()));

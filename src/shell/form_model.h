@@ -242,6 +242,11 @@ protected:
     virtual void design() = 0;
     WindowProps& win() { return window_; }
     Control& add(Kind kind, std::string name, int index = -1);
+    // A control of the kind with the window's defaults, not declared: the model of a piece
+    // that recurs (see Layout).
+    Control piece(Kind kind) const;
+    // Declares a control as a copy of a model piece.
+    Control& add(Control piece, std::string name, int index = -1);
     // Registers a reaction. A key without index ("Label1") catches every element of an array.
     void on(On event, std::string_view key, Reaction reaction);
     void on(On event, std::string_view key, std::function<void()> reaction);
@@ -268,6 +273,7 @@ protected:
     }
 
 private:
+    friend class Layout;
     void notify(const Control& control);
     void notifyWindow();
     void raise(On on, const Control& control, Event& event);

@@ -1,6 +1,7 @@
 #include "sludge/dewatering.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -10,7 +11,6 @@ MORVANE_REGISTER_FORM(DewateringForm);
 
 namespace {
 constexpr const char* Reset = "Tippfehler - Wert wird zurückgesetzt";
-constexpr std::uint32_t LightYellow = 0x00C0FFFF;
 
 constexpr const char* BeforeColumn[] = {"Label4(1)", "txtTS",    "cmdTS",     "txtSVm3d",
                                         "lblSVm3h",  "lblSVm3a", "Label2(5)", "Label2(6)",
@@ -149,52 +149,38 @@ void DewateringForm::design() {
     w.clientHeight = 4560;
     w.focus = "txtEW";
 
-    auto input = [this](const char* name, int l, int t, int wd, const char* text,
-                        int tab) -> Control& {
-        return add(Kind::TextBox, name)
-            .caption(text)
-            .at(l, t, wd, 285)
-            .right()
-            .back(LightYellow)
-            .tab(tab);
-    };
-    auto output = [this](const char* name, int l, int t, int wd = 975) -> Control& {
-        return add(Kind::Label, name).at(l, t, wd, 255).output();
-    };
-    auto unit = [this](int index, const char* text, int l, int t) -> Control& {
-        return add(Kind::Label, "Label2", index)
-            .caption(text)
-            .at(l, t, 600, 255)
-            .font("MS Sans Serif", 9.75);
-    };
-    auto heading = [this](int index, const char* text, int l, int t, int wd) -> Control& {
-        return add(Kind::Label, "Label4", index)
-            .caption(text)
-            .at(l, t, wd, 255)
-            .font("MS Sans Serif", 9.75, true)
-            .fore(Color::Blue);
-    };
+    Layout lay(*this,
+               {.input = piece(Kind::TextBox).at(0, 0, 975, 285).right().back(Color::LightYellow),
+                .output = piece(Kind::Label).at(0, 0, 975, 255).output(),
+                .unit = piece(Kind::Label).at(0, 0, 600, 255).font("MS Sans Serif", 9.75),
+                .label = piece(Kind::Label)
+                             .at(0, 0, 0, 255)
+                             .font("MS Sans Serif", 9.75, true)
+                             .fore(Color::Blue),
+                .captionArray = "Label4",
+                .unitArray = "Label2"});
 
     add(Kind::Shape, "Shape1", 2).at(960, 240, 3900, 540);
-    input("txtEW", 1140, 360, 975, "", 0).tip("1000 Einwohnerwerte (E + EGW)");
-    unit(0, "EW", 2160, 360);
-    input("txtda", 3600, 360, 495, "365", 6);
-    unit(1, "d/a", 4140, 360);
+    lay.input("txtEW", 1140, 360, 975).tab(0).tip("1000 Einwohnerwerte (E + EGW)");
+    lay.unit(0, "EW", 2160, 360);
+    lay.input("txtda", 3600, 360, 495).caption("365").tab(6);
+    lay.unit(1, "d/a", 4140, 360);
 
     add(Kind::Shape, "Shape1", 0).at(960, 900, 1860, 1860);
-    heading(0, "Trockenmasse", 1140, 1020, 1500);
-    input("txtgEd", 1620, 1380, 495, "50", 1);
-    unit(2, "g/Ed", 2160, 1380);
-    output("lblTMkgh", 1140, 1740);
-    unit(3, "kg/h", 2160, 1740);
-    input("txtTMtd", 1140, 2040, 975, "", 2);
-    unit(4, "t/d", 2160, 2040);
-    output("lblTMta", 1140, 2400);
-    unit(12, "t/a", 2160, 2400);
+    lay.label(0, "Trockenmasse", 1140, 1020, 1500);
+    lay.input("txtgEd", 1620, 1380, 495).caption("50").tab(1);
+    lay.unit(2, "g/Ed", 2160, 1380);
+    lay.output("lblTMkgh", 1140, 1740);
+    lay.unit(3, "kg/h", 2160, 1740);
+    lay.input("txtTMtd", 1140, 2040, 975).tab(2);
+    lay.unit(4, "t/d", 2160, 2040);
+    lay.output("lblTMta", 1140, 2400);
+    lay.unit(12, "t/a", 2160, 2400);
 
     add(Kind::Shape, "Shape2").at(2940, 900, 2040, 1860).hidden();
-    heading(1, "vor der Entwässerung", 3060, 960, 1900).hidden();
-    input("txtTS", 3600, 1380, 495, "", 3)
+    lay.label(1, "vor der Entwässerung", 3060, 960, 1900).hidden();
+    lay.input("txtTS", 3600, 1380, 495)
+        .tab(3)
         .hidden()
         .tip("Eingabebestätigung  mit Enter oder mit dem rechten Button!  ");
     add(Kind::Command, "cmdTS")
@@ -203,15 +189,15 @@ void DewateringForm::design() {
         .hidden()
         .tab(7)
         .tip("Eingabe TS-Gehalt  (1g TS/l = 0,1 %)");
-    output("lblSVm3h", 3060, 1740).hidden();
-    unit(5, "m³/h", 4140, 1740).hidden();
-    input("txtSVm3d", 3060, 2040, 975, "", 5).hidden();
-    unit(6, "m³/d", 4140, 2040).hidden();
-    output("lblSVm3a", 3060, 2400).hidden();
-    unit(7, "m³/a", 4140, 2400).hidden();
+    lay.output("lblSVm3h", 3060, 1740).hidden();
+    lay.unit(5, "m³/h", 4140, 1740).hidden();
+    lay.input("txtSVm3d", 3060, 2040, 975).tab(5).hidden();
+    lay.unit(6, "m³/d", 4140, 2040).hidden();
+    lay.output("lblSVm3a", 3060, 2400).hidden();
+    lay.unit(7, "m³/a", 4140, 2400).hidden();
 
     add(Kind::Shape, "Shape3").at(5100, 240, 4440, 2520).hidden();
-    heading(4, "Schlammvolumenreduzierung", 5520, 360, 2800).hidden();
+    lay.label(4, "Schlammvolumenreduzierung", 5520, 360, 2800).hidden();
     add(Kind::Label, "lblSVred")
         .at(6420, 660, 975, 255)
         .right()
@@ -219,25 +205,25 @@ void DewateringForm::design() {
         .bold_()
         .colors(Color::Blue, Color::WindowBackground)
         .hidden();
-    unit(11, "%", 7440, 660).hidden();
-    heading(2, "entwässert", 5460, 1020, 1100).hidden();
-    input("txtentTS", 5880, 1380, 495, "", 4).hidden();
-    output("lblentm3h", 5460, 1740).hidden();
-    output("lblentm3d", 5460, 2040).hidden();
-    output("lblentm3a", 5460, 2400).hidden();
-    heading(3, "Schlammwasser", 6720, 1020, 1500).hidden();
+    lay.unit(11, "%", 7440, 660).hidden();
+    lay.label(2, "entwässert", 5460, 1020, 1100).hidden();
+    lay.input("txtentTS", 5880, 1380, 495).tab(4).hidden();
+    lay.output("lblentm3h", 5460, 1740).hidden();
+    lay.output("lblentm3d", 5460, 2040).hidden();
+    lay.output("lblentm3a", 5460, 2400).hidden();
+    lay.label(3, "Schlammwasser", 6720, 1020, 1500).hidden();
     add(Kind::Label, "Label3").caption("0").at(7320, 1380, 495, 255).right().framed().hidden();
     add(Kind::Label, "Label1")
         .caption("% TS")
         .at(7860, 1380, 600, 255)
         .font("MS Sans Serif", 9.75)
         .hidden();
-    output("lblwasm3h", 6720, 1740).hidden();
-    unit(8, "m³/h", 7740, 1740).hidden();
-    output("lblwasm3d", 6720, 2040).hidden();
-    unit(9, "m³/d", 7740, 2040).hidden();
-    output("lblwasm3a", 6720, 2400).hidden();
-    unit(10, "m³/a", 7740, 2400).hidden();
+    lay.output("lblwasm3h", 6720, 1740).hidden();
+    lay.unit(8, "m³/h", 7740, 1740).hidden();
+    lay.output("lblwasm3d", 6720, 2040).hidden();
+    lay.unit(9, "m³/d", 7740, 2040).hidden();
+    lay.output("lblwasm3a", 6720, 2400).hidden();
+    lay.unit(10, "m³/a", 7740, 2400).hidden();
 
     add(Kind::Command, "cmdDrucken").caption("Drucken").at(3360, 4080, 2235, 315).tab(8);
 

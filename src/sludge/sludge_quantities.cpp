@@ -1,6 +1,7 @@
 #include "sludge/sludge_quantities.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -10,7 +11,6 @@ MORVANE_REGISTER_FORM(SludgeQuantitiesForm);
 
 namespace {
 constexpr const char* TypingError = "Tippfehler - Wert wird zurückgesetzt";
-constexpr std::uint32_t LightYellow = 0x00C0FFFF;
 }  // namespace
 
 SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, Name) {
@@ -102,29 +102,16 @@ void SludgeQuantitiesForm::design() {
     add(Kind::Shape, "Shape1", 0).at(180, 780, 1875, 1875);
     add(Kind::Shape, "Shape1", 1).at(2160, 780, 1875, 1875);
 
-    auto input = [this](const char* name, int l, int t, int wd, const char* text,
-                        int tab) -> Control& {
-        return add(Kind::TextBox, name)
-            .caption(text)
-            .at(l, t, wd, 285)
-            .right()
-            .back(LightYellow)
-            .tab(tab);
-    };
-    auto output = [this](const char* name, int l, int t) {
-        add(Kind::Label, name).at(l, t, 975, 255).output();
-    };
-    auto unit = [this](int index, const char* text, int l, int t, bool bold = false) {
-        add(Kind::Label, "Label2", index)
-            .caption(text)
-            .at(l, t, 780, 255)
-            .font("MS Sans Serif", 9.75, bold);
-    };
+    Layout lay(*this,
+               {.input = piece(Kind::TextBox).at(0, 0, 975, 285).right().back(Color::LightYellow),
+                .output = piece(Kind::Label).at(0, 0, 975, 255).output(),
+                .unit = piece(Kind::Label).at(0, 0, 780, 255).font("MS Sans Serif", 9.75),
+                .unitArray = "Label2"});
 
-    input("txtEW", 780, 300, 495, "1", 0).tip("1000 Einwohnerwerte (E + EGW)");
-    unit(8, "TEW", 1380, 300);
-    input("txtda", 2760, 300, 495, "365", 5);
-    unit(2, "d/a", 3360, 300);
+    lay.input("txtEW", 780, 300, 495).caption("1").tab(0).tip("1000 Einwohnerwerte (E + EGW)");
+    lay.unit(8, "TEW", 1380, 300);
+    lay.input("txtda", 2760, 300, 495).caption("365").tab(5);
+    lay.unit(2, "d/a", 3360, 300);
     add(Kind::Label, "Label2", 4)
         .caption("Trockenmasse")
         .at(300, 900, 1700, 255)
@@ -133,22 +120,22 @@ void SludgeQuantitiesForm::design() {
         .caption("Schlammenge")
         .at(2340, 900, 1600, 255)
         .font("MS Sans Serif", 9.75, true);
-    input("txtgEd", 780, 1260, 495, "50", 1);
-    unit(0, "g/Ed", 1380, 1260);
-    input("txtTS", 2760, 1260, 495, "2,5", 2);
-    unit(1, "% TS", 3360, 1260);
-    output("lblTMkgh", 300, 1620);
-    unit(5, "kg/h", 1380, 1620);
-    output("lblSVm3h", 2280, 1620);
-    unit(3, "m³/h", 3360, 1620);
-    input("txtTMtd", 300, 1920, 975, "", 3);
-    unit(9, "t/d", 1380, 1920);
-    input("txtSVm3d", 2280, 1920, 975, "", 4);
-    unit(7, "m³/d", 3360, 1920);
-    output("lblTMta", 300, 2280);
-    unit(14, "t/a", 1380, 2280);
-    output("lblSVm3a", 2280, 2280);
-    unit(11, "m³/a", 3360, 2280);
+    lay.input("txtgEd", 780, 1260, 495).caption("50").tab(1);
+    lay.unit(0, "g/Ed", 1380, 1260);
+    lay.input("txtTS", 2760, 1260, 495).caption("2,5").tab(2);
+    lay.unit(1, "% TS", 3360, 1260);
+    lay.output("lblTMkgh", 300, 1620);
+    lay.unit(5, "kg/h", 1380, 1620);
+    lay.output("lblSVm3h", 2280, 1620);
+    lay.unit(3, "m³/h", 3360, 1620);
+    lay.input("txtTMtd", 300, 1920, 975).tab(3);
+    lay.unit(9, "t/d", 1380, 1920);
+    lay.input("txtSVm3d", 2280, 1920, 975).tab(4);
+    lay.unit(7, "m³/d", 3360, 1920);
+    lay.output("lblTMta", 300, 2280);
+    lay.unit(14, "t/a", 1380, 2280);
+    lay.output("lblSVm3a", 2280, 2280);
+    lay.unit(11, "m³/a", 3360, 2280);
 
     recordRow("", "txtEW", "Label2(8)");
     recordRow("", "txtda", "Label2(2)");

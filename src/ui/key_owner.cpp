@@ -71,10 +71,24 @@ bool KeyOwner::keyEvent(QWidget* receiver, QKeyEvent* e) {
     const bool ownedHere = d && d->owned && d->window == window;
     if (e->type() == QEvent::KeyPress) {
         if (e->isAutoRepeat()) return !ownedHere;
-        // A key cannot go down twice without coming up: a press of a key still down in
-        // another window is an earlier press on its way to the parents after a modal box
-        // took the key in between. It changes nothing.
-        if (d && d->down && d->windowId != window) return false;
+        if (d && !d->down && d->releasedAt != 0 && d->releasedAt == e->timestamp() &&
+            e->nativeScanCode() != 0) {
+            // The key never came up: a repeat, which belongs where its release went.
+            d->down = true;
+            d->releasedAt = 0;
+            if (!d->releaseDelivered || d->windowId != window) return true;
+            d->owned = true;
+            return false;
+        }
+        // A press older than the last press of the key is an earlier press on its way to
+        // the parents after a modal box took the key in between. It changes nothing.
+        // Without timestamps: a key cannot go down twice without coming up, so a press of a
+        // key still down in another window is such a press. With them, a newer press is
+        // the user's, whose last release was lost (it came while a window was opening).
+        if (d && d->down &&
+            (e->timestamp() == 0 || e->timestamp() == d->pressedAt ? d->windowId != window
+                                                                   : e->timestamp() < d->pressedAt))
+            return false;
         if (!d) d = &down_.emplace_back();
         d->id = id;
         d->qtKey = e->key();
@@ -83,12 +97,17 @@ bool KeyOwner::keyEvent(QWidget* receiver, QKeyEvent* e) {
         d->owned = true;
         d->down = true;
         d->release = nullptr;
+        d->pressedAt = e->timestamp();
         composedIn_ = nullptr;
         return false;
     }
     if (e->isAutoRepeat()) return !ownedHere;
     if (d && d->release == e) return false;  // on its way to the parents
-    if (d) d->down = false;
+    if (d) {
+        d->down = false;
+        d->releasedAt = e->timestamp();
+        d->releaseDelivered = ownedHere;
+    }
     if (ownedHere) {
         d->owned = false;
         d->release = e;

@@ -35,6 +35,11 @@ private:
         bool owned = false;
         bool down = false;                // pressed, and its release not seen yet
         const QEvent* release = nullptr;  // the release being delivered to the owner
+        quint64 pressedAt = 0;            // the timestamp of the press
+        // The last release, and whether it reached its owner. An X server may repeat a held
+        // key as a release and a press with one timestamp, not marked as repeats.
+        quint64 releasedAt = 0;
+        bool releaseDelivered = false;
     };
 
     explicit KeyOwner(QObject* parent) : QObject(parent) {}

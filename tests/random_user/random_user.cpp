@@ -258,7 +258,14 @@ Action RandomUser::next(const FormModel* f) {
             a.act = Act::TabPage;
             a.value = c.tabs.empty() ? 0 : pick(static_cast<int>(c.tabs.size()));
             break;
-        case Kind::Menu: a.act = chance(4) ? Act::Submenu : Act::Menu; break;
+        case Kind::Menu: {
+            // A parent entry opens its submenu; choosing it does the same with the mouse.
+            const bool parent =
+                std::any_of(f->controls().begin(), f->controls().end(),
+                            [&](const Control& x) { return x.parentMenu == a.key; });
+            a.act = parent && chance(2) ? Act::Submenu : Act::Menu;
+            break;
+        }
         case Kind::Command:
         case Kind::Option:
         case Kind::CheckBox:

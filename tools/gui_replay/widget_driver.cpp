@@ -192,9 +192,11 @@ void WidgetDriver::focusTextBox(QWidget& box, bool selectAll) {
             const QPoint corner =
                 visiblePoint(*view, QPoint(view->width() - 1, view->height() - 1));
             mouse(Mouse::Move, *view, corner);
+            // A box lower than a line scrolls by no page: one line at a time then.
+            const int step = std::max(1, bar->pageStep());
             while (m->textCursor().position() < m->document()->characterCount() - 1 &&
                    bar->value() < bar->maximum()) {
-                bar->setValue(bar->value() + bar->pageStep());
+                bar->setValue(bar->value() + step);
                 mouse(Mouse::Move, *view, corner);
             }
             mouse(Mouse::Release, *view, corner);
@@ -246,7 +248,7 @@ void WidgetDriver::openMenusTo(FormModel& owner, const std::string& key, bool ch
         QWidget& holder = menu ? static_cast<QWidget&>(*menu) : static_cast<QWidget&>(*bar);
         const QRect r = menu ? menu->actionGeometry(a) : bar->actionGeometry(a);
         const bool last = i + 1 == path.size();
-        if (last && !a->menu() && !chooseIt) return;
+        if (last && !a->menu() && !chooseIt) break;  // no submenu to show: the menus close
         mouse(Mouse::Click, holder, r.center());
         if (last && !a->menu()) return;  // chosen: the menus closed, the reaction ran
         QMenu* sub = a->menu();
@@ -303,6 +305,47 @@ void WidgetDriver::key(FormModel& f, const std::string& key, int code) {
     if (window && window->attached())
         keyEvent(window->windowHandle(), false, k.qtKey, k.text, Qt::NoModifier);
     settle();
+}
+
+void WidgetDriver::hold(FormModel& f, const std::string& key, const std::string& text, int code,
+                        int count) {
+    if (f.c(key).kind == Kind::TextBox && !text.empty())
+        focusTextBox(widget(f, key), false);
+    else
+        focusForKeys(f, key);
+    KeyStroke k = strokeOf(code);
+    Qt::KeyboardModifiers mods = code == ShiftTab ? Qt::ShiftModifier : Qt::NoModifier;
+    if (const auto cps = QString::fromStdString(text).toUcs4(); cps.size() == 1) {
+        k = strokeOf(static_cast<char32_t>(cps.front()));
+        mods = QChar::isUpper(cps.front()) ? Qt::ShiftModifier : Qt::NoModifier;
+    }
+    QPointer<ui::FormWindow> window(&formWindow(f.name()));
+    for (int i = 0; i < count && window && window->attached(); ++i) {
+        QTest::simulateEvent(window->windowHandle(), true, k.qtKey, mods, k.text, i > 0);
+        platform_.releaseAnsweringKey();
+    }
+    if (window && window->attached())
+        keyEvent(window->windowHandle(), false, k.qtKey, k.text, mods);
+    settle();
+}
+
+std::string WidgetDriver::clickAt(FormModel& f, double x, double y) {
+    ui::FormWindow& fw = formWindow(f.name());
+    activate(fw);
+    QWidget* surface = fw.surface();
+    const QPoint at(static_cast<int>(x * surface->width()),
+                    static_cast<int>(y * surface->height()));
+    QWidget* hit = surface->childAt(at);
+    std::string key;
+    for (QWidget* w = hit; w && w != surface && key.empty(); w = w->parentWidget())
+        for (const Control& c : f.controls())
+            if (fw.widgetFor(c.key()) == w) {
+                key = c.key();
+                break;
+            }
+    mouse(Mouse::Click, *surface, at);
+    settle();
+    return key;
 }
 
 void WidgetDriver::paste(FormModel& f, const std::string& key, const std::string& text) {

@@ -50,6 +50,13 @@ public:
     int twipStep() const override { return 15; }
     std::string takeFault() override { return platform_.takeFault(); }
 
+    // A mouse click at a point of the window's surface, given as parts of its width and
+    // height, wherever it lands. Returns the control that took it ("" for none).
+    std::string clickAt(FormModel& f, double x, double y);
+    // A key held down on the control: count presses, all but the first auto-repeated, then
+    // one release. A character key when text holds one character, else the named key code.
+    void hold(FormModel& f, const std::string& key, const std::string& text, int code, int count);
+
     // The window of an open form (a ScriptError when it has none).
     ui::FormWindow& formWindow(const std::string& form) const;
     QWidget& widget(FormModel& f, const std::string& key) const;

@@ -252,6 +252,88 @@ TEST(FormModel, SettingTheSameTextRaisesNoChange) {
     EXPECT_EQ(form.text("lblCopy"), "x");
 }
 
+// A view that notes what it is told.
+struct NotedChanges : FormView {
+    std::vector<std::pair<std::string, Changes>> seen;
+    void controlChanged(const Control& control, Changes what) override {
+        seen.emplace_back(control.key(), what);
+    }
+    void windowChanged() override {}
+    void focusChanged(const std::string&) override {}
+    // What the last change told of the control, and that it was told once.
+    Changes only(const std::string& key) {
+        EXPECT_EQ(seen.size(), 1u);
+        Changes what = seen.empty() || seen.back().first != key ? Changes() : seen.back().second;
+        seen.clear();
+        return what;
+    }
+};
+
+TEST(FormModel, ViewsLearnWhichPropertiesOfWhichControlChanged) {
+    RecordingPlatform platform;
+    Application app(platform);
+    FormModel& form = app.open("frmProbe");
+    NotedChanges view;
+    form.addView(&view);
+
+    form.setText("lblHover", "a");
+    EXPECT_TRUE(view.only("lblHover").has(Property::Text));
+    form.setText("lblHover", "a");  // the same text: nothing to tell
+    EXPECT_TRUE(view.seen.empty());
+
+    form.setToolTip("cmdGo", "Startet");  // told, but nothing changed
+    EXPECT_TRUE(view.only("cmdGo").none());
+    form.setToolTip("cmdGo", "Los");
+    const Changes tip = view.only("cmdGo");
+    EXPECT_TRUE(tip.has(Property::ToolTip));
+    EXPECT_FALSE(tip.any(Property::Text | Property::Geometry));
+
+    form.setGeometry("lblOut", 10, 20, 30, 40);
+    EXPECT_TRUE(view.only("lblOut").has(Property::Geometry));
+    form.setGeometry("lblOut", 10, 20, 30, 40);
+    EXPECT_TRUE(view.only("lblOut").none());
+
+    // A list's choice changes its index and its text; the same choice again changes neither.
+    form.listClick("List1", 1);
+    ASSERT_FALSE(view.seen.empty());
+    const Changes choice = view.seen.front().second;
+    EXPECT_EQ(view.seen.front().first, "List1");
+    EXPECT_TRUE(choice.has(Property::ListIndex) && choice.has(Property::Text));
+    view.seen.clear();
+    form.listClick("List1", 1);
+    ASSERT_FALSE(view.seen.empty());
+    EXPECT_TRUE(view.seen.front().second.none());
+    view.seen.clear();
+
+    // Selecting an option deselects the other of its group: both are told.
+    form.click("Option2");
+    ASSERT_GE(view.seen.size(), 2u);
+    EXPECT_EQ(view.seen[0].first, "Option1");
+    EXPECT_TRUE(view.seen[0].second.has(Property::Selected));
+    EXPECT_EQ(view.seen[1].first, "Option2");
+    EXPECT_TRUE(view.seen[1].second.has(Property::Selected));
+    view.seen.clear();
+
+    form.setCell("OLE1", "a1", "1");
+    EXPECT_TRUE(view.only("OLE1").has(Property::Cells));
+    form.setCell("OLE1", "A1", "1");
+    EXPECT_TRUE(view.only("OLE1").none());
+
+    // A scroll beyond the end stays at the end: told, but the value is the same.
+    form.scroll("HScroll1", 99);
+    EXPECT_TRUE(view.seen.front().second.has(Property::Value));
+    view.seen.clear();
+    form.scroll("HScroll1", 100);
+    EXPECT_TRUE(view.seen.front().second.none());
+    view.seen.clear();
+
+    form.setVisible("txtB", false);
+    EXPECT_TRUE(view.only("txtB").has(Property::Visible));
+    EXPECT_FALSE(Changes(Property::Visible).all());
+    EXPECT_TRUE(Changes::everything().has(Property::Cells));
+    form.removeView(&view);
+}
+
 TEST(FormModel, ApplicationEndsWithTheLastWindow) {
     RecordingPlatform platform;
     Application app(platform);

@@ -58,6 +58,77 @@ bool isSystem(std::uint32_t colour);
 // The key of a control: "Name" or "Name(3)" for an element of a control array.
 std::string controlKey(const std::string& name, int index);
 
+// A caption as it is drawn: "&&" stands for "&", a single "&" marks the access key.
+std::string plainCaption(const std::string& caption);
+
+// Kinds that take the keyboard: they can hold the focus and receive key events.
+constexpr bool takesKeys(Kind k) {
+    switch (k) {
+        case Kind::TextBox:
+        case Kind::Command:
+        case Kind::Option:
+        case Kind::CheckBox:
+        case Kind::ListBox:
+        case Kind::HScroll: return true;
+        default: return false;
+    }
+}
+
+// Windowed controls lie above the drawn ones (labels, shapes, lines, pictures).
+constexpr bool windowed(Kind k) {
+    return k != Kind::Label && k != Kind::Shape && k != Kind::Line && k != Kind::Picture;
+}
+
+// Kinds that hold other controls.
+constexpr bool isContainer(Kind k) { return k == Kind::Frame || k == Kind::Tab; }
+
+// What of a control a change touched, as its views learn of it.
+enum class Property : std::uint32_t {
+    Text = 1u << 0,
+    Visible = 1u << 1,
+    Enabled = 1u << 2,
+    ForeColor = 1u << 3,
+    BackColor = 1u << 4,
+    Font = 1u << 5,  // bold
+    ReadOnly = 1u << 6,
+    ToolTip = 1u << 7,
+    Geometry = 1u << 8,  // left, top, width, height
+    TabStop = 1u << 9,
+    Interval = 1u << 10,
+    Flat = 1u << 11,
+    Picture = 1u << 12,
+    Selected = 1u << 13,
+    Items = 1u << 14,
+    ListIndex = 1u << 15,
+    Value = 1u << 16,
+    CurrentTab = 1u << 17,
+    Cells = 1u << 18,
+};
+
+// A set of changed properties; everything() stands for a control shown for the first time
+// (or anew), whose every property is to be taken.
+class Changes {
+public:
+    constexpr Changes() = default;
+    constexpr Changes(Property p) : bits_(static_cast<std::uint32_t>(p)) {}  // NOLINT
+    static constexpr Changes everything() { return Changes(~0u); }
+    constexpr bool has(Property p) const { return (bits_ & static_cast<std::uint32_t>(p)) != 0; }
+    constexpr bool any(Changes c) const { return (bits_ & c.bits_) != 0; }
+    constexpr bool all() const { return bits_ == ~0u; }
+    constexpr bool none() const { return bits_ == 0; }
+    constexpr Changes operator|(Changes c) const { return Changes(bits_ | c.bits_); }
+    Changes& operator|=(Changes c) {
+        bits_ |= c.bits_;
+        return *this;
+    }
+
+private:
+    explicit constexpr Changes(std::uint32_t bits) : bits_(bits) {}
+    std::uint32_t bits_ = 0;
+};
+
+constexpr Changes operator|(Property a, Property b) { return Changes(a) | Changes(b); }
+
 struct Control {
     std::string name;
     int index = -1;  // element of a control array; -1 for a single control
@@ -225,5 +296,10 @@ struct Control {
         return *this;
     }
 };
+
+// A result: a framed, right-aligned label showing a number on one line.
+inline bool isResult(const Control& c) {
+    return c.kind == Kind::Label && c.border && c.align == Align::Right;
+}
 
 }  // namespace morvane

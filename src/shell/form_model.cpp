@@ -18,11 +18,38 @@ std::string text(std::uint32_t colour) {
 bool isSystem(std::uint32_t colour) { return (colour & 0x80000000u) != 0; }
 }  // namespace Color
 
+namespace {
+// Selects a list's item (-1: none), its text with it; returns what that changed.
+Changes pick(Control& list, int index) {
+    Changes what;
+    if (list.listIndex != index) what |= Property::ListIndex;
+    list.listIndex = index;
+    if (index < 0) return what;
+    const std::string& item = list.items[static_cast<std::size_t>(index)];
+    if (list.text != item) what |= Property::Text;
+    list.text = item;
+    return what;
+}
+}  // namespace
+
 std::string controlKey(const std::string& name, int index) {
     return index < 0 ? name : name + "(" + std::to_string(index) + ")";
 }
 
-FormModel::FormModel(Application& app, std::string name) : app_(app), name_(std::move(name)) {}
+std::string plainCaption(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '&') {
+            out += s[i];
+        } else if (i + 1 < s.size() && s[i + 1] == '&') {
+            out += '&';
+            ++i;
+        }
+    }
+    return out;
+}
+
+FormModel::FormModel(Application& app, std::string name) : FormState(std::move(name)), app_(app) {}
 
 FormModel::~FormModel() = default;
 
@@ -72,38 +99,52 @@ void FormModel::destroy() {
 
 // ---- Reading ----
 
-int FormModel::indexOf(std::string_view key) const {
+std::size_t FormState::at(std::string_view key) const {
     auto it = byKey_.find(key);
-    return it == byKey_.end() ? -1 : it->second;
+    if (it == byKey_.end())
+        throw UnknownControl(name_ + ": kein Steuerelement " + std::string(key));
+    return it->second;
 }
 
-bool FormModel::has(std::string_view key) const { return indexOf(key) >= 0; }
-
-const Control& FormModel::c(std::string_view key) const {
-    const int i = indexOf(key);
-    if (i < 0) throw UnknownControl(name_ + ": kein Steuerelement " + std::string(key));
-    return controls_[static_cast<std::size_t>(i)];
-}
-
-Control& FormModel::mut(std::string_view key) { return const_cast<Control&>(c(key)); }
-
-int FormModel::outerWidth() const {
+int FormState::outerWidth() const {
     return window_.width > 0 ? window_.width : window_.clientWidth + FrameWidthTwips;
 }
 
-int FormModel::outerHeight() const {
+int FormState::outerHeight() const {
     if (window_.height > 0) return window_.height;
     return window_.clientHeight + FrameHeightTwips + (hasMenu() ? MenuBarTwips : 0);
 }
 
-bool FormModel::hasMenu() const {
+int FormState::clientHeight() const {
+    return outerHeight() - FrameHeightTwips - (hasMenu() ? MenuBarTwips : 0);
+}
+
+bool FormState::hasMenu() const {
     return std::any_of(controls_.begin(), controls_.end(),
                        [](const Control& x) { return x.kind == Kind::Menu; });
 }
 
+bool FormState::hasSubmenu(std::string_view menuKey) const {
+    return std::any_of(controls_.begin(), controls_.end(), [&](const Control& x) {
+        return x.kind == Kind::Menu && x.parentMenu == menuKey;
+    });
+}
+
+std::uint32_t FormState::containerBack(const Control& x) const {
+    if (x.container.empty() || !has(x.container)) return window_.backColor;
+    const Control& box = c(x.container);
+    return box.kind == Kind::Frame ? box.backColor : Color::ButtonFace;
+}
+
+bool FormState::shownOnPage(const Control& x) const {
+    if (x.container.empty() || x.page < 0 || !has(x.container)) return true;
+    const Control& tab = c(x.container);
+    return tab.kind != Kind::Tab || tab.currentTab == x.page;
+}
+
 Num FormModel::num(std::string_view key) const { return NumberText::read(text(key)); }
 
-bool FormModel::reachable(std::string_view key) const {
+bool FormState::reachable(std::string_view key) const {
     const Control* x = &c(key);
     for (int depth = 0; depth < 16; ++depth) {
         if (!x->enabled || !x->visible) return false;
@@ -113,19 +154,11 @@ bool FormModel::reachable(std::string_view key) const {
     return true;
 }
 
-bool FormModel::canHoldFocus(const Control& x) const {
-    switch (x.kind) {
-        case Kind::TextBox:
-        case Kind::Command:
-        case Kind::Option:
-        case Kind::CheckBox:
-        case Kind::ListBox:
-        case Kind::HScroll: return x.tabStop && reachable(x.key());
-        default: return false;
-    }
+bool FormState::canHoldFocus(const Control& x) const {
+    return takesKeys(x.kind) && x.tabStop && reachable(x.key());
 }
 
-std::vector<std::string> FormModel::tabOrder() const {
+std::vector<std::string> FormState::tabOrder() const {
     std::vector<const Control*> v;
     for (const auto& x : controls_)
         if (canHoldFocus(x)) v.push_back(&x);
@@ -141,19 +174,23 @@ std::vector<std::string> FormModel::tabOrder() const {
 
 // ---- Writing ----
 
-void FormModel::notify(const Control& control) {
-    for (auto* v : std::vector<FormView*>(views_)) v->controlChanged(control);
+void FormState::notify(const Control& control, Changes what) {
+    for (auto* v : std::vector<FormView*>(views_)) v->controlChanged(control, what);
 }
 
-void FormModel::notifyWindow() {
+void FormState::notifyWindow() {
     for (auto* v : std::vector<FormView*>(views_)) v->windowChanged();
+}
+
+void FormState::notifyFocus() {
+    for (auto* v : std::vector<FormView*>(views_)) v->focusChanged(focus_);
 }
 
 void FormModel::setText(std::string_view key, std::string_view text) {
     Control& x = mut(key);
     if (x.text == text) return;
     x.text = std::string(text);
-    notify(x);
+    notify(x, Property::Text);
     Event e;
     e.index = x.index;
     raise(On::Change, x, e);
@@ -168,45 +205,47 @@ void FormModel::show(std::string_view key, double value, std::string_view patter
     setText(key, NumberText::formatText(text(key), pattern));
 }
 
-#define MORVANE_SETTER(fn, type, member)               \
+#define MORVANE_SETTER(fn, type, member, property)     \
     void FormModel::fn(std::string_view key, type v) { \
         Control& x = mut(key);                         \
         if (x.member == v) return;                     \
         x.member = v;                                  \
-        notify(x);                                     \
+        notify(x, Property::property);                 \
     }
-MORVANE_SETTER(setVisible, bool, visible)
-MORVANE_SETTER(setEnabled, bool, enabled)
-MORVANE_SETTER(setForeColor, std::uint32_t, foreColor)
-MORVANE_SETTER(setBackColor, std::uint32_t, backColor)
-MORVANE_SETTER(setBold, bool, bold)
-MORVANE_SETTER(setReadOnly, bool, readOnly)
-MORVANE_SETTER(setWidth, int, width)
-MORVANE_SETTER(setHeight, int, height)
-MORVANE_SETTER(setTop, int, top)
-MORVANE_SETTER(setLeft, int, left)
-MORVANE_SETTER(setTabStop, bool, tabStop)
-MORVANE_SETTER(setInterval, int, interval)
-MORVANE_SETTER(setFlat, bool, flat)
+MORVANE_SETTER(setVisible, bool, visible, Visible)
+MORVANE_SETTER(setEnabled, bool, enabled, Enabled)
+MORVANE_SETTER(setForeColor, std::uint32_t, foreColor, ForeColor)
+MORVANE_SETTER(setBackColor, std::uint32_t, backColor, BackColor)
+MORVANE_SETTER(setBold, bool, bold, Font)
+MORVANE_SETTER(setReadOnly, bool, readOnly, ReadOnly)
+MORVANE_SETTER(setWidth, int, width, Geometry)
+MORVANE_SETTER(setHeight, int, height, Geometry)
+MORVANE_SETTER(setTop, int, top, Geometry)
+MORVANE_SETTER(setLeft, int, left, Geometry)
+MORVANE_SETTER(setTabStop, bool, tabStop, TabStop)
+MORVANE_SETTER(setInterval, int, interval, Interval)
+MORVANE_SETTER(setFlat, bool, flat, Flat)
 #undef MORVANE_SETTER
 
 void FormModel::setPicture(std::string_view key, std::string picture) {
     Control& x = mut(key);
     if (x.picture == picture) return;
     x.picture = std::move(picture);
-    notify(x);
+    notify(x, Property::Picture);
 }
 
 void FormModel::setToolTip(std::string_view key, std::string_view tip) {
     Control& x = mut(key);
+    const Changes what = x.toolTip == tip ? Changes() : Property::ToolTip;
     x.toolTip = std::string(tip);
-    notify(x);
+    notify(x, what);
 }
 
 void FormModel::setGeometry(std::string_view key, int l, int t, int w, int h) {
     Control& x = mut(key);
+    const bool same = x.left == l && x.top == t && x.width == w && x.height == h;
     x.left = l, x.top = t, x.width = w, x.height = h;
-    notify(x);
+    notify(x, same ? Changes() : Property::Geometry);
 }
 
 void FormModel::setSelected(std::string_view key, bool selected) {
@@ -216,13 +255,13 @@ void FormModel::setSelected(std::string_view key, bool selected) {
             if (&o != &x && o.kind == Kind::Option && o.container == x.container &&
                 o.page == x.page && o.selected) {
                 o.selected = false;
-                notify(o);
+                notify(o, Property::Selected);
             }
         }
     }
     if (x.selected == selected) return;
     x.selected = selected;
-    notify(x);
+    notify(x, Property::Selected);
 }
 
 void FormModel::select(std::string_view key) {
@@ -237,24 +276,25 @@ void FormModel::select(std::string_view key) {
 
 void FormModel::setItems(std::string_view key, std::vector<std::string> items) {
     Control& x = mut(key);
+    Changes what;
+    if (x.items != items) what |= Property::Items;
+    if (x.listIndex != -1) what |= Property::ListIndex;
     x.items = std::move(items);
     x.listIndex = -1;
-    notify(x);
+    notify(x, what);
 }
 
 void FormModel::addItem(std::string_view key, std::string item) {
     Control& x = mut(key);
     x.items.push_back(std::move(item));
-    notify(x);
+    notify(x, Property::Items);
 }
 
 void FormModel::setListIndex(std::string_view key, int index) {
     Control& x = mut(key);
     if (index < -1 || index >= static_cast<int>(x.items.size()))
         throw Failure(FailureKind::Invalid);
-    x.listIndex = index;
-    if (index >= 0) x.text = x.items[static_cast<std::size_t>(index)];
-    notify(x);
+    notify(x, pick(x, index));
     Event e;
     e.index = x.index;
     e.value = index;
@@ -266,7 +306,7 @@ void FormModel::setValue(std::string_view key, int value) {
     value = std::clamp(value, std::min(x.min, x.max), std::max(x.min, x.max));
     if (x.value == value) return;
     x.value = value;
-    notify(x);
+    notify(x, Property::Value);
     Event e;
     e.index = x.index;
     e.value = value;
@@ -277,20 +317,22 @@ void FormModel::setCurrentTab(std::string_view key, int page) {
     Control& x = mut(key);
     if (x.currentTab == page) return;
     x.currentTab = page;
-    notify(x);
+    notify(x, Property::CurrentTab);
 }
 
 void FormModel::setCell(std::string_view key, std::string_view address, std::string_view text) {
     Control& x = mut(key);
     std::string a(address);
     for (auto& ch : a) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    x.cells[a] = std::string(text);
-    notify(x);
+    auto [cell, added] = x.cells.try_emplace(a);
+    const Changes what = added || cell->second != text ? Property::Cells : Changes();
+    cell->second = std::string(text);
+    notify(x, what);
 }
 
 void FormModel::setFocus(std::string_view key) {
     focus_ = std::string(key);
-    for (auto* v : std::vector<FormView*>(views_)) v->focusChanged(focus_);
+    notifyFocus();
 }
 
 void FormModel::setTitle(std::string_view title) {
@@ -422,7 +464,7 @@ void FormModel::userEdit(std::string_view key, std::string_view text) {
     Control& x = mut(key);
     if (x.text == text) return;
     x.text = std::string(text);
-    notify(x);
+    notify(x, Property::Text);
     Event e;
     dispatch(On::Change, key, e);
 }
@@ -438,9 +480,7 @@ void FormModel::click(std::string_view key) {
 void FormModel::listClick(std::string_view key, int index) {
     Control& x = mut(key);
     if (index < 0 || index >= static_cast<int>(x.items.size())) return;
-    x.listIndex = index;
-    x.text = x.items[static_cast<std::size_t>(index)];
-    notify(x);
+    notify(x, pick(x, index));
     Event e;
     e.value = index;
     dispatch(On::Click, key, e);
@@ -449,8 +489,9 @@ void FormModel::listClick(std::string_view key, int index) {
 void FormModel::scroll(std::string_view key, int value) {
     Control& x = mut(key);
     value = std::clamp(value, std::min(x.min, x.max), std::max(x.min, x.max));
+    const Changes what = x.value == value ? Changes() : Property::Value;
     x.value = value;
-    notify(x);
+    notify(x, what);
     Event e;
     e.value = value;
     dispatch(On::Scroll, key, e);
@@ -492,9 +533,9 @@ void FormModel::userFocus(std::string_view key) { focus_ = std::string(key); }
 
 // ---- Views and declaration ----
 
-void FormModel::addView(FormView* view) { views_.push_back(view); }
+void FormState::addView(FormView* view) const { views_.push_back(view); }
 
-void FormModel::removeView(FormView* view) {
+void FormState::removeView(FormView* view) const {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
 }
 
@@ -534,7 +575,7 @@ Control& FormModel::add(Control x, std::string name, int index) {
     x.index = index;
     const std::string k = x.key();
     if (byKey_.count(k)) throw std::logic_error(name_ + ": control declared twice: " + k);
-    byKey_.emplace(k, static_cast<int>(controls_.size()));
+    byKey_.emplace(k, controls_.size());
     controls_.push_back(std::move(x));
     return controls_.back();
 }

@@ -112,22 +112,118 @@ public:
     using std::logic_error::logic_error;
 };
 
+// Observes a window's state: told which properties of which control changed (never given
+// a copy to compare), when the window itself changed and where the focus went.
 class FormView {
 public:
     virtual ~FormView() = default;
-    virtual void controlChanged(const Control& control) = 0;
+    virtual void controlChanged(const Control& control, Changes what) = 0;
     virtual void windowChanged() = 0;
     virtual void focusChanged(const std::string& key) = 0;
 };
 
-class FormModel {
+// What a view may read and observe of a window: its controls, the window and the focus.
+class FormState {
+public:
+    const std::string& name() const { return name_; }
+    bool isOpen() const { return open_; }
+
+    bool has(std::string_view key) const { return byKey_.find(key) != byKey_.end(); }
+    // The control of a key; a key the window does not declare raises UnknownControl.
+    const Control& c(std::string_view key) const { return controls_[at(key)]; }
+    const std::vector<Control>& controls() const { return controls_; }
+    const std::string& text(std::string_view key) const { return c(key).text; }
+    bool empty(std::string_view key) const { return c(key).text.empty(); }
+
+    const WindowProps& window() const { return window_; }
+    int outerWidth() const;
+    int outerHeight() const;
+    // The client area that the outer size leaves (twips).
+    int clientWidth() const { return outerWidth() - FrameWidthTwips; }
+    int clientHeight() const;
+    bool hasMenu() const;
+    // Whether a menu entry has entries of its own (opens a submenu).
+    bool hasSubmenu(std::string_view menuKey) const;
+    // The calculation record's rows in reading order; none for windows without a record.
+    const std::vector<RecordRow>& recordRows() const { return recordRows_; }
+
+    const std::string& focus() const { return focus_; }
+    // Whether a user can reach the control: it and all its containers enabled and visible.
+    bool reachable(std::string_view key) const;
+    bool canHoldFocus(const Control& control) const;
+    // Focusable controls in tab order.
+    std::vector<std::string> tabOrder() const;
+    // The background a control stands on: its frame's, a tab page's or the window's.
+    std::uint32_t containerBack(const Control& control) const;
+    // Whether the control's tab page (if it lies on one) is the page shown.
+    bool shownOnPage(const Control& control) const;
+
+    // Observing changes nothing that a view reads.
+    void addView(FormView* view) const;
+    void removeView(FormView* view) const;
+
+protected:
+    explicit FormState(std::string name) : name_(std::move(name)) {}
+    ~FormState() = default;
+    FormState(const FormState&) = delete;
+    FormState& operator=(const FormState&) = delete;
+
+    std::size_t at(std::string_view key) const;
+    Control& mut(std::string_view key) { return controls_[at(key)]; }
+    // Tells the views; a change that touched nothing tells them all the same.
+    void notify(const Control& control, Changes what);
+    void notifyWindow();
+    void notifyFocus();
+
+    std::string name_;
+    bool open_ = false;
+    WindowProps window_;
+    std::vector<Control> controls_;
+    std::vector<RecordRow> recordRows_;
+    std::map<std::string, std::size_t, std::less<>> byKey_;
+    std::string focus_;
+
+private:
+    mutable std::vector<FormView*> views_;
+};
+
+// What an event source (a binding's controls, the replay tools) may raise: the user's events.
+// Each returns when every reaction has ended; a failure nobody guarded is reported, never
+// thrown.
+class FormEvents {
+public:
+    // Key pressed: returns the character to insert (0 if a reaction discarded it).
+    virtual int keyPress(std::string_view key, int character) = 0;
+    virtual void keyUp(std::string_view key, int keyCode) = 0;
+    // The user edited the text (typing, deleting, pasting): sets it and raises change.
+    virtual void userEdit(std::string_view key, std::string_view text) = 0;
+    virtual void click(std::string_view key) = 0;
+    virtual void listClick(std::string_view key, int index) = 0;
+    virtual void scroll(std::string_view key, int value) = 0;
+    virtual void mouseMove(std::string_view key) = 0;
+    virtual void mouseMoveWindow() = 0;
+    virtual void tick(std::string_view key) = 0;
+    virtual void tabShown(std::string_view key, int page) = 0;
+    virtual void menu(std::string_view key) = 0;
+    virtual void submenu(std::string_view key) = 0;
+    // The user moved the focus (by mouse or Tab); no event.
+    virtual void userFocus(std::string_view key) = 0;
+
+protected:
+    FormEvents() = default;
+    ~FormEvents() = default;
+    FormEvents(const FormEvents&) = delete;
+    FormEvents& operator=(const FormEvents&) = delete;
+};
+
+// What a window's author writes with: the design, the reactions, and what they change.
+class FormModel : public FormState, public FormEvents {
 public:
     FormModel(Application& app, std::string name);
     virtual ~FormModel();
     FormModel(const FormModel&) = delete;
     FormModel& operator=(const FormModel&) = delete;
 
-    const std::string& name() const { return name_; }
     Application& app() { return app_; }
     Platform& platform();
 
@@ -138,28 +234,10 @@ public:
     void create();
     // Runs the unload reaction, then returns the controls to their design values.
     void destroy();
-    bool isOpen() const { return open_; }
 
     // ---- Reading ----
-    bool has(std::string_view key) const;
-    const Control& c(std::string_view key) const;
-    const std::vector<Control>& controls() const { return controls_; }
-    const WindowProps& window() const { return window_; }
-    int outerWidth() const;
-    int outerHeight() const;
-    bool hasMenu() const;
-    // The calculation record's rows in reading order; none for windows without a record.
-    const std::vector<RecordRow>& recordRows() const { return recordRows_; }
-    const std::string& text(std::string_view key) const { return c(key).text; }
-    bool empty(std::string_view key) const { return c(key).text.empty(); }
     // The text read as a number; a text that is no number raises Failure(NoNumber).
     Num num(std::string_view key) const;
-    const std::string& focus() const { return focus_; }
-    // Whether a user can reach the control: it and all its containers enabled and visible.
-    bool reachable(std::string_view key) const;
-    bool canHoldFocus(const Control& control) const;
-    // Focusable controls in tab order.
-    std::vector<std::string> tabOrder() const;
 
     // ---- Writing (every change is mirrored to the views) ----
     // Sets a text or caption; a different text raises the control's change reaction at once.
@@ -213,29 +291,20 @@ public:
     // Shows what an unguarded reaction's failure means to the user; the system goes on.
     virtual void reportUnguarded(const Failure& failure);
 
-    // ---- Events from the user (view or replay); each returns when all reactions ended ----
-    // Key pressed: returns the character to insert (0 if a reaction discarded it).
-    int keyPress(std::string_view key, int character);
-    void keyUp(std::string_view key, int keyCode);
-    // The user edited the text (typing, deleting, pasting): sets it and raises change.
-    void userEdit(std::string_view key, std::string_view text);
-    void click(std::string_view key);
-    void listClick(std::string_view key, int index);
-    void scroll(std::string_view key, int value);
-    void mouseMove(std::string_view key);
-    void mouseMoveWindow();
-    void tick(std::string_view key);
-    void tabShown(std::string_view key, int page);
-    void menu(std::string_view key);
-    void submenu(std::string_view key);
-    // The user moved the focus (by mouse or Tab); no event.
-    void userFocus(std::string_view key);
-    // Runs a reaction for a user event; a failure nobody guarded is reported, never thrown.
-    void dispatch(On on, std::string_view key, Event& event);
-
-    // ---- Views ----
-    void addView(FormView* view);
-    void removeView(FormView* view);
+    // ---- The user's events (FormEvents) ----
+    int keyPress(std::string_view key, int character) final;
+    void keyUp(std::string_view key, int keyCode) final;
+    void userEdit(std::string_view key, std::string_view text) final;
+    void click(std::string_view key) final;
+    void listClick(std::string_view key, int index) final;
+    void scroll(std::string_view key, int value) final;
+    void mouseMove(std::string_view key) final;
+    void mouseMoveWindow() final;
+    void tick(std::string_view key) final;
+    void tabShown(std::string_view key, int page) final;
+    void menu(std::string_view key) final;
+    void submenu(std::string_view key) final;
+    void userFocus(std::string_view key) final;
 
 protected:
     // Declares the window and its controls with their design values. Called once.
@@ -256,7 +325,6 @@ protected:
     // trigger it again.
     void appendLineBreakOnEdit(std::string_view key);
 
-    Control& mut(std::string_view key);
     // Declares the next row of the calculation record (control keys, see RecordRow).
     void recordRow(std::string caption, std::string field, std::string unit = {}) {
         recordRows_.push_back({std::move(caption), std::move(field), std::move(unit), {}, {}});
@@ -274,24 +342,15 @@ protected:
 
 private:
     friend class Layout;
-    void notify(const Control& control);
-    void notifyWindow();
+    // Runs a reaction for a user event; a failure nobody guarded is reported, never thrown.
+    void dispatch(On on, std::string_view key, Event& event);
     void raise(On on, const Control& control, Event& event);
-    int indexOf(std::string_view key) const;
 
     Application& app_;
-    std::string name_;
     bool designed_ = false;
-    bool open_ = false;
-    WindowProps window_;
     WindowProps designWindow_;
-    std::vector<Control> controls_;
     std::vector<Control> designControls_;
-    std::vector<RecordRow> recordRows_;
-    std::map<std::string, int, std::less<>> byKey_;
     std::map<std::pair<int, std::string>, Reaction> reactions_;
-    std::string focus_;
-    std::vector<FormView*> views_;
 };
 
 }  // namespace morvane

@@ -119,7 +119,7 @@ void AccessibleNames::name(const RecordRow& row) {
     if (caption && !caption->buddy() && !caption->text().contains(QChar('&'))) caption->setBuddy(w);
 }
 
-void AccessibleNames::controlChanged(const Control& control) {
+void AccessibleNames::controlChanged(const Control& control, Changes) {
     if (!window_.attached()) return;
     const std::string key = control.key();
     for (const RecordRow& row : window_.model().recordRows())

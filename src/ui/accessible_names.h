@@ -24,7 +24,7 @@ public:
     explicit AccessibleNames(FormWindow& window);
     ~AccessibleNames() override;
 
-    void controlChanged(const Control& control) override;
+    void controlChanged(const Control& control, Changes) override;
     void windowChanged() override {}
     void focusChanged(const std::string&) override {}
 

@@ -2,77 +2,33 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QScrollBar>
-#include <QSignalBlocker>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <cmath>
 #include <utility>
 
 #include "shell/application.h"
 #include "shell/record.h"
-#include "shell/sheet_data.h"
 #include "ui/accessible_names.h"
 #include "ui/copy_support.h"
 #include "ui/drawn_widgets.h"
 #include "ui/key_owner.h"
 #include "ui/look.h"
 #include "ui/record_actions.h"
-#include "ui/sheet_widget.h"
 
 namespace morvane::ui {
 
 namespace {
 const char* const KeyProperty = "morvaneKey";
-
-int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-Qt::Alignment horizontal(Align a) {
-    switch (a) {
-        case Align::Right: return Qt::AlignRight;
-        case Align::Center: return Qt::AlignHCenter;
-        default: return Qt::AlignLeft;
-    }
-}
-
-bool takesKeys(Kind k) {
-    switch (k) {
-        case Kind::TextBox:
-        case Kind::Command:
-        case Kind::Option:
-        case Kind::CheckBox:
-        case Kind::ListBox:
-        case Kind::HScroll: return true;
-        default: return false;
-    }
-}
-
-// Windowed controls lie above the drawn ones (labels, shapes, lines, pictures).
-bool windowed(Kind k) {
-    return k != Kind::Label && k != Kind::Shape && k != Kind::Line && k != Kind::Picture;
-}
-
-// A result: a framed, right-aligned label.
-bool isResult(const Control& c) {
-    return c.kind == Kind::Label && c.border && c.align == Align::Right;
-}
 
 // Where a control draws, in its parent: a label without frame only where its text stands.
 QRect inkOf(QWidget* w) {
@@ -92,28 +48,10 @@ QColor blendTo(const QColor& a, const QColor& b, double t) {
                             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-QString plainCaption(const std::string& s) {
-    QString t = toDisplay(s);
-    t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    t.remove(QChar('&'));
-    t.replace(QChar('\x01'), QChar('&'));
-    return t;
-}
-
-QStringList cellAddresses(const std::string& tip) {
-    QStringList out;
-    for (const QString& part :
-         qs(tip).split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
-        int c = 0, r = 0;
-        if (!parseCellAddress(ss(part.toUpper()), c, r)) return {};
-        out << part;
-    }
-    return out;
-}
 }  // namespace
 
 FormWindow::FormWindow(Application& app, FormModel& model)
-    : QWidget(nullptr), app_(app), model_(model) {
+    : QWidget(nullptr), app_(app), model_(model), state_(model), events_(model) {
     setObjectName(qs(model.name()));
     setAttribute(Qt::WA_DeleteOnClose, false);
     layout_ = new QVBoxLayout(this);
@@ -128,19 +66,19 @@ FormWindow::FormWindow(Application& app, FormModel& model)
     surface_->installEventFilter(this);
     KeyOwner::install();
     build();
-    model_.addView(this);
+    state_.addView(this);
     new AccessibleNames(*this);
     if (hasRecord(model_)) new RecordActions(*this);
 }
 
 FormWindow::~FormWindow() {
-    if (attached_) model_.removeView(this);
+    if (attached_) state_.removeView(this);
 }
 
 void FormWindow::detach() {
     if (!attached_) return;
     attached_ = false;
-    model_.removeView(this);
+    state_.removeView(this);
     for (auto& [key, b] : bound_)
         if (b.timer) b.timer->stop();
     hide();
@@ -165,48 +103,44 @@ QTimer* FormWindow::timerFor(const std::string& key) const {
 // ---- Building ----
 
 void FormWindow::build() {
-    for (const Control& c : model_.controls()) bound_[c.key()];
-    if (model_.hasMenu()) buildMenus();
+    for (const Control& c : state_.controls()) bound_[c.key()];
+    if (state_.hasMenu()) buildMenus();
     // Containers first, so that every child finds its parent.
     for (int pass = 0; pass < 2; ++pass) {
-        for (const Control& c : model_.controls()) {
-            const bool container = c.kind == Kind::Frame || c.kind == Kind::Tab;
-            if ((pass == 0) != container || c.kind == Kind::Menu) continue;
+        for (const Control& c : state_.controls()) {
+            if ((pass == 0) != isContainer(c.kind) || c.kind == Kind::Menu) continue;
             Bound& b = bound_[c.key()];
             if (c.kind == Kind::Timer) {
                 b.timer = new QTimer(this);
                 b.timer->setObjectName(qs(c.key()));
                 connect(b.timer, &QTimer::timeout, this, [this, k = c.key()] {
-                    if (attached_) model_.tick(k);
+                    if (attached_) events_.tick(k);
                 });
             } else {
                 b.widget = create(c);
             }
         }
     }
-    for (const Control& c : model_.controls()) {
+    for (const Control& c : state_.controls()) {
         Bound& b = bound_[c.key()];
         if (b.widget) {
             b.widget->setParent(containerOf(c));
             track(b.widget, c.key());
         }
     }
-    for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
+    for (const Control& c : state_.controls()) apply(bound_[c.key()], c, Changes::everything());
     // Stacking: drawn controls below windowed ones, each group in declaration order.
-    for (const Control& c : model_.controls())
+    for (const Control& c : state_.controls())
         if (QWidget* w = bound_[c.key()].widget; w && !windowed(c.kind)) w->raise();
-    for (const Control& c : model_.controls())
+    for (const Control& c : state_.controls())
         if (QWidget* w = bound_[c.key()].widget; w && windowed(c.kind)) w->raise();
-    for (const Control& c : model_.controls())
+    for (const Control& c : state_.controls())
         if (c.kind == Kind::Tab) showPage(c.key());
     applyTabOrder();
     applyWindow();
-    for (const Control& c : model_.controls()) {
-        if (c.kind == Kind::Label) fitWrappedLabel(static_cast<QLabel*>(widgetFor(c.key())), c);
-        if (c.kind == Kind::Option || c.kind == Kind::CheckBox)
-            fitButton(static_cast<QAbstractButton*>(widgetFor(c.key())), c);
-    }
-    if (!model_.focus().empty()) focusChanged(model_.focus());
+    for (const Control& c : state_.controls())
+        if (const auto fit = binderOf(c.kind).fit) fit(*this, widgetFor(c.key()), c);
+    if (!state_.focus().empty()) focusChanged(state_.focus());
 }
 
 // Labels fit their texts into their room. A result (a framed, right-aligned label) shows
@@ -296,7 +230,7 @@ QRect FormWindow::widened(const Control& c, QRect r, int need, bool leftFirst) c
     const int edge = parent == surface_ ? 0 : 3;
     int leftLimit = edge,
         rightLimit = (parent == surface_ ? surface_->minimumWidth() : parent->width()) - 1 - edge;
-    for (const Control& o : model_.controls()) {
+    for (const Control& o : state_.controls()) {
         if (o.key() == c.key() || o.container != c.container || o.page != c.page || !o.visible ||
             o.kind == Kind::Line || o.kind == Kind::Shape)
             continue;
@@ -331,10 +265,7 @@ void FormWindow::buildMenus() {
     const QFont menuFont = toFont("MS Sans Serif", 8.25, false, false);
     menuBar_->setFont(menuFont);
     layout_->setMenuBar(menuBar_);
-    std::map<std::string, bool> hasChildren;
-    for (const Control& c : model_.controls())
-        if (c.kind == Kind::Menu && !c.parentMenu.empty()) hasChildren[c.parentMenu] = true;
-    for (const Control& c : model_.controls()) {
+    for (const Control& c : state_.controls()) {
         if (c.kind != Kind::Menu) continue;
         const std::string key = c.key();
         Bound& b = bound_[key];
@@ -344,7 +275,7 @@ void FormWindow::buildMenus() {
             if (it == bound_.end() || !it->second.menu) continue;
             parent = it->second.menu;
         }
-        if (hasChildren[key]) {
+        if (state_.hasSubmenu(key)) {
             b.menu = new QMenu(toDisplay(c.text), parent);
             b.menu->setFont(menuFont);
             b.menu->setObjectName(qs(key));
@@ -355,125 +286,29 @@ void FormWindow::buildMenus() {
             else
                 static_cast<QMenu*>(parent)->addMenu(b.menu);
             connect(b.menu, &QMenu::aboutToShow, this, [this, key] {
-                if (attached_) model_.submenu(key);
+                if (attached_) events_.submenu(key);
             });
         } else {
             b.action = new QAction(toDisplay(c.text), parent);
             b.action->setObjectName(qs(key));
             parent->addAction(b.action);
             connect(b.action, &QAction::triggered, this, [this, key] {
-                if (attached_) model_.menu(key);
+                if (attached_) events_.menu(key);
             });
         }
     }
 }
 
 QWidget* FormWindow::create(const Control& c) {
-    const std::string key = c.key();
-    QWidget* w = nullptr;
-    switch (c.kind) {
-        case Kind::TextBox:
-            if (c.multiLine) {
-                auto* e = new QPlainTextEdit(surface_);
-                e->setTabChangesFocus(true);
-                e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-                e->document()->setDocumentMargin(2);
-                connect(e, &QPlainTextEdit::textChanged, this,
-                        [this, e, key] { userEdited(key, e->toPlainText()); });
-                w = e;
-            } else {
-                auto* e = new QLineEdit(surface_);
-                connect(e, &QLineEdit::textChanged, this,
-                        [this, key](const QString& t) { userEdited(key, t); });
-                w = e;
-            }
-            break;
-        case Kind::Label: {
-            auto* l = new QLabel(surface_);
-            l->setTextFormat(Qt::PlainText);
-            w = l;
-            break;
-        }
-        case Kind::Option: {
-            auto* r = new OptionButton(surface_);
-            const std::string groupKey = c.container + "#" + std::to_string(c.page);
-            QButtonGroup*& g = groups_[groupKey];
-            if (!g) {
-                g = new QButtonGroup(this);
-                g->setExclusive(true);
-            }
-            g->addButton(r);
-            connect(r, &QRadioButton::clicked, this, [this, key] {
-                if (attached_) model_.click(key);
-            });
-            w = r;
-            break;
-        }
-        case Kind::CheckBox: {
-            auto* x = new CheckButton(surface_);
-            connect(x, &QCheckBox::clicked, this, [this, key] {
-                if (attached_) model_.click(key);
-            });
-            w = x;
-            break;
-        }
-        case Kind::Command: {
-            auto* p = new QPushButton(surface_);
-            p->setAutoDefault(false);
-            connect(p, &QPushButton::clicked, this, [this, key] {
-                if (attached_) model_.click(key);
-            });
-            w = p;
-            break;
-        }
-        case Kind::Frame: w = new FrameBox(surface_); break;
-        case Kind::ListBox: {
-            auto* l = new QListWidget(surface_);
-            l->setSelectionMode(QAbstractItemView::SingleSelection);
-            connect(l, &QListWidget::currentRowChanged, this, [this, key](int row) {
-                if (attached_ && row >= 0) model_.listClick(key, row);
-            });
-            w = l;
-            break;
-        }
-        case Kind::Shape: w = new ShapeWidget(surface_); break;
-        case Kind::Line: w = new LineWidget(surface_); break;
-        case Kind::Picture: w = new PictureWidget(surface_); break;
-        case Kind::HScroll: {
-            auto* s = new QScrollBar(Qt::Horizontal, surface_);
-            connect(s, &QScrollBar::valueChanged, this, [this, key](int v) {
-                if (attached_) model_.scroll(key, v);
-            });
-            w = s;
-            break;
-        }
-        case Kind::Tab: {
-            auto* t = new QTabWidget(surface_);
-            t->tabBar()->setFocusPolicy(Qt::NoFocus);
-            for (const std::string& caption : c.tabs) {
-                auto* page = new QWidget;
-                page->setAutoFillBackground(false);
-                t->addTab(page, toDisplay(caption));
-            }
-            connect(t, &QTabWidget::currentChanged, this, [this, key](int page) {
-                if (!attached_) return;
-                model_.tabShown(key, page);
-                showPage(key);
-            });
-            track(t->tabBar(), key);
-            w = t;
-            break;
-        }
-        case Kind::Sheet: w = new SheetWidget(surface_); break;
-        case Kind::Timer:
-        case Kind::Menu: break;
-    }
-    if (!w) return nullptr;
-    w->setObjectName(qs(key));
+    const Binder& binder = binderOf(c.kind);
+    if (!binder.create) return nullptr;
+    QWidget* w = binder.create(*this, c);
+    w->setObjectName(qs(c.key()));
     if (takesKeys(c.kind))
         w->setFocusPolicy(Qt::StrongFocus);
-    else if (c.kind != Kind::Sheet)
+    else if (c.kind != Kind::Sheet)  // a table takes the focus for copying
         w->setFocusPolicy(Qt::NoFocus);
+    // What the user may copy: an output label's text, a text box's.
     if (c.kind == Kind::Label && isOutputLabel(qs(c.name), c.handCursor))
         makeCopyable(static_cast<QLabel*>(w));
     if (c.kind == Kind::TextBox) offerCopyMenu(w);
@@ -498,19 +333,12 @@ QWidget* FormWindow::containerOf(const Control& c) const {
     return it->second.widget;  // a frame, or a tab control (its pages are shown by hand)
 }
 
-bool FormWindow::shownOnPage(const Control& c) const {
-    if (c.container.empty() || c.page < 0 || !model_.has(c.container)) return true;
-    const Control& tab = model_.c(c.container);
-    return tab.kind != Kind::Tab || tab.currentTab == c.page;
-}
-
-// Controls on the pages of a tab control are children of the tab control itself, placed
 // relative to it; only those of the shown page are visible.
 void FormWindow::showPage(const std::string& tabKey) {
-    for (const Control& c : model_.controls()) {
+    for (const Control& c : state_.controls()) {
         if (c.container != tabKey || c.page < 0) continue;
         if (QWidget* w = widgetFor(c.key())) {
-            w->setVisible(c.visible && shownOnPage(c));
+            w->setVisible(c.visible && state_.shownOnPage(c));
             w->raise();
         }
     }
@@ -575,7 +403,7 @@ void FormWindow::applyColors(QWidget* w, const Control& c) {
                 p.setColor(g, QPalette::Window, back);
             // A background like the container's is left to the container, which the style
             // may draw in its own way (group boxes, tab pages).
-            const bool fills = !c.transparent && back != toColor(containerBack(c), base);
+            const bool fills = !c.transparent && back != toColor(state_.containerBack(c), base);
             w->setAutoFillBackground(fills);
             const QColor under = textBackground(c, back, fills);
             const QColor text = readable(fore, under);
@@ -595,7 +423,7 @@ QColor FormWindow::textBackground(const Control& c, const QColor& own, bool fill
     const QPalette base = QApplication::palette();
     const int cx = c.left + c.width / 2, cy = c.top + c.height / 2;
     const Control* under = nullptr;
-    for (const Control& o : model_.controls()) {
+    for (const Control& o : state_.controls()) {
         if (&o == &c || o.key() == c.key()) {
             if (!windowed(c.kind)) break;  // drawn controls lie above the shapes before them
             continue;
@@ -605,13 +433,13 @@ QColor FormWindow::textBackground(const Control& c, const QColor& own, bool fill
             cy <= o.top + o.height)
             under = &o;
     }
-    return toColor(under ? under->backColor : containerBack(c), base);
+    return toColor(under ? under->backColor : state_.containerBack(c), base);
 }
 
 // The desktop's palette changed (a dark theme chosen while the program runs): every colour
 // that follows the desktop is taken anew.
 void FormWindow::restyle() {
-    for (const Control& c : model_.controls()) {
+    for (const Control& c : state_.controls()) {
         QWidget* w = widgetFor(c.key());
         if (!w) continue;
         applyColors(w, c);
@@ -630,12 +458,6 @@ void FormWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-std::uint32_t FormWindow::containerBack(const Control& c) const {
-    if (c.container.empty() || !model_.has(c.container)) return model_.window().backColor;
-    const Control& box = model_.c(c.container);
-    return box.kind == Kind::Frame ? box.backColor : Color::ButtonFace;
-}
-
 void FormWindow::place(Bound& b, const Control& c) {
     QWidget* w = b.widget;
     if (!w) return;
@@ -648,220 +470,38 @@ void FormWindow::place(Bound& b, const Control& c) {
     w->setGeometry(px(c.left), px(c.top), std::max(0, px(c.width)), std::max(0, px(c.height)));
 }
 
-void FormWindow::apply(Bound& b, const Control& c) {
-    const Control& o = b.last;
-    const bool all = !b.applied;
-    b.applied = true;
-    auto changed = [&](auto member) { return all || c.*member != o.*member; };
-
-    if (c.kind == Kind::Menu) {
-        QAction* a = b.menu ? b.menu->menuAction() : b.action;
-        if (a) {
-            a->setText(toDisplay(c.text));
-            a->setVisible(c.visible);
-            a->setEnabled(c.enabled);
-        }
-        b.last = c;
-        return;
-    }
-    if (c.kind == Kind::Timer) {
-        if (b.timer) {
-            const bool run = attached_ && c.enabled && c.interval > 0;
-            if (!run) {
-                b.timer->stop();
-            } else if (!b.timer->isActive() || b.timer->interval() != c.interval) {
-                b.timer->start(c.interval);
-            }
-        }
-        b.last = c;
+void FormWindow::apply(Bound& b, const Control& c, Changes what) {
+    const Binder& binder = binderOf(c.kind);
+    if (c.kind == Kind::Menu || c.kind == Kind::Timer) {
+        binder.apply(*this, b, c, what);
         return;
     }
     QWidget* w = b.widget;
     if (!w) return;
+    const bool fresh = what.all();
 
-    if (changed(&Control::left) || changed(&Control::top) || changed(&Control::width) ||
-        changed(&Control::height) || changed(&Control::foreColor) || changed(&Control::borderWidth))
-        place(b, c);
-    if (changed(&Control::fontName) || changed(&Control::fontSize) || changed(&Control::bold) ||
-        changed(&Control::underline))
-        w->setFont(toFont(c.fontName, c.fontSize, c.bold, c.underline));
-    if (changed(&Control::backColor) || changed(&Control::foreColor) ||
-        changed(&Control::transparent))
-        applyColors(w, c);
-    if (c.kind == Kind::Frame && !all && o.backColor != c.backColor)
-        for (const Control& child : model_.controls())
-            if (child.container == c.key())
-                if (QWidget* cw = widgetFor(child.key())) applyColors(cw, child);
-    if (changed(&Control::enabled)) w->setEnabled(c.enabled);
-    if (changed(&Control::toolTip) && c.kind != Kind::Sheet) w->setToolTip(toDisplay(c.toolTip));
-    if (changed(&Control::handCursor)) {
+    // A line's colour and width are part of where it stands (see place).
+    if (what.any(Property::Geometry | Property::ForeColor)) place(b, c);
+    if (what.has(Property::Font)) w->setFont(toFont(c.fontName, c.fontSize, c.bold, c.underline));
+    if (what.any(Property::BackColor | Property::ForeColor)) applyColors(w, c);
+    if (what.has(Property::Enabled)) w->setEnabled(c.enabled);
+    if (what.has(Property::ToolTip) && c.kind != Kind::Sheet) w->setToolTip(toDisplay(c.toolTip));
+    if (fresh) {
         if (c.handCursor)
             w->setCursor(Qt::PointingHandCursor);
         else
             w->unsetCursor();
     }
-    if (changed(&Control::tabStop) && takesKeys(c.kind))
+    if (what.has(Property::TabStop) && takesKeys(c.kind))
         w->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-
-    const QString text = toDisplay(c.text);
-    const Qt::Alignment align = horizontal(c.align);
-    switch (c.kind) {
-        case Kind::TextBox:
-            if (auto* e = qobject_cast<QLineEdit*>(w)) {
-                if (e->text() != text) {
-                    QSignalBlocker block(e);
-                    e->setText(text);
-                    // A text that does not fit shows its beginning, unless the user is at it.
-                    if (!e->hasFocus()) e->setCursorPosition(0);
-                }
-                e->setReadOnly(c.readOnly);
-                e->setAlignment(align | Qt::AlignVCenter);
-                e->setFrame(c.border);
-                // A flat text box: one plain line instead of the sunken frame.
-                if (changed(&Control::flat) || changed(&Control::border))
-                    e->setStyleSheet(c.flat && c.border
-                                         ? QStringLiteral("QLineEdit { border: 1px solid "
-                                                          "palette(text); padding: 0 1px; }")
-                                         : QString());
-            } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
-                if (m->toPlainText() != text) {
-                    QSignalBlocker block(m);
-                    m->setPlainText(text);
-                    if (m->hasFocus()) m->moveCursor(QTextCursor::End);
-                }
-                m->setReadOnly(c.readOnly);
-                m->setVerticalScrollBarPolicy(c.scrollBar ? Qt::ScrollBarAlwaysOn
-                                                          : Qt::ScrollBarAlwaysOff);
-                if (!c.border)
-                    m->setFrameStyle(QFrame::NoFrame);
-                else if (c.flat)
-                    m->setFrameStyle(QFrame::Box | QFrame::Plain);
-                else
-                    m->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-                QTextOption opt = m->document()->defaultTextOption();
-                opt.setAlignment(align);
-                m->document()->setDefaultTextOption(opt);
-            }
-            break;
-        case Kind::Label: {
-            auto* l = static_cast<QLabel*>(w);
-            l->setText(text);
-            if (c.border) {
-                l->setFrameStyle(QFrame::Box | QFrame::Plain);
-                l->setLineWidth(1);
-                l->setIndent(3);
-            } else {
-                l->setFrameStyle(QFrame::NoFrame);
-                l->setIndent(0);
-            }
-            // Label texts break at blanks where they do not fit, and start at the top then;
-            // a text that fits on the line of a one-line label stands in its middle. A result
-            // never breaks (see fitWrappedLabel).
-            l->setWordWrap(!isResult(c));
-            const int lineHeight = QFontMetrics(l->font()).lineSpacing();
-            const bool oneLine = px(c.height) < 2 * lineHeight &&
-                                 l->heightForWidth(std::max(1, px(c.width))) < 2 * lineHeight;
-            l->setAlignment(align | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
-            if (!namedByRecord(w)) w->setAccessibleName(plainCaption(c.text));
-            if (!all) fitWrappedLabel(l, c);
-            break;
-        }
-        case Kind::Option:
-        case Kind::CheckBox: {
-            auto* a = static_cast<QAbstractButton*>(w);
-            a->setText(text);
-            if (a->isChecked() != c.selected) {
-                QSignalBlocker block(a);
-                QButtonGroup* g = a->group();
-                if (g && !c.selected) g->setExclusive(false);
-                a->setChecked(c.selected);
-                if (g && !c.selected) g->setExclusive(true);
-            }
-            w->setAccessibleName(plainCaption(c.text));
-            if (!all) fitButton(a, c);
-            break;
-        }
-        case Kind::Command: {
-            auto* p = static_cast<QPushButton*>(w);
-            p->setText(text);
-            if (changed(&Control::picture)) {
-                const QString path = picturePath(c.picture);
-                p->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
-                if (!path.isEmpty()) {
-                    const int side = std::max(8, std::min(px(c.width), px(c.height)) - 8);
-                    p->setIconSize(QSize(side, side));
-                }
-            }
-            w->setAccessibleName(plainCaption(c.text));
-            break;
-        }
-        case Kind::Frame:
-            static_cast<QGroupBox*>(w)->setTitle(text);
-            w->setAccessibleName(plainCaption(c.text));
-            break;
-        case Kind::ListBox: {
-            auto* l = static_cast<QListWidget*>(w);
-            QSignalBlocker block(l);
-            if (changed(&Control::items)) {
-                l->clear();
-                for (const auto& item : c.items) l->addItem(toDisplay(item));
-            }
-            if (l->currentRow() != c.listIndex) l->setCurrentRow(c.listIndex);
-            break;
-        }
-        case Kind::Shape:
-            static_cast<ShapeWidget*>(w)->setLook(c.shape, toColor(c.foreColor), c.borderWidth,
-                                                  c.filled, toColor(c.backColor));
-            w->setAccessibleName(QStringLiteral("Form"));
-            break;
-        case Kind::Line: w->setAccessibleName(QStringLiteral("Linie")); break;
-        case Kind::Picture: {
-            auto* pic = static_cast<PictureWidget*>(w);
-            pic->setPicture(picturePath(c.picture));
-            pic->setBorder(c.border);
-            w->setAccessibleName(c.toolTip.empty() ? qs(c.picture) : toDisplay(c.toolTip));
-            break;
-        }
-        case Kind::HScroll: {
-            auto* s = static_cast<QScrollBar*>(w);
-            QSignalBlocker block(s);
-            s->setRange(std::min(c.min, c.max), std::max(c.min, c.max));
-            s->setInvertedAppearance(c.min > c.max);
-            s->setSingleStep(c.smallChange);
-            s->setPageStep(c.largeChange);
-            s->setValue(c.value);
-            break;
-        }
-        case Kind::Tab: {
-            auto* t = static_cast<QTabWidget*>(w);
-            for (int i = 0; i < t->count() && i < static_cast<int>(c.tabs.size()); ++i)
-                t->setTabText(i, toDisplay(c.tabs[static_cast<std::size_t>(i)]));
-            if (t->currentIndex() != c.currentTab && c.currentTab >= 0 &&
-                c.currentTab < t->count()) {
-                QSignalBlocker block(t);
-                t->setCurrentIndex(c.currentTab);
-            }
-            if (!all && o.currentTab != c.currentTab) showPage(c.key());
-            break;
-        }
-        case Kind::Sheet: {
-            const QStringList hi = cellAddresses(c.toolTip);
-            if (hi.isEmpty()) w->setToolTip(toDisplay(c.toolTip));
-            static_cast<SheetWidget*>(w)->setCells(c.cells, hi);
-            break;
-        }
-        case Kind::Timer:
-        case Kind::Menu: break;
-    }
-    if (changed(&Control::visible)) w->setVisible(c.visible && shownOnPage(c));
-    if (!all && o.container == c.container &&
-        (changed(&Control::visible) || changed(&Control::enabled) || changed(&Control::tabStop)))
+    binder.apply(*this, b, c, what);
+    if (what.has(Property::Visible)) w->setVisible(c.visible && state_.shownOnPage(c));
+    if (!fresh && what.any(Property::Visible | Property::Enabled | Property::TabStop))
         applyTabOrder();
-    b.last = c;
 }
 
 void FormWindow::applyTabOrder() {
-    const auto keys = model_.tabOrder();
+    const auto keys = state_.tabOrder();
     if (keys == lastTabOrder_) return;
     lastTabOrder_ = keys;
     QWidget* prev = nullptr;
@@ -874,17 +514,16 @@ void FormWindow::applyTabOrder() {
 }
 
 void FormWindow::applyWindow() {
-    const WindowProps& wp = model_.window();
+    const WindowProps& wp = state_.window();
     setWindowTitle(qs(wp.title));
     surface_->setAccessibleName(qs(wp.title));
-    int clientW = model_.outerWidth() - FrameWidthTwips;
-    int clientH = model_.outerHeight() - FrameHeightTwips - (model_.hasMenu() ? MenuBarTwips : 0);
-    surface_->setFixedSize(std::max(1, px(clientW)), std::max(0, px(clientH)));
+    surface_->setFixedSize(std::max(1, px(state_.clientWidth())),
+                           std::max(0, px(state_.clientHeight())));
     if (wp.backColor != lastBack_) {
         const bool again = lastBack_ != 0xFFFFFFFFu;
         lastBack_ = wp.backColor;
         if (again)  // controls that took the window's colour may stand out now, or no more
-            for (const Control& c : model_.controls())
+            for (const Control& c : state_.controls())
                 if (QWidget* w = widgetFor(c.key())) applyColors(w, c);
     }
     QPalette p = surface_->palette();
@@ -900,10 +539,10 @@ void FormWindow::applyWindow() {
     lastLeft_ = wp.left, lastTop_ = wp.top;
 }
 
-void FormWindow::controlChanged(const Control& control) {
+void FormWindow::controlChanged(const Control& control, Changes what) {
     auto it = bound_.find(control.key());
     if (it == bound_.end()) return;
-    apply(it->second, control);
+    apply(it->second, control, what);
 }
 
 void FormWindow::windowChanged() { applyWindow(); }
@@ -917,10 +556,10 @@ void FormWindow::focusChanged(const std::string& key) {
 // ---- The user's events ----
 
 void FormWindow::userEdited(const std::string& key, const QString& displayText) {
-    if (!attached_ || !model_.has(key)) return;
+    if (!attached_ || !state_.has(key)) return;
     const std::string text = fromDisplay(displayText);
-    if (model_.c(key).text == text) return;
-    model_.userEdit(key, text);
+    if (state_.c(key).text == text) return;
+    events_.userEdit(key, text);
 }
 
 bool FormWindow::onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e) {
@@ -937,7 +576,7 @@ bool FormWindow::onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e) {
     const int character = static_cast<int>(chars.front());
     if (character == 127) return false;
     QPointer<QWidget> guard(w);
-    const int kept = model_.keyPress(key, character);
+    const int kept = events_.keyPress(key, character);
     if (!attached_ || !guard) return true;
     if (kept == 0) return true;
     if (kept == character) return false;
@@ -969,24 +608,23 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseMove:
             if (w == surface_)
-                model_.mouseMoveWindow();
+                events_.mouseMoveWindow();
             else if (!key.empty())
-                model_.mouseMove(key);
+                events_.mouseMove(key);
             return false;
         case QEvent::MouseButtonRelease: {
             auto* m = static_cast<QMouseEvent*>(event);
             if (key.empty() || m->button() != Qt::LeftButton || !w->rect().contains(m->pos()))
                 return false;
-            const Kind kind = model_.c(key).kind;
-            if (kind == Kind::Label || kind == Kind::Picture) model_.click(key);
+            if (binderOf(state_.c(key).kind).clickedByMouse) events_.click(key);
             return false;
         }
         case QEvent::KeyPress:
-            if (key.empty() || !takesKeys(model_.c(key).kind)) return false;
+            if (key.empty() || !takesKeys(state_.c(key).kind)) return false;
             return onKeyPress(key, w, static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease: {
             auto* k = static_cast<QKeyEvent*>(event);
-            if (key.empty() || k->isAutoRepeat() || !takesKeys(model_.c(key).kind)) return false;
+            if (key.empty() || k->isAutoRepeat() || !takesKeys(state_.c(key).kind)) return false;
             const int code = keyCode(*k);
             if (code == Key::Tab) {
                 // A Tab's release belongs to the control the Tab moved the focus to.
@@ -994,12 +632,12 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
                 const std::string to = f && f != w && f->window() == this
                                            ? ss(f->property(KeyProperty).toString())
                                            : std::string();
-                if (!to.empty() && takesKeys(model_.c(to).kind)) {
-                    model_.keyUp(to, code);
+                if (!to.empty() && takesKeys(state_.c(to).kind)) {
+                    events_.keyUp(to, code);
                     return true;
                 }
             }
-            model_.keyUp(key, code);
+            events_.keyUp(key, code);
             return !attached_;
         }
         case QEvent::FocusIn: {
@@ -1010,7 +648,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
                 static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
                 if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
             // Output labels take the focus for copying; the form knows nothing of it.
-            if (takesKeys(model_.c(key).kind) && model_.focus() != key) model_.userFocus(key);
+            if (takesKeys(state_.c(key).kind) && state_.focus() != key) events_.userFocus(key);
             return false;
         }
         default: return false;
@@ -1019,7 +657,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (attached_) app_.close(model_.name());
+    if (attached_) app_.close(state_.name());
 }
 
 }  // namespace morvane::ui

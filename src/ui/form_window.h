@@ -46,7 +46,7 @@ public:
     QWidget* surface() const { return surface_; }
 
     // FormView
-    void controlChanged(const Control& control) override;
+    void controlChanged(const Control& control, Changes what) override;
     void windowChanged() override;
     void focusChanged(const std::string& key) override;
 
@@ -57,8 +57,6 @@ protected:
 
 private:
     struct Bound {
-        Control last;
-        bool applied = false;
         QWidget* widget = nullptr;
         QAction* action = nullptr;
         QMenu* menu = nullptr;
@@ -69,7 +67,7 @@ private:
     void buildMenus();
     QWidget* create(const Control& c);
     void place(Bound& b, const Control& c);
-    void apply(Bound& b, const Control& c);
+    void apply(Bound& b, const Control& c, Changes what);
     void applyColors(QWidget* w, const Control& c);
     void fitWrappedLabel(QLabel* label, const Control& c);
     void fitButton(QAbstractButton* button, const Control& c);
@@ -80,14 +78,29 @@ private:
     void applyWindow();
     void track(QWidget* w, const std::string& key);
     QWidget* containerOf(const Control& c) const;
-    std::uint32_t containerBack(const Control& c) const;
-    bool shownOnPage(const Control& c) const;
     void showPage(const std::string& tabKey);
     bool onKeyPress(const std::string& key, QWidget* w, QKeyEvent* e);
     void userEdited(const std::string& key, const QString& displayText);
 
+    // What the window does with one kind of control; the binders and their table are in
+    // control_binders.cpp.
+    struct Binder {
+        // Makes the widget and connects its signals to the model's events; nullptr for
+        // kinds without a widget (menus and timers, which the window makes itself).
+        QWidget* (*create)(FormWindow& window, const Control& c);
+        // Mirrors a change of the control that is the kind's own.
+        void (*apply)(FormWindow& window, Bound& b, const Control& c, Changes what);
+        // Fits the widget to its text once every control stands in place.
+        void (*fit)(FormWindow& window, QWidget* w, const Control& c) = nullptr;
+        bool clickedByMouse = false;  // a left click on the widget is the control's click
+    };
+    struct Kinds;
+    static const Binder& binderOf(Kind kind);
+
     Application& app_;
     FormModel& model_;
+    const FormState& state_;  // what the window reads and observes
+    FormEvents& events_;      // where it sends the user's events
     bool attached_ = true;
     bool firstFocus_ = true;  // no control has had the focus yet
     QVBoxLayout* layout_ = nullptr;

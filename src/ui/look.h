@@ -4,8 +4,11 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <cmath>
 #include <cstdint>
 #include <string>
+
+#include "shell/control.h"
 
 class QKeyEvent;
 class QPalette;
@@ -45,6 +48,9 @@ QPalette darkPalette();
 // a code of its own reports OtherKey, so that every released key reaches the reactions.
 inline constexpr int OtherKey = 223;
 int keyCode(const QKeyEvent& event);
+
+// Twips as pixels at 96 dots per inch.
+inline int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 // The resource path of a picture file of resources/pictures ("" stays "").
 QString picturePath(const std::string& file);

@@ -20,24 +20,6 @@ const wchar_t* const SheetClass = L"MorvaneSheet";
 constexpr UINT FirstId = 100;
 constexpr UINT FirstMenuId = 0x4000;
 
-bool takesKeys(Kind k) {
-    switch (k) {
-        case Kind::TextBox:
-        case Kind::Command:
-        case Kind::Option:
-        case Kind::CheckBox:
-        case Kind::ListBox:
-        case Kind::HScroll: return true;
-        default: return false;
-    }
-}
-
-// A result: a framed, right-aligned label showing a number.
-bool isResult(const Control& c) {
-    return c.kind == Kind::Label && c.border && c.align == Align::Right;
-}
-
-bool isContainer(Kind k) { return k == Kind::Frame || k == Kind::Tab; }
 // Shapes and lines are drawn on their container's surface, below every control.
 bool drawnOnSurface(Kind k) { return k == Kind::Shape || k == Kind::Line; }
 
@@ -188,7 +170,7 @@ void FormWindow::build() {
             }
         }
     }
-    for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
+    for (const Control& c : model_.controls()) apply(bound_[c.key()], c, Changes::everything());
     built_ = true;
     for (const Control& c : model_.controls()) {
         if (isResult(c)) fitResult(bound_[c.key()], c);
@@ -198,8 +180,7 @@ void FormWindow::build() {
     // declaration order, the later above the earlier; a tab control below its pages.
     for (int pass = 0; pass < 2; ++pass)
         for (const Control& c : model_.controls()) {
-            const bool drawn = c.kind == Kind::Label || c.kind == Kind::Picture;
-            if (HWND h = bound_[c.key()].hwnd; h && drawn == (pass == 0))
+            if (HWND h = bound_[c.key()].hwnd; h && windowed(c.kind) == (pass == 1))
                 SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     for (const Control& c : model_.controls())
@@ -213,9 +194,6 @@ void FormWindow::build() {
 
 void FormWindow::buildMenus() {
     menuBar_ = CreateMenu();
-    std::map<std::string, bool> hasChildren;
-    for (const Control& c : model_.controls())
-        if (c.kind == Kind::Menu && !c.parentMenu.empty()) hasChildren[c.parentMenu] = true;
     UINT command = FirstMenuId;
     for (const Control& c : model_.controls()) {
         if (c.kind != Kind::Menu) continue;
@@ -229,7 +207,7 @@ void FormWindow::buildMenus() {
         }
         b.id = command++;
         const std::wstring text = wide(c.text);
-        if (hasChildren[key]) {
+        if (model_.hasSubmenu(key)) {
             b.menu = CreatePopupMenu();
             popups_[b.menu] = key;
             AppendMenuW(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(b.menu),
@@ -318,23 +296,11 @@ HWND FormWindow::containerOf(const Control& c) const {
     return it->second.hwnd;
 }
 
-std::uint32_t FormWindow::containerBack(const Control& c) const {
-    if (c.container.empty() || !model_.has(c.container)) return model_.window().backColor;
-    const Control& box = model_.c(c.container);
-    return box.kind == Kind::Frame ? box.backColor : Color::ButtonFace;
-}
-
-bool FormWindow::shownOnPage(const Control& c) const {
-    if (c.container.empty() || c.page < 0 || !model_.has(c.container)) return true;
-    const Control& tab = model_.c(c.container);
-    return tab.kind != Kind::Tab || tab.currentTab == c.page;
-}
-
 void FormWindow::showPage(const std::string& tabKey) {
     for (const Control& c : model_.controls()) {
         if (c.container != tabKey || c.page < 0) continue;
         if (HWND h = handleFor(c.key()))
-            ShowWindow(h, c.visible && shownOnPage(c) ? SW_SHOWNA : SW_HIDE);
+            ShowWindow(h, c.visible && model_.shownOnPage(c) ? SW_SHOWNA : SW_HIDE);
     }
     if (HWND h = handleFor(tabKey)) InvalidateRect(h, nullptr, TRUE);
 }
@@ -349,11 +315,8 @@ void FormWindow::place(Bound& b, const Control& c) {
 
 // ---- Mirroring the model ----
 
-void FormWindow::apply(Bound& b, const Control& c) {
-    const Control& o = b.last;
-    const bool all = !b.applied;
-    b.applied = true;
-    auto changed = [&](auto member) { return all || c.*member != o.*member; };
+void FormWindow::apply(Bound& b, const Control& c, Changes what) {
+    const bool all = what.all();
 
     if (c.kind == Kind::Menu) {
         if (HMENU parent = c.parentMenu.empty() ? menuBar_ : menuFor(c.parentMenu)) {
@@ -363,7 +326,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
             mi.fMask = MIIM_STRING | MIIM_STATE;
             mi.dwTypeData = const_cast<wchar_t*>(text.c_str());
             mi.fState = c.enabled ? MFS_ENABLED : MFS_DISABLED;
-            if (changed(&Control::text) || changed(&Control::enabled)) {
+            if (what.any(Property::Text | Property::Enabled)) {
                 if (b.menu) {
                     const int n = GetMenuItemCount(parent);
                     for (int i = 0; i < n; ++i)
@@ -373,48 +336,41 @@ void FormWindow::apply(Bound& b, const Control& c) {
                     SetMenuItemInfoW(parent, b.id, FALSE, &mi);
                 }
             }
-            if (changed(&Control::visible) && !all && parent == menuBar_) DrawMenuBar(hwnd_);
+            if (what.has(Property::Visible) && !all && parent == menuBar_) DrawMenuBar(hwnd_);
         }
-        b.last = c;
         return;
     }
     if (c.kind == Kind::Timer) {
         const bool run = attached_ && c.enabled && c.interval > 0;
         if (!run)
             KillTimer(hwnd_, b.id);
-        else if (changed(&Control::interval) || changed(&Control::enabled) || all)
+        else if (what.any(Property::Interval | Property::Enabled))
             SetTimer(hwnd_, b.id, static_cast<UINT>(c.interval), nullptr);
-        b.last = c;
         return;
     }
     if (drawnOnSurface(c.kind)) {
         if (!all) InvalidateRect(containerOf(c), nullptr, TRUE);
-        b.last = c;
         return;
     }
     HWND h = b.hwnd;
     if (!h) return;
     ++applying_;
 
-    if (changed(&Control::left) || changed(&Control::top) || changed(&Control::width) ||
-        changed(&Control::height))
-        place(b, c);
-    if (changed(&Control::fontName) || changed(&Control::fontSize) || changed(&Control::bold) ||
-        changed(&Control::underline)) {
+    if (what.has(Property::Geometry)) place(b, c);
+    if (what.has(Property::Font)) {
         HFONT f = font(c.fontName, c.fontSize, c.bold, c.underline, dpi_);
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
         if (b.face) SendMessageW(b.face, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
     }
-    if (changed(&Control::backColor) || changed(&Control::foreColor) ||
-        changed(&Control::transparent))
-        InvalidateRect(h, nullptr, TRUE);
-    if (c.kind == Kind::Frame && !all && o.backColor != c.backColor)
+    if (what.any(Property::BackColor | Property::ForeColor)) InvalidateRect(h, nullptr, TRUE);
+    if (c.kind == Kind::Frame && !all && what.has(Property::BackColor))
         for (const Control& child : model_.controls())
             if (child.container == c.key())
                 if (HWND ch = handleFor(child.key())) InvalidateRect(ch, nullptr, TRUE);
-    if (changed(&Control::enabled)) EnableWindow(h, c.enabled ? TRUE : FALSE);
-    if (changed(&Control::toolTip) && c.kind != Kind::Sheet && !isResult(c)) applyTip(h, c.toolTip);
-    if (changed(&Control::tabStop) && takesKeys(c.kind))
+    if (what.has(Property::Enabled)) EnableWindow(h, c.enabled ? TRUE : FALSE);
+    if (what.has(Property::ToolTip) && c.kind != Kind::Sheet && !isResult(c))
+        applyTip(h, c.toolTip);
+    if (what.has(Property::TabStop) && takesKeys(c.kind))
         setStyle(h, c.tabStop ? WS_TABSTOP : 0, c.tabStop ? 0 : WS_TABSTOP);
 
     const std::wstring text = wide(c.text);
@@ -426,15 +382,15 @@ void FormWindow::apply(Bound& b, const Control& c) {
                 const auto end = static_cast<WPARAM>(text.size());
                 if (GetFocus() == h) SendMessageW(h, EM_SETSEL, end, static_cast<LPARAM>(end));
             }
-            if (changed(&Control::readOnly))
+            if (what.has(Property::ReadOnly))
                 SendMessageW(h, EM_SETREADONLY, c.readOnly ? TRUE : FALSE, 0);
-            if (changed(&Control::align)) {
+            if (all) {
                 const LONG_PTR a = c.align == Align::Right    ? ES_RIGHT
                                    : c.align == Align::Center ? ES_CENTER
                                                               : ES_LEFT;
                 setStyle(h, a, (ES_RIGHT | ES_CENTER) & ~a);
             }
-            if (changed(&Control::border) || changed(&Control::flat)) {
+            if (what.has(Property::Flat)) {
                 const bool sunken = c.border && !c.flat;
                 setExStyle(h, sunken ? WS_EX_CLIENTEDGE : 0, sunken ? 0 : WS_EX_CLIENTEDGE);
                 setStyle(h, c.border && c.flat ? WS_BORDER : 0, c.border && c.flat ? 0 : WS_BORDER);
@@ -442,7 +398,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
             break;
         }
         case Kind::Label: {
-            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
+            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
             // A text that fits on the line of a one-line label stands in its middle; longer
             // texts break at blanks and start at the top.
             HDC dc = GetDC(h);
@@ -474,14 +430,13 @@ void FormWindow::apply(Bound& b, const Control& c) {
         }
         case Kind::Option:
         case Kind::CheckBox:
-            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
-            if (built_ && (changed(&Control::text) || changed(&Control::width))) fitButton(h, c);
+            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
+            if (built_ && what.any(Property::Text | Property::Geometry)) fitButton(h, c);
             SendMessageW(h, BM_SETCHECK, c.selected ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case Kind::Command:
-            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
-            if (changed(&Control::picture) || changed(&Control::width) ||
-                changed(&Control::height)) {
+            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
+            if (what.any(Property::Picture | Property::Geometry)) {
                 if (b.picture) DeleteObject(b.picture);
                 b.picture = nullptr;
                 if (!c.picture.empty()) {
@@ -493,11 +448,11 @@ void FormWindow::apply(Bound& b, const Control& c) {
             }
             break;
         case Kind::Frame:
-            if (changed(&Control::text)) SetWindowTextW(h, text.c_str());
+            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
             InvalidateRect(h, nullptr, TRUE);
             break;
         case Kind::ListBox:
-            if (changed(&Control::items)) {
+            if (what.has(Property::Items)) {
                 SendMessageW(h, LB_RESETCONTENT, 0, 0);
                 for (const auto& item : c.items)
                     SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
@@ -519,8 +474,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
             break;
         }
         case Kind::Tab: {
-            for (std::size_t i = 0; i < c.tabs.size(); ++i) {
-                if (!all && i < o.tabs.size() && o.tabs[i] == c.tabs[i]) continue;
+            for (std::size_t i = 0; all && i < c.tabs.size(); ++i) {
                 std::wstring caption = wide(c.tabs[i]);
                 TCITEMW item{};
                 item.mask = TCIF_TEXT;
@@ -529,7 +483,7 @@ void FormWindow::apply(Bound& b, const Control& c) {
             }
             if (static_cast<int>(SendMessageW(b.face, TCM_GETCURSEL, 0, 0)) != c.currentTab)
                 SendMessageW(b.face, TCM_SETCURSEL, static_cast<WPARAM>(c.currentTab), 0);
-            if (!all && o.currentTab != c.currentTab) showPage(c.key());
+            if (!all && what.has(Property::CurrentTab)) showPage(c.key());
             break;
         }
         case Kind::Shape:
@@ -537,10 +491,9 @@ void FormWindow::apply(Bound& b, const Control& c) {
         case Kind::Timer:
         case Kind::Menu: break;
     }
-    if (changed(&Control::visible) || (!all && o.container != c.container))
-        ShowWindow(h, c.visible && shownOnPage(c) ? SW_SHOWNA : SW_HIDE);
+    if (what.has(Property::Visible))
+        ShowWindow(h, c.visible && model_.shownOnPage(c) ? SW_SHOWNA : SW_HIDE);
     --applying_;
-    b.last = c;
 }
 
 // A caption that breaks onto more lines than its label holds runs up to 3 px smaller until
@@ -742,10 +695,8 @@ void FormWindow::applyTip(HWND h, const std::string& text) {
 void FormWindow::applyWindow() {
     const WindowProps& wp = model_.window();
     SetWindowTextW(hwnd_, wide(wp.title).c_str());
-    const int clientW = model_.outerWidth() - FrameWidthTwips;
-    const int clientH =
-        model_.outerHeight() - FrameHeightTwips - (model_.hasMenu() ? MenuBarTwips : 0);
-    RECT r{0, 0, std::max(1, px(clientW, dpi_)), std::max(0, px(clientH, dpi_))};
+    RECT r{0, 0, std::max(1, px(model_.clientWidth(), dpi_)),
+           std::max(0, px(model_.clientHeight(), dpi_))};
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
     AdjustWindowRectExForDpi(&r, style, menuBar_ != nullptr, WS_EX_CONTROLPARENT, dpi_);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
@@ -760,10 +711,10 @@ void FormWindow::applyWindow() {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void FormWindow::controlChanged(const Control& control) {
+void FormWindow::controlChanged(const Control& control, Changes what) {
     auto it = bound_.find(control.key());
     if (it == bound_.end()) return;
-    apply(it->second, control);
+    apply(it->second, control, what);
 }
 
 void FormWindow::windowChanged() { applyWindow(); }
@@ -776,8 +727,7 @@ void FormWindow::focusChanged(const std::string& key) {
 }
 
 void FormWindow::relayout() {
-    for (auto& [key, b] : bound_) b.applied = false;
-    for (const Control& c : model_.controls()) apply(bound_[c.key()], c);
+    for (const Control& c : model_.controls()) apply(bound_[c.key()], c, Changes::everything());
     applyWindow();
 }
 
@@ -791,7 +741,7 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
     const std::uint32_t back = box ? (box->kind == Kind::Frame ? box->backColor : Color::ButtonFace)
                                    : model_.window().backColor;
     // A frame on a tab page in the page's colour takes the colour the tab control draws.
-    const bool onPage = box && box->kind == Kind::Frame && back == containerBack(*box) &&
+    const bool onPage = box && box->kind == Kind::Frame && back == model_.containerBack(*box) &&
                         !box->container.empty() && model_.c(box->container).kind == Kind::Tab;
     const COLORREF backColour = onPage ? pageColour(box->container) : toColor(back);
     FillRect(dc, &all, brush(backColour));
@@ -818,7 +768,8 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
     // Shapes and lines of this surface, in declaration order.
     const std::string surfaceKey = boxKey ? *boxKey : std::string();
     for (const Control& c : model_.controls()) {
-        if (!drawnOnSurface(c.kind) || c.container != surfaceKey || !c.visible || !shownOnPage(c))
+        if (!drawnOnSurface(c.kind) || c.container != surfaceKey || !c.visible ||
+            !model_.shownOnPage(c))
             continue;
         const int width = std::max(1, MulDiv(c.borderWidth, static_cast<int>(dpi_), 96));
         HPEN pen = CreatePen(PS_SOLID, width, toColor(c.foreColor));
@@ -854,13 +805,13 @@ HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
     const Control& c = model_.c(*key);
     std::uint32_t back = c.backColor;
     if (c.kind == Kind::Tab) back = Color::ButtonFace;
-    if (c.kind == Kind::Label && c.transparent) back = containerBack(c);
+    if (c.kind == Kind::Label && c.transparent) back = model_.containerBack(c);
     COLORREF colour = toColor(back);
     // A background like the container's is left to the container: on a tab page that is
     // the colour the tab control draws its page in.
     const bool plain = c.kind == Kind::Label || c.kind == Kind::Option || c.kind == Kind::CheckBox;
-    if (plain && back == containerBack(c) && !c.container.empty() && model_.has(c.container) &&
-        model_.c(c.container).kind == Kind::Tab)
+    if (plain && back == model_.containerBack(c) && !c.container.empty() &&
+        model_.has(c.container) && model_.c(c.container).kind == Kind::Tab)
         colour = pageColour(c.container);
     // A disabled text box in the window's colour shows the face colour behind its grey text,
     // as Windows draws it; enabled texts stay readable on whatever the desktop's colours are.
@@ -985,8 +936,8 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             const std::string* key = keyOf(h);
             if (picture && key) {
                 const Control& c = model_.c(*key);
-                const bool onPage = c.backColor == containerBack(c) && !c.container.empty() &&
-                                    model_.c(c.container).kind == Kind::Tab;
+                const bool onPage = c.backColor == model_.containerBack(c) &&
+                                    !c.container.empty() && model_.c(c.container).kind == Kind::Tab;
                 FillRect(mem, &r, brush(onPage ? pageColour(c.container) : toColor(c.backColor)));
                 const bool drawn = drawPicture(mem, r, c.picture, dpi_);
                 if (c.border || !drawn) {

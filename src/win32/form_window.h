@@ -39,7 +39,7 @@ public:
     UINT commandFor(const std::string& key) const;
 
     // FormView
-    void controlChanged(const Control& control) override;
+    void controlChanged(const Control& control, Changes what) override;
     void windowChanged() override;
     void focusChanged(const std::string& key) override;
 
@@ -48,8 +48,6 @@ public:
 
 private:
     struct Bound {
-        Control last;
-        bool applied = false;
         HWND hwnd = nullptr;  // the control, or the panel of a frame or tab control
         HWND face = nullptr;  // the tab control inside a tab panel
         HMENU menu = nullptr;
@@ -68,7 +66,7 @@ private:
     void buildMenus();
     HWND create(const Control& c, HWND parent);
     void place(Bound& b, const Control& c);
-    void apply(Bound& b, const Control& c);
+    void apply(Bound& b, const Control& c, Changes what);
     void applyWindow();
     void applyTip(HWND h, const std::string& tip);
     void fitResult(Bound& b, const Control& c);
@@ -76,8 +74,6 @@ private:
     RECT widened(const Control& c, HWND self, RECT r, int need, bool leftFirst) const;
     void fitButton(HWND h, const Control& c);
     HWND containerOf(const Control& c) const;
-    std::uint32_t containerBack(const Control& c) const;
-    bool shownOnPage(const Control& c) const;
     void showPage(const std::string& tabKey);
     void paintSurface(HWND h, HDC dc);
     void relayout();

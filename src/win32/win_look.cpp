@@ -67,17 +67,4 @@ HFONT font(const std::string& face, double points, bool bold, bool underline, UI
     return f;
 }
 
-std::string plainCaption(const std::string& s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '&') {
-            out += s[i];
-        } else if (i + 1 < s.size() && s[i + 1] == '&') {
-            out += '&';
-            ++i;
-        }
-    }
-    return out;
-}
-
 }  // namespace morvane::win32

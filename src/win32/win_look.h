@@ -28,7 +28,4 @@ COLORREF readable(COLORREF fore, COLORREF back);
 HBRUSH brush(COLORREF colour);
 HFONT font(const std::string& face, double points, bool bold, bool underline, UINT dpi);
 
-// The plain text of a caption: "&&" is one ampersand, a single one marks the access key.
-std::string plainCaption(const std::string& caption);
-
 }  // namespace morvane::win32

@@ -13,10 +13,6 @@ namespace morvane::layout {
 
 const char* const LongValue = "1.234.567.890,1234";
 
-bool isResult(const Control& c) {
-    return c.kind == Kind::Label && c.border && c.align == Align::Right;
-}
-
 void showLongValues(Application& app) {
     for (FormModel* f : app.openForms())
         for (const Control& c : f->controls())

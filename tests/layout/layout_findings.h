@@ -23,9 +23,6 @@ namespace morvane::layout {
 // A number as long as any result a window can show.
 extern const char* const LongValue;
 
-// A result: a framed, right-aligned label. It must show its whole number on one line.
-bool isResult(const Control& c);
-
 // Every result of every open window shows LongValue.
 void showLongValues(Application& app);
 

@@ -198,7 +198,7 @@ private:
                 if (text.empty()) return;
                 Measure m(h);
                 // A static control with SS_CENTERIMAGE draws its text on one line.
-                const bool oneLine = (style & SS_CENTERIMAGE) || layout::isResult(c);
+                const bool oneLine = (style & SS_CENTERIMAGE) || isResult(c);
                 const SIZE need = m.text(text, cr.right, !oneLine);
                 if (need.cx > cr.right || need.cy > cr.bottom + 1)
                     cut(where, text, need, cr.right, cr.bottom);

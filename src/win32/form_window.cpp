@@ -1028,6 +1028,19 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             if (attached_ && it != popups_.end()) model_.submenu(it->second);
             return 0;
         }
+        case WM_ACTIVATE:
+            // A window that comes to the front again (after a message box, after another
+            // window) gives the keyboard back to the control that had it, not to itself.
+            if (form && attached_ && LOWORD(wp) != WA_INACTIVE && !HIWORD(wp)) {
+                const std::string& focus = model_.focus();
+                HWND c = focus.empty() ? nullptr : handleFor(focus);
+                if (c && takesKeys(model_.c(focus).kind) && IsWindowVisible(c) &&
+                    IsWindowEnabled(c)) {
+                    SetFocus(c);
+                    return 0;
+                }
+            }
+            break;
         case WM_MOUSEMOVE:
             if (attached_ && form) model_.mouseMoveWindow();
             break;

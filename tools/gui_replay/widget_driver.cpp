@@ -117,16 +117,14 @@ QWidget& WidgetDriver::widget(FormModel& f, const std::string& key) const {
 
 QPoint WidgetDriver::visiblePoint(QWidget& target, QPoint preferred) const {
     QWidget* top = target.window();
-    auto hits = [&](QPoint p) {
-        if (!target.rect().contains(p)) return false;
-        QWidget* hit = top->childAt(target.mapTo(top, p));
-        return hit == &target || target.isAncestorOf(hit);
-    };
-    if (hits(preferred)) return preferred;
-    const int w = target.width(), h = target.height();
-    for (int row = 1; row < 8; ++row)
-        for (int col = 1; col < 8; ++col)
-            if (const QPoint p(w * col / 8, h * row / 8); hits(p)) return p;
+    int x = preferred.x(), y = preferred.y();
+    if (reachablePoint(target.width(), target.height(), x, y, [&](int px, int py) {
+            const QPoint p(px, py);
+            if (!target.rect().contains(p)) return false;
+            QWidget* hit = top->childAt(target.mapTo(top, p));
+            return hit == &target || target.isAncestorOf(hit);
+        }))
+        return {x, y};
     QWidget* over = top->childAt(target.mapTo(top, preferred));
     throw ScriptError("control " + ss(target.objectName()) + " is covered by " +
                       (over ? ss(over->objectName()) : std::string("nothing that can be clicked")));
@@ -236,9 +234,7 @@ void WidgetDriver::openMenusTo(FormModel& owner, const std::string& key, bool ch
     ui::FormWindow& fw = formWindow(owner.name());
     QMenuBar* bar = fw.menuBar();
     if (!bar) throw ScriptError("window " + owner.name() + " has no menu bar");
-    std::vector<std::string> path{key};
-    while (!owner.c(path.front()).parentMenu.empty())
-        path.insert(path.begin(), owner.c(path.front()).parentMenu);
+    const std::vector<std::string> path = menuPath(owner, key);
     activate(fw);
     QMenu* menu = nullptr;  // the open menu that holds the next entry
     for (std::size_t i = 0; i < path.size(); ++i) {
@@ -507,9 +503,8 @@ ShownWindow WidgetDriver::window(FormModel& f) {
     settle();
     ui::FormWindow& fw = formWindow(f.name());
     const QSize client = fw.surface()->size();
-    const int menu = fw.menuBar() ? MenuBarTwips : 0;
-    return {ss(fw.windowTitle()), client.width() * TwipsPerPixel + FrameWidthTwips,
-            client.height() * TwipsPerPixel + FrameHeightTwips + menu};
+    return shownFromClient(ss(fw.windowTitle()), client.width() * TwipsPerPixel,
+                           client.height() * TwipsPerPixel, fw.menuBar() != nullptr);
 }
 
 bool WidgetDriver::isOpen(const std::string& form) {

@@ -10,6 +10,30 @@ void ReplayDriver::type(FormModel& f, const std::string& key, const std::string&
     typeText(f, key, text, replace);
 }
 
+std::vector<std::string> menuPath(FormModel& owner, const std::string& key) {
+    std::vector<std::string> path{key};
+    while (!owner.c(path.front()).parentMenu.empty())
+        path.insert(path.begin(), owner.c(path.front()).parentMenu);
+    return path;
+}
+
+bool reachablePoint(int width, int height, int& x, int& y,
+                    const std::function<bool(int, int)>& reaches) {
+    if (reaches(x, y)) return true;
+    for (int row = 1; row < 8; ++row)
+        for (int col = 1; col < 8; ++col)
+            if (reaches(width * col / 8, height * row / 8)) {
+                x = width * col / 8, y = height * row / 8;
+                return true;
+            }
+    return false;
+}
+
+ShownWindow shownFromClient(std::string title, int clientWidth, int clientHeight, bool menuBar) {
+    return {std::move(title), clientWidth + FrameWidthTwips,
+            clientHeight + FrameHeightTwips + (menuBar ? MenuBarTwips : 0)};
+}
+
 std::string ReplayDriver::record(FormModel& f) { return makeRecord(f).text(); }
 
 void ReplayDriver::key(FormModel& f, const std::string& key, int code) { pressKey(f, key, code); }

@@ -9,8 +9,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "recording_platform.h"
 #include "shell/application.h"
@@ -87,6 +89,20 @@ public:
     // value rounds to the shown one at this step.
     virtual int twipStep() const { return 1; }
 };
+
+// What the drivers of real windows share.
+
+// The menu entries from the menu bar down to the entry, the menu bar's entry first.
+std::vector<std::string> menuPath(FormModel& owner, const std::string& key);
+
+// A point of a control (width by height) that a click reaches: the preferred one when
+// reaches accepts it, else the first of an even 7 by 7 grid; false when none is reached.
+bool reachablePoint(int width, int height, int& x, int& y,
+                    const std::function<bool(int, int)>& reaches);
+
+// The window as the checks see it from its client area (twips): the frame and the menu
+// bar as the models count them.
+ShownWindow shownFromClient(std::string title, int clientWidth, int clientHeight, bool menuBar);
 
 // The form models themselves, with a recording platform: morvane-replay.
 class ModelDriver : public ReplayDriver {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs clang-tidy (.clang-tidy) over the project's own C++ sources in a build's
-# compile_commands.json and fails on any finding; names the files.
+# Runs clang-tidy (.clang-tidy) over the program's and its tools' translation units (src/,
+# tools/) in a build's compile_commands.json and fails on any finding. MORVANE_TIDY_ALL=1
+# takes the tests and benchmarks as well (slower: most of them parse the Qt and gtest headers).
 # Usage: scripts/check-tidy.sh BUILD_DIR [JOBS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,14 +10,17 @@ jobs=${2:-2}
 [ -f "$build/compile_commands.json" ] || { echo "no $build/compile_commands.json"; exit 1; }
 root=$(pwd)
 # The project's own translation units: not the generated ones (moc, resources) in the build.
-mapfile -t files < <(python3 - "$build/compile_commands.json" "$root" <<'PY'
+dirs="src tools"
+[ "${MORVANE_TIDY_ALL:-0}" = 1 ] && dirs="src tools tests bench"
+mapfile -t files < <(python3 - "$build/compile_commands.json" "$root" $dirs <<'PY'
 import json, os, sys
 root = os.path.realpath(sys.argv[2])
 build = os.path.realpath(os.path.dirname(sys.argv[1]))
+dirs = tuple(os.path.join(root, d) + "/" for d in sys.argv[3:])
 seen = set()
 for entry in json.load(open(sys.argv[1])):
     f = os.path.realpath(os.path.join(entry["directory"], entry["file"]))
-    if f.startswith(root + "/") and not f.startswith(build + "/") and f not in seen:
+    if f.startswith(dirs) and not f.startswith(build + "/") and f not in seen:
         seen.add(f)
         print(f)
 PY

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev libvulkan-dev
-  libgtest-dev libgmock-dev libbenchmark-dev clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
   fonts-dejavu-core fonts-liberation2 locales
   desktop-file-utils appstream man-db dpkg-dev file lintian xvfb xauth x11-utils xdotool
   libxcb1-dev openbox wmctrl dbus-x11

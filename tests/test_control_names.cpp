@@ -10,7 +10,7 @@ namespace {
 
 class NamesForm : public FormModel {
 public:
-    NamesForm(Application& app, std::string reactionKey) : FormModel(app, "frmNames") {
+    NamesForm(Application& app, const std::string& reactionKey) : FormModel(app, "frmNames") {
         on(On::Click, reactionKey, [this] { setText("lblAusgbe", "1"); });
     }
 

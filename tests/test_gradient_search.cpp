@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "failure_of.h"
 #include "hydraulics/friction.h"
 #include "hydraulics/gradient_search.h"
 #include "shell/failure.h"
@@ -24,19 +25,15 @@ struct Outcome {
 };
 
 Outcome fast(double target, double d, double kb, double nu) {
-    try {
-        return {searchGradient(target, d, kb, nu), std::nullopt};
-    } catch (const Failure& f) {
-        return {{}, f.kind()};
-    }
+    Outcome o{};
+    o.failure = failureOf([&] { o.result = searchGradient(target, d, kb, nu); });
+    return o;
 }
 
 Outcome plain(double target, double d, double kb, double nu, std::uint64_t limit) {
-    try {
-        return {searchGradientStepwise(target, d, kb, nu, limit), std::nullopt};
-    } catch (const Failure& f) {
-        return {{}, f.kind()};
-    }
+    Outcome o{};
+    o.failure = failureOf([&] { o.result = searchGradientStepwise(target, d, kb, nu, limit); });
+    return o;
 }
 
 std::string describeCase(double target, double d, double kb, double nu) {

@@ -1,6 +1,7 @@
 #include "costs/oversized_plant.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/links.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
@@ -163,20 +164,13 @@ void OversizedPlantForm::design() {
     add(Kind::Menu, "Urteil").caption("Gerichtsurteil im Internet");
     add(Kind::Menu, "Problemlösung").caption("Auch eine Lösung!");
 
-    auto rowLabel = [this](const char* name, int index, const char* caption, int l, int t,
-                           int wd) -> Control& {
-        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 420).wrap();
-    };
-    auto input = [this](const char* name, const char* text, int l, int t, int wd, int tab) {
-        add(Kind::TextBox, name).caption(text).at(l, t, wd, 285).right().tab(tab);
-    };
-    auto output = [this](const char* name, int l, int t) {
-        add(Kind::Label, name)
-            .at(l, t, 1005, 255)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::ToolTipBackground);
-    };
+    Layout lay(*this, {.input = piece(Kind::TextBox).at(0, 0, 0, 285).right(),
+                       .output = piece(Kind::Label)
+                                     .at(0, 0, 1005, 255)
+                                     .right()
+                                     .framed()
+                                     .colors(Color::WindowText, Color::ToolTipBackground),
+                       .label = piece(Kind::Label).at(0, 0, 0, 420).wrap()});
 
     add(Kind::Shape, "Shape1").at(6000, 360, 3615, 735);
     add(Kind::Label, "Label6")
@@ -188,41 +182,42 @@ void OversizedPlantForm::design() {
     add(Kind::Shape, "Shape2").at(6000, 1200, 3615, 2295);
     add(Kind::Label, "Label4").caption("Konstanten").at(6960, 1320, 1695, 255).bold_().center();
 
-    rowLabel("Label1", 4, "realsierte Ausbaugröße der Kläranlage in TEW", 120, 360, 4080);
-    input("TxtEWKAreal", "", 4320, 360, 1000, 0);
-    rowLabel("Label1", 5, "tatsächlicher, bzw. mittelfristig realer Anschluß in TEW", 120, 840,
-             4080);
-    input("txtAnschlußEW", "", 4320, 840, 1000, 1);
-    rowLabel("Label1", 1, "Bruttokosten der realisierten Kläranlage in Mio €", 120, 1320, 4080);
-    input("txtBruttoGKKA", "", 4320, 1320, 1000, 2);
-    rowLabel("Label1", 0, "Degressionskoeffizient", 6120, 1680, 2760);
-    input("txtDdeggesKA", "0,7", 9000, 1680, 375, 5);
-    rowLabel("Label1", 10, "Kostenanteil der last- und mengenabhängigen Anlagen in %", 6120, 2100,
-             2700);
-    input("txtKostenanteilBBNKProzent", "30", 8880, 2160, 495, 3);
-    rowLabel("Label1", 6, "zulässige Anlagenreserve in % ( max. 20 %)", 6120, 2580, 2700);
-    input("txtzulReserveProzent", "20", 8880, 2640, 495, 4);
+    lay.label("Label1", 4, "realsierte Ausbaugröße der Kläranlage in TEW", 120, 360, 4080);
+    lay.input("TxtEWKAreal", 4320, 360, 1000).tab(0);
+    lay.label("Label1", 5, "tatsächlicher, bzw. mittelfristig realer Anschluß in TEW", 120, 840,
+              4080);
+    lay.input("txtAnschlußEW", 4320, 840, 1000).tab(1);
+    lay.label("Label1", 1, "Bruttokosten der realisierten Kläranlage in Mio €", 120, 1320, 4080);
+    lay.input("txtBruttoGKKA", 4320, 1320, 1000).tab(2);
+    lay.label("Label1", 0, "Degressionskoeffizient", 6120, 1680, 2760);
+    lay.input("txtDdeggesKA", 9000, 1680, 375).caption("0,7").tab(5);
+    lay.label("Label1", 10, "Kostenanteil der last- und mengenabhängigen Anlagen in %", 6120, 2100,
+              2700);
+    lay.input("txtKostenanteilBBNKProzent", 8880, 2160, 495).caption("30").tab(3);
+    lay.label("Label1", 6, "zulässige Anlagenreserve in % ( max. 20 %)", 6120, 2580, 2700);
+    lay.input("txtzulReserveProzent", 8880, 2640, 495).caption("20").tab(4);
     add(Kind::Label, "Label3")
         .caption("TEW = 1000 EW")
         .at(6120, 3120, 1500, 255)
         .fore(Color::DarkBlue);
 
-    rowLabel("Label1", 7, "vorhandene Reserve in TEW", 120, 1800, 4080);
-    output("lblvorhReserveEW", 4320, 1800);
-    rowLabel("Label1", 8, "vorhandene Reserve in %", 120, 2280, 4080);
-    output("lblvorhReserveProzent", 4320, 2280);
-    rowLabel("Label1", 9, "zulässige Reserve in TEW bei realisierter Ausbaugröße", 120, 2760, 4080);
-    output("lblzulReserveEW", 4320, 2760);
-    rowLabel("Label1", 12, "gebührenfähige Ausbaugröße in TEW", 120, 3240, 4080);
-    output("lblAusbaugrößeGebührenfähig", 4320, 3240);
-    rowLabel("Label1", 11, "Kostenanteil der last- und mengenabhängigen Anlagen", 120, 3720, 4080);
-    output("lblKostenanteilBBNKDM", 4320, 3720);
+    lay.label("Label1", 7, "vorhandene Reserve in TEW", 120, 1800, 4080);
+    lay.output("lblvorhReserveEW", 4320, 1800);
+    lay.label("Label1", 8, "vorhandene Reserve in %", 120, 2280, 4080);
+    lay.output("lblvorhReserveProzent", 4320, 2280);
+    lay.label("Label1", 9, "zulässige Reserve in TEW bei realisierter Ausbaugröße", 120, 2760,
+              4080);
+    lay.output("lblzulReserveEW", 4320, 2760);
+    lay.label("Label1", 12, "gebührenfähige Ausbaugröße in TEW", 120, 3240, 4080);
+    lay.output("lblAusbaugrößeGebührenfähig", 4320, 3240);
+    lay.label("Label1", 11, "Kostenanteil der last- und mengenabhängigen Anlagen", 120, 3720, 4080);
+    lay.output("lblKostenanteilBBNKDM", 4320, 3720);
     add(Kind::Label, "Label2", 0).caption("bei").at(5520, 3720, 400, 255);
-    output("lblBei1", 6000, 3720);
-    rowLabel("Label1", 13, "Kostenanteil der last- und mengenabhängigen Anlagen", 120, 4200, 4080);
-    output("lblKostenanteilgebührenfähig", 4320, 4200);
+    lay.output("lblBei1", 6000, 3720);
+    lay.label("Label1", 13, "Kostenanteil der last- und mengenabhängigen Anlagen", 120, 4200, 4080);
+    lay.output("lblKostenanteilgebührenfähig", 4320, 4200);
     add(Kind::Label, "Label2", 1).caption("bei").at(5520, 4200, 400, 255);
-    output("lblBei2", 6000, 4200);
+    lay.output("lblBei2", 6000, 4200);
 
     add(Kind::Line, "Line1").at(120, 4800, 9600, 4800).fore(Color::Blue).borderWidth = 3;
     add(Kind::Label, "Label5", 0)
@@ -231,8 +226,8 @@ void OversizedPlantForm::design() {
         .font("MS Sans Serif", 12, true)
         .fore(Color::Black)
         .wrap();
-    output("lblnichtGebührenfähigDM", 6000, 5040);
-    output("lblNichtGebührenfähigProzent", 6000, 5520);
+    lay.output("lblnichtGebührenfähigDM", 6000, 5040);
+    lay.output("lblNichtGebührenfähigProzent", 6000, 5520);
     add(Kind::Command, "Beispiel").caption("Beispiel").at(7680, 3000, 1815, 375).tab(6);
     add(Kind::Command, "Command1").caption("Berechnung").at(7680, 4080, 1815, 375).tab(7);
     add(Kind::Label, "Label7")

@@ -1,6 +1,7 @@
 #include "costs/price_index.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -160,9 +161,7 @@ void PriceIndexForm::design() {
         .hidden();
     add(Kind::TextBox, "Text2").caption("Titel:").at(240, 600, 4875, 285).hidden().tab(8);
 
-    auto output = [this](const char* name, int t) {
-        add(Kind::Label, name).at(240, t, 1335, 255).output().hidden();
-    };
+    Layout lay(*this, {.output = piece(Kind::Label).at(240, 0, 1335, 255).output().hidden()});
     add(Kind::TextBox, "txtAusschreibungsjahr")
         .at(240, 1320, 1335, 285)
         .bold_()
@@ -180,17 +179,17 @@ void PriceIndexForm::design() {
         .caption("Investkosten im Ausschreibungsjahr")
         .at(2160, 1680, 2655, 255)
         .hidden();
-    output("lblIKAusschreibung", 2040);
+    lay.output("lblIKAusschreibung", 2040);
     add(Kind::Label, "Label13")
         .caption("€ Investkosten im Ausschreibungsjahr")
         .at(1800, 2040, 2775, 255)
         .hidden();
-    output("lblFaktor2003", 2400);
+    lay.output("lblFaktor2003", 2400);
     add(Kind::Label, "Label7", 0)
         .caption("Hochrechnungsfaktor zu 2003")
         .at(1800, 2400, 2655, 255)
         .hidden();
-    output("lblIK2003", 2760);
+    lay.output("lblIK2003", 2760);
     add(Kind::Label, "Label9").caption("€ Investkosten 2003").at(1800, 2760, 1935, 255).hidden();
     add(Kind::Command, "cmdIK")
         .caption("Neues Ausschreibungsjahr")

@@ -1,6 +1,7 @@
 #include "costs/pump_energy.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/links.h"
 #include "shell/patterns.h"
 #include "shell/start_window.h"
@@ -147,26 +148,15 @@ void PumpEnergyForm::design() {
     w.clientHeight = 8070;
     w.focus = "txtQls";
 
-    auto input = [this](const char* name, int l, int t, int wd, int tab) -> Control& {
-        return add(Kind::TextBox, name)
-            .at(l, t, wd, 360)
-            .right()
-            .font("MS Sans Serif", 9.75)
-            .tab(tab);
-    };
-    auto locked = [](Control& c) -> Control& { return c.disabled().back(Color::InactiveBorder); };
-    auto output = [this](const char* name, int index, int l, int t, int wd, int h) -> Control& {
-        return add(Kind::Label, name, index)
-            .at(l, t, wd, h)
-            .right()
-            .framed()
-            .font("MS Sans Serif", 9.75)
-            .colors(Color::WindowText, Color::InactiveBorder);
-    };
-    auto label = [this](const char* name, int index, const char* caption, int l, int t,
-                        int wd = 900) -> Control& {
-        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 255);
-    };
+    const Control input = piece(Kind::TextBox).at(0, 0, 0, 360).right().font("MS Sans Serif", 9.75);
+    Layout lay(*this, {.input = input, .label = piece(Kind::Label).at(0, 0, 0, 255)});
+    // Inputs that open one after the other, as the calculation reaches them.
+    Layout locked(*this, {.input = Control(input).disabled().back(Color::InactiveBorder)});
+    Layout outputs(*this, {.label = piece(Kind::Label)
+                                        .right()
+                                        .framed()
+                                        .font("MS Sans Serif", 9.75)
+                                        .colors(Color::WindowText, Color::InactiveBorder)});
 
     add(Kind::TextBox, "Text1")
         .caption("Pumpwerk:")
@@ -176,35 +166,38 @@ void PumpEnergyForm::design() {
 
     // Flow.
     add(Kind::Shape, "Shape1").at(240, 720, 2175, 1815);
-    label("c", 1, "Volumenstrom", 600, 960, 1575).bold_();
-    input("txtQls", 480, 1440, 1200, 0)
+    lay.label("c", 1, "Volumenstrom", 600, 960, 1575).bold_();
+    lay.input("txtQls", 480, 1440, 1200)
+        .tab(0)
         .tip(
             "Volumenstrom bei manometrischer Förderhöhe; kann auch in m³/h im unteren Feld "
             "eigegeben werden!");
-    label("Label10", -1, "l/s", 1800, 1440, 500);
-    input("txtQm3h", 480, 1920, 1200, 6)
+    lay.label("Label10", -1, "l/s", 1800, 1440, 500);
+    lay.input("txtQm3h", 480, 1920, 1200)
+        .tab(6)
         .tip(
             "Volumenstrom bei manometrischer Förderhöhe; kann auch in l/s im oberen Feld "
             "eigegeben werden!");
-    label("Label1", 0, "m³/h", 1800, 1920, 500);
+    lay.label("Label1", 0, "m³/h", 1800, 1920, 500);
 
     // Power.
     add(Kind::Shape, "Shape2").at(2700, 795, 4455, 2100);
-    label("c", 0, "Leistung", 4200, 960, 1215).bold_();
-    label("Label8", 0, "Hman", 3000, 1440, 700).tip("manometrische Förderhöhe");
-    locked(input("txtHman", 3840, 1440, 825, 1))
+    lay.label("c", 0, "Leistung", 4200, 960, 1215).bold_();
+    lay.label("Label8", 0, "Hman", 3000, 1440, 700).tip("manometrische Förderhöhe");
+    locked.input("txtHman", 3840, 1440, 825)
+        .tab(1)
         .fore(Color::MenuText)
         .tip("manometrische Förderhöhe");
-    label("Label9", -1, "m WS", 4800, 1440, 600);
-    label("lbl2", 1, "eta", 3000, 1980, 500).tip("Pumpengesamtwirkungsgrad");
-    output("LblEta", -1, 4080, 1980, 540, 225)
+    lay.label("Label9", -1, "m WS", 4800, 1440, 600);
+    lay.label("lbl2", 1, "eta", 3000, 1980, 500).tip("Pumpengesamtwirkungsgrad");
+    outputs.label("LblEta", -1, "", 4080, 1980, 540, 225)
         .caption("0,75  ")
         .back(Color::MenuBackground)
         .tip("Pumpengesamtwirkungsgrad");
-    label("Label11", -1, "Pk", 3000, 2400, 500).tip("Kupplungsleistung");
-    output("LblPk", -1, 3840, 2340, 855, 345).bold_().tip("Kupplungsleistung");
-    label("Label12", -1, "kW", 4800, 2400, 500);
-    label("lbl2", 0, "eta", 6240, 960, 500).tip("Änderung des Pumpengesamtwirkungsgrades");
+    lay.label("Label11", -1, "Pk", 3000, 2400, 500).tip("Kupplungsleistung");
+    outputs.label("LblPk", -1, "", 3840, 2340, 855, 345).bold_().tip("Kupplungsleistung");
+    lay.label("Label12", -1, "kW", 4800, 2400, 500);
+    lay.label("lbl2", 0, "eta", 6240, 960, 500).tip("Änderung des Pumpengesamtwirkungsgrades");
     add(Kind::ListBox, "ListEta")
         .at(6000, 1440, 795, 1230)
         .disabled()
@@ -213,33 +206,33 @@ void PumpEnergyForm::design() {
 
     // Running time.
     add(Kind::Shape, "Shape3").at(240, 2640, 2175, 3075);
-    label("Label17", -1, "Pumpzeit", 840, 2760, 975).bold_().center();
-    locked(input("txtPZhd", 480, 3120, 1200, 2));
-    label("Label5", -1, "h/d", 1800, 3120, 500);
-    locked(input("TxtPZda", 480, 3600, 1200, 3));
-    label("Label6", 0, "d/a", 1800, 3600, 500);
-    output("LblPZha", -1, 480, 4080, 1200, 345);
-    label("Label6", 1, "h/a", 1800, 4080, 500);
-    output("lblMengejeTag", -1, 480, 4560, 1200, 345);
-    label("Label1", 1, "m³/d", 1800, 4560, 500);
-    output("lblMengejeJahr", -1, 480, 5040, 1200, 345);
-    label("Label1", 2, "m³/a", 1800, 5040, 500);
+    lay.label("Label17", -1, "Pumpzeit", 840, 2760, 975).bold_().center();
+    locked.input("txtPZhd", 480, 3120, 1200).tab(2);
+    lay.label("Label5", -1, "h/d", 1800, 3120, 500);
+    locked.input("TxtPZda", 480, 3600, 1200).tab(3);
+    lay.label("Label6", 0, "d/a", 1800, 3600, 500);
+    outputs.label("LblPZha", -1, "", 480, 4080, 1200, 345);
+    lay.label("Label6", 1, "h/a", 1800, 4080, 500);
+    outputs.label("lblMengejeTag", -1, "", 480, 4560, 1200, 345);
+    lay.label("Label1", 1, "m³/d", 1800, 4560, 500);
+    outputs.label("lblMengejeJahr", -1, "", 480, 5040, 1200, 345);
+    lay.label("Label1", 2, "m³/a", 1800, 5040, 500);
 
     // Energy costs.
     add(Kind::Shape, "Shape4").at(2640, 3120, 4485, 2535);
-    label("c", 2, "Energiekosten", 3960, 3240, 1965).bold_();
-    label("Label15", -1, "elektrische Arbeit", 3000, 3660, 1700);
-    output("lblkWha", -1, 4800, 3600, 1095, 345);
-    label("Label14", 1, "kWh/a", 6000, 3660, 700);
-    label("Label13", -1, "Energiepreis", 3000, 4140, 1700);
-    locked(input("txtDMkw", 5280, 4080, 615, 4)).caption("0,16").tip("2007 = 0,16 ?");
-    label("Label14", 0, "Euro/kWh", 6000, 4140, 900);
-    label("Label3", 0, "Energiekosten", 3000, 4620, 1600);
-    output("lblEk", 0, 4680, 4560, 1215, 345).bold_();
-    label("Label18", 0, "TEuro/a", 6000, 4620, 900);
-    label("Label3", 1, "Energiekosten", 3000, 5100, 1600);
-    output("lblEkEuro", 1, 4680, 5040, 1215, 345);
-    label("Label18", 1, "TDM/a", 6000, 5100, 900);
+    lay.label("c", 2, "Energiekosten", 3960, 3240, 1965).bold_();
+    lay.label("Label15", -1, "elektrische Arbeit", 3000, 3660, 1700);
+    outputs.label("lblkWha", -1, "", 4800, 3600, 1095, 345);
+    lay.label("Label14", 1, "kWh/a", 6000, 3660, 700);
+    lay.label("Label13", -1, "Energiepreis", 3000, 4140, 1700);
+    locked.input("txtDMkw", 5280, 4080, 615).tab(4).caption("0,16").tip("2007 = 0,16 ?");
+    lay.label("Label14", 0, "Euro/kWh", 6000, 4140, 900);
+    lay.label("Label3", 0, "Energiekosten", 3000, 4620, 1600);
+    outputs.label("lblEk", 0, "", 4680, 4560, 1215, 345).bold_();
+    lay.label("Label18", 0, "TEuro/a", 6000, 4620, 900);
+    lay.label("Label3", 1, "Energiekosten", 3000, 5100, 1600);
+    outputs.label("lblEkEuro", 1, "", 4680, 5040, 1215, 345);
+    lay.label("Label18", 1, "TDM/a", 6000, 5100, 900);
 
     add(Kind::Command, "Command2").caption("Programmbeschreibung").at(240, 5880, 3135, 255).tab(9);
     add(Kind::Command, "Command1").caption(buttonAddress()).at(4320, 5880, 2775, 255).tab(8).link();

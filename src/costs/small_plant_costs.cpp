@@ -1,5 +1,8 @@
 #include "costs/small_plant_costs.h"
 
+#include <span>
+#include <utility>
+
 #include "shell/application.h"
 #include "shell/patterns.h"
 
@@ -91,7 +94,8 @@ void SmallPlantCostsForm::design() {
         const char* tip;
         int tab;
     };
-    const Input inputs[] = {
+    // The two columns of inputs: caption, field and unit.
+    const Input left[] = {
         {"txtE", 2400, 120, "4", "Anzahl der Einwohner", "E",
          "Ermitten Sie die Konsequenzen, wenn sich der Anschlussgrad u.U. künftig reduziert!", 0},
         {"txtIK", 2400, 600, "8000", "Einmalige Investitionskosten", "Euro",
@@ -111,64 +115,64 @@ void SmallPlantCostsForm::design() {
          "608 l/Ea entsprechen 50 g TS/Ed bei 3 % TS; bei Entleerung nur nach Bedarf werden in "
          "der Fachliteratur im mehrjährigen Zyklus 75 l/Ea genannt",
          6},
+    };
+    const Input right[] = {
         {"txtSEKEurom3", 8040, 120, "30", "Schlammentsorgungskosten", "Euro/m³", "20...55 €/m³", 8},
         {"txtEK", 8040, 1080, "20", "Energiekosten", "Euro/a",
          "wenn unbekannt-  bei Belebungsanlagen z.B. 12,5 €/Ea, bei TK = 2,5 €/Ea", 7},
         {"txtWK", 8040, 2040, "275", "Wartungskosten", "Euro/a",
          "sofern nicht bekannt z.B. 200 €/a", 9},
     };
-    for (const Input& in : inputs) {
-        const int captionLeft = in.left == 2400 ? 120 : 5280;
-        const std::string name = in.name;
-        add(Kind::Label, "lblCaption_" + name)
-            .caption(in.caption)
-            .at(captionLeft, in.top, in.left - captionLeft - 120, 450)
-            .wrap();
-        add(Kind::TextBox, name)
-            .caption(in.text)
-            .at(in.left, in.top, 1335, 285)
-            .right()
-            .back(Color::LightYellow)
-            .tip(in.tip)
-            .tab(in.tab);
-        add(Kind::Label, "lblUnit_" + name).caption(in.unit).at(in.left + 1440, in.top, 900, 255);
-    }
+    for (const auto& [captionLeft, column] : {std::pair{120, std::span<const Input>(left)},
+                                              std::pair{5280, std::span<const Input>(right)}})
+        for (const Input& in : column) {
+            const std::string name = in.name;
+            add(Kind::Label, "lblCaption_" + name)
+                .caption(in.caption)
+                .at(captionLeft, in.top, in.left - captionLeft - 120, 450)
+                .wrap();
+            add(Kind::TextBox, name)
+                .caption(in.text)
+                .at(in.left, in.top, 1335, 285)
+                .right()
+                .back(Color::LightYellow)
+                .tip(in.tip)
+                .tab(in.tab);
+            add(Kind::Label, "lblUnit_" + name)
+                .caption(in.unit)
+                .at(in.left + 1440, in.top, 900, 255);
+        }
 
     struct Output {
         const char* name;
         int left, top, height;
-        const char* caption;  // caption label key and text, or none
-        const char* captionKey;
+        const char* caption;      // caption text, or none
+        const char* captionName;  // its label where not lblCaption_<name>
+        int captionIndex;
         const char* unit;
         bool bold;
     };
     const Output outputs[] = {
-        {"lblTWm3Ea", 2400, 3360, 285, nullptr, nullptr, "m³/Ea", false},
-        {"lblTWm3a", 2400, 3840, 255, nullptr, nullptr, "m³/a", false},
-        {"lblSchlammm3a", 2400, 5040, 255, nullptr, nullptr, "m³/a", false},
-        {"Label35", 8040, 600, 255, "Betriebskosten", "Label7(1)", "Euro/a", true},
-        {"Label36", 8040, 2880, 255, "Refinanzierungskosten", "Label7(2)", "Euro/a", true},
-        {"lblAbschreibung", 8040, 3360, 255, "Abschreibung", nullptr, "Euro/a", false},
-        {"lblDurchZins", 8040, 3840, 255, "durchschnittliche Zinsen", nullptr, "Euro/a", false},
-        {"lblRefEuroa", 8040, 4440, 255, "Refinanzierungskosten", nullptr, "Euro/a", false},
-        {"lblJKEuroa", 8040, 5160, 255, "Jahreskosten", "Label31(1)", "Euro/a", true},
-        {"lblJKEurom3", 8040, 5520, 255, "spezifische Jahreskosten", "Label31(0)", "Euro/m³",
+        {"lblTWm3Ea", 2400, 3360, 285, nullptr, nullptr, -1, "m³/Ea", false},
+        {"lblTWm3a", 2400, 3840, 255, nullptr, nullptr, -1, "m³/a", false},
+        {"lblSchlammm3a", 2400, 5040, 255, nullptr, nullptr, -1, "m³/a", false},
+        {"Label35", 8040, 600, 255, "Betriebskosten", "Label7", 1, "Euro/a", true},
+        {"Label36", 8040, 2880, 255, "Refinanzierungskosten", "Label7", 2, "Euro/a", true},
+        {"lblAbschreibung", 8040, 3360, 255, "Abschreibung", nullptr, -1, "Euro/a", false},
+        {"lblDurchZins", 8040, 3840, 255, "durchschnittliche Zinsen", nullptr, -1, "Euro/a", false},
+        {"lblRefEuroa", 8040, 4440, 255, "Refinanzierungskosten", nullptr, -1, "Euro/a", false},
+        {"lblJKEuroa", 8040, 5160, 255, "Jahreskosten", "Label31", 1, "Euro/a", true},
+        {"lblJKEurom3", 8040, 5520, 255, "spezifische Jahreskosten", "Label31", 0, "Euro/m³",
          false},
-    };
-    auto captionAt = [this](const char* key, const std::string& fallback, const char* text, int top,
-                            bool bold) -> Control& {
-        std::string name = key ? key : fallback;
-        int index = -1;
-        if (const auto open = name.find('('); open != std::string::npos) {
-            index = std::stoi(name.substr(open + 1));
-            name = name.substr(0, open);
-        }
-        return add(Kind::Label, name, index).caption(text).at(5280, top, 2640, 255).bold_(bold);
     };
     for (const Output& out : outputs) {
         const std::string name = out.name;
         if (out.caption)
-            captionAt(out.captionKey, "lblCaption_" + name, out.caption, out.top, out.bold);
+            add(Kind::Label, out.captionName ? out.captionName : "lblCaption_" + name,
+                out.captionIndex)
+                .caption(out.caption)
+                .at(5280, out.top, 2640, 255)
+                .bold_(out.bold);
         add(Kind::Label, name).at(out.left, out.top, 1335, out.height).output().bold_(out.bold);
         add(Kind::Label, "lblUnit_" + name)
             .caption(out.unit)

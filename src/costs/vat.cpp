@@ -1,6 +1,7 @@
 #include "costs/vat.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -132,17 +133,20 @@ void VatForm::design() {
     w.clientHeight = 4980;
     w.focus = "NettoDM";
 
-    auto caption = [this](int index, const char* text, int l, int t, int wd) {
-        add(Kind::TextBox, "Text1", index)
-            .caption(text)
-            .at(l, t, wd, 330)
-            .colors(Color::MenuText, Color::ButtonFace)
-            .framed(false)
-            .noTab();
-    };
-    caption(2, "Netto", 360, 360, 735);
-    caption(1, "% UST", 1080, 840, 975);
-    caption(0, "Brutto", 360, 1320, 735);
+    Layout lay(*this, {.input = piece(Kind::TextBox)
+                                    .at(0, 0, 1815, 0)
+                                    .multi(false)
+                                    .right()
+                                    .back(Color::ActiveTitleText),
+                       .label = piece(Kind::TextBox)
+                                    .at(0, 0, 0, 330)
+                                    .colors(Color::MenuText, Color::ButtonFace)
+                                    .framed(false)
+                                    .noTab(),
+                       .captionArray = "Text1"});
+    lay.label(2, "Netto", 360, 360, 735);
+    lay.label(1, "% UST", 1080, 840, 975);
+    lay.label(0, "Brutto", 360, 1320, 735);
     add(Kind::Shape, "Shape1").at(120, 180, 4935, 1635);
     add(Kind::TextBox, "USTProzent")
         .caption("19\r\n")
@@ -154,20 +158,12 @@ void VatForm::design() {
         .disabled()
         .tab(6);
 
-    auto field = [this](const char* name, int l, int t, int h, int tab) {
-        add(Kind::TextBox, name)
-            .at(l, t, 1815, h)
-            .multi(false)
-            .right()
-            .back(Color::ActiveTitleText)
-            .tab(tab);
-    };
-    field("NettoEuro", 2280, 300, 360, 3);
-    field("UstEuro", 2280, 840, 360, 4);
-    field("BruttoEuro", 2280, 1320, 375, 5);
-    field("NettoDM", 5280, 315, 360, 0);
-    field("UstDM", 5280, 780, 360, 1);
-    field("BruttoDM", 5280, 1260, 345, 2);
+    lay.input("NettoEuro", 2280, 300, 1815, 360).tab(3);
+    lay.input("UstEuro", 2280, 840, 1815, 360).tab(4);
+    lay.input("BruttoEuro", 2280, 1320, 1815, 375).tab(5);
+    lay.input("NettoDM", 5280, 315, 1815, 360).tab(0);
+    lay.input("UstDM", 5280, 780, 1815, 360).tab(1);
+    lay.input("BruttoDM", 5280, 1260, 1815, 345).tab(2);
     const int euroTops[] = {330, 795, 1305};
     const int dmTops[] = {360, 810, 1290};
     for (int i = 0; i < 3; ++i) {

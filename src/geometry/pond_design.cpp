@@ -216,7 +216,7 @@ void PondDesignForm::design() {
                          .output = Control(output).at(5760, 0, 975, 285),
                          .unit = Control(onPage0).at(6960, 0, 1200, 255),
                          .symbol = Control(onPage0).at(4920, 0, 780, 255),
-                         .label = onPage0,
+                         .label = Control(onPage0).at(0, 0, 0, 255),
                          .captionArray = "lblText",
                          .unitArray = "lblText"});
     given.label("Konstanten und Primärdaten", 720, 1080, 4000).bold_();
@@ -394,7 +394,7 @@ void PondDesignForm::design() {
                          .input = piece(Kind::TextBox).in(Tab, 1).at(4920, -30, 975, 315).right(),
                          .output = Control(output).in(Tab, 1).at(4920, 0, 975, 285),
                          .unit = Control(onPage1).at(6120, 0, 500, 255),
-                         .label = onPage1,
+                         .label = Control(onPage1).at(0, 0, 0, 255),
                          .captionArray = "lblText",
                          .unitArray = "lblText"});
     sheet.rows({
@@ -478,7 +478,8 @@ void PondDesignForm::design() {
 
     // Page 2: the pond scheme.
     add(Kind::Picture, "Picture1").in(Tab, 2).at(480, 960, 13455, 8295).pic("pond_scheme.svg");
-    Layout(*this, {.label = piece(Kind::Label).in(Tab, 2), .captionArray = "lblText"})
+    Layout(*this,
+           {.label = piece(Kind::Label).in(Tab, 2).at(0, 0, 0, 255), .captionArray = "lblText"})
         .label("Bildquelle:", 480, 9480, 1500)
         .bold_()
         .underline = true;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/links.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
@@ -167,145 +168,145 @@ void TruncatedPyramidForm::design() {
     w.clientHeight = 11445;
     w.focus = "txtGefälleProportion";
 
-    int captionIndex = 0;
-    auto caption = [this, &captionIndex](const char* text, int l, int t, int wd,
-                                         bool bold = false) -> Control& {
-        return add(Kind::Label, "Label1", captionIndex++)
-            .caption(text)
-            .at(l, t, wd, 285)
-            .font("MS Sans Serif", 9.75, bold);
-    };
-    auto output = [this](const char* name, int l, int t) -> Control& {
-        return add(Kind::Label, name)
-            .at(l, t, 1095, 285)
-            .right()
-            .framed()
-            .font("MS Sans Serif", 9.75)
-            .colors(Color::WindowText, Color::WindowBackground);
-    };
-    int shapeIndex = 0;
-    auto section = [this, &shapeIndex](int l, int t, int wd, int ht) {
-        add(Kind::Shape, "Shape1", shapeIndex++).at(l, t, wd, ht);
-    };
-    // The key of the caption declared next, for the record's rows.
-    auto next = [&captionIndex] { return controlKey("Label1", captionIndex); };
-    auto leftRow = [&](const char* text, const char* out, int t) {
-        recordRow(next(), out);
-        caption(text, 360, t, 3600);
-        output(out, 4080, t);
-    };
-    auto rightRow = [&](const char* text, const char* out, int t) {
-        recordRow(next(), out);
-        caption(text, 5880, t, 4320);
-        output(out, 10320, t);
-    };
-
-    // Dimensions.
-    section(120, 360, 5295, 3375);
-    caption("Eingabe der Abmessungen  [ m]", 360, 480, 4800, true);
-    const struct {
-        const char *name, *caption, *text;
-        int top, tab;
-    } dims[] = {{"txtLängeBeckenboden", "Länge des Beckenbodens", "30,0", 840, 3},
-                {"txtBreiteBeckenboden", "Breite des Beckenbodens", "10,0", 1200, 4},
-                {"txtWassertiefe", "Wassertiefe/Nutztiefe", "3,0", 1560, 5},
-                {"txtFreibord", "Freibord", "0,5", 1920, 6}};
-    for (const auto& d : dims) {
-        recordRow(next(), d.name);
-        caption(d.caption, 360, d.top, 3600);
-        add(Kind::TextBox, d.name)
-            .caption(d.text)
-            .at(4080, d.top - 30, 1095, 315)
-            .right()
-            .font("MS Sans Serif", 9.75)
-            .hidden()
-            .tip("Bitte zuerst Böschungsgefälle eingeben!")
-            .tab(d.tab);
-    }
-    leftRow("Bauwerkstiefe / Gesamttiefe", "lblGesamttiefe", 2400);
-    leftRow("Länge Beckenoberkante", "lblLängeOKBecken", 2880);
-    leftRow("Breite Beckenoberkante", "lblBreiteOKBecken", 3240);
-
-    section(120, 3840, 5295, 3135);
-    caption("Zwischenergebnisse", 360, 3960, 4800, true);
-    leftRow("Böschungsprojektion", "lblBöschungsprojektion", 4320);
-    leftRow("Projektion der benetzten Böschung", "lblBenetzteBöschungsprojektion", 4680);
-    leftRow("Böschungslänge", "lblBöschungslänge", 5040);
-    leftRow("benetzte Böschungslänge", "lblBenetzteBöschungslänge", 5400);
-    leftRow("Länge des Wasserspiegels", "lblWasserspiegelLänge", 5760);
-    leftRow("Breite des Wasserspiegels", "lblWasserspiegelbreite", 6120);
-    leftRow("Wasseroberfläche", "lblWasseroberfläche", 6480);
-
-    section(120, 7080, 5295, 3375);
-    recordRow(next(), "lblOberflächePyramidenstumpf");
-    caption("Oberfläche - Pyramidenstumpf", 360, 7200, 3600, true);
-    output("lblOberflächePyramidenstumpf", 4080, 7200);
-    leftRow("Eine längere Mantelfläche", "lblEineLängereMantelfläche", 7560);
-    leftRow("Eine Mantelfläche der Stirnseite", "lblEineMantelflächeStirnseite", 7920);
-    leftRow("alle Seitenflächen", "lblAlleSeitenflächen", 8280);
-    leftRow("Fläche des Beckenbodens", "lblFlächeBeckenboden", 8640);
-    caption("Ermittlung der Oberfläche des Pyramidenstumpfes ohne Deckfläche!", 360, 9120, 4900)
-        .font("MS Sans Serif", 8.25)
-        .fore(Color::Red);
-    caption("Für Folieauskleidung, gerechnet ohne Verschnitt!", 360, 9360, 4900)
-        .font("MS Sans Serif", 8.25)
-        .fore(Color::Red);
-    caption("Programmierung: Morvane-Entwicklungsteam, 2008", 360, 10080, 4900);
-
-    // Slope.
-    section(5640, 360, 5895, 2775);
-    caption("zunächst Eingabe des Böschungsgefälles ( I )", 5880, 480, 5400, true);
+    // Captions are Label1(0..), in reading order; the columns' outputs look alike.
+    const Control caption = piece(Kind::Label).at(0, 0, 0, 285).font("MS Sans Serif", 9.75);
+    const Control output = piece(Kind::Label)
+                               .at(0, 0, 1095, 285)
+                               .right()
+                               .framed()
+                               .font("MS Sans Serif", 9.75)
+                               .colors(Color::WindowText, Color::WindowBackground);
+    Layout left(*this, {.caption = Control(caption).at(360, 0, 3600, 285),
+                        .input = piece(Kind::TextBox)
+                                     .at(4080, -30, 1095, 315)
+                                     .right()
+                                     .font("MS Sans Serif", 9.75)
+                                     .hidden()
+                                     .tip("Bitte zuerst Böschungsgefälle eingeben!"),
+                        .output = Control(output).at(4080, 0, 1095, 285),
+                        .label = caption,
+                        .captionArray = "Label1"});
     const char* slopeTip =
         "Programm rechnet erst korrekt, wenn auch wenigstens eine Abmessung eingegeben wird!";
-    recordRow(next(), "txtGefälleAbsolut");
-    caption("z.B. als absolutes Gefälle ( Dezimalzahl)", 5880, 840, 4320);
-    add(Kind::TextBox, "txtGefälleAbsolut")
-        .caption("0,40")
-        .at(10320, 810, 1095, 315)
-        .right()
-        .tip(slopeTip)
-        .tab(1);
-    recordRow(next(), "txtGefälleProzent");
-    caption("oder in Prozent", 5880, 1200, 4320);
-    add(Kind::TextBox, "txtGefälleProzent")
-        .caption("40,0")
-        .at(10320, 1170, 1095, 315)
-        .right()
-        .tip(slopeTip)
-        .tab(2);
-    recordCell(next(), controlKey("Label1", captionIndex + 1), "txtGefälleProportion");
-    caption("oder als Proportion", 5880, 1800, 2400);
+    Layout right(*this,
+                 {.caption = Control(caption).at(5880, 0, 4320, 285),
+                  .input = piece(Kind::TextBox).at(10320, -30, 1095, 315).right().tip(slopeTip),
+                  .output = Control(output).at(10320, 0, 1095, 285),
+                  .label = caption,
+                  .captionArray = "Label1"});
+
+    // Dimensions.
+    add(Kind::Shape, "Shape1", 0).at(120, 360, 5295, 3375);
+    left.label("Eingabe der Abmessungen  [ m]", 360, 480, 4800).bold_();
+    left.rows({
+        {"Länge des Beckenbodens", "", "txtLängeBeckenboden", "", 840, Field::Input, 3, "30,0"},
+        {"Breite des Beckenbodens", "", "txtBreiteBeckenboden", "", 1200, Field::Input, 4, "10,0"},
+        {"Wassertiefe/Nutztiefe", "", "txtWassertiefe", "", 1560, Field::Input, 5, "3,0"},
+        {"Freibord", "", "txtFreibord", "", 1920, Field::Input, 6, "0,5"},
+        {"Bauwerkstiefe / Gesamttiefe", "", "lblGesamttiefe", "", 2400, Field::Output},
+        {"Länge Beckenoberkante", "", "lblLängeOKBecken", "", 2880, Field::Output},
+        {"Breite Beckenoberkante", "", "lblBreiteOKBecken", "", 3240, Field::Output},
+    });
+
+    add(Kind::Shape, "Shape1", 1).at(120, 3840, 5295, 3135);
+    left.label("Zwischenergebnisse", 360, 3960, 4800).bold_();
+    left.rows({
+        {"Böschungsprojektion", "", "lblBöschungsprojektion", "", 4320, Field::Output},
+        {"Projektion der benetzten Böschung", "", "lblBenetzteBöschungsprojektion", "", 4680,
+         Field::Output},
+        {"Böschungslänge", "", "lblBöschungslänge", "", 5040, Field::Output},
+        {"benetzte Böschungslänge", "", "lblBenetzteBöschungslänge", "", 5400, Field::Output},
+        {"Länge des Wasserspiegels", "", "lblWasserspiegelLänge", "", 5760, Field::Output},
+        {"Breite des Wasserspiegels", "", "lblWasserspiegelbreite", "", 6120, Field::Output},
+        {"Wasseroberfläche", "", "lblWasseroberfläche", "", 6480, Field::Output},
+    });
+
+    add(Kind::Shape, "Shape1", 2).at(120, 7080, 5295, 3375);
+    left.rows({
+        {.caption = "Oberfläche - Pyramidenstumpf",
+         .field = "lblOberflächePyramidenstumpf",
+         .top = 7200,
+         .as = Field::Output,
+         .captionBold = true},
+        {"Eine längere Mantelfläche", "", "lblEineLängereMantelfläche", "", 7560, Field::Output},
+        {"Eine Mantelfläche der Stirnseite", "", "lblEineMantelflächeStirnseite", "", 7920,
+         Field::Output},
+        {"alle Seitenflächen", "", "lblAlleSeitenflächen", "", 8280, Field::Output},
+        {"Fläche des Beckenbodens", "", "lblFlächeBeckenboden", "", 8640, Field::Output},
+    });
+    left.label("Ermittlung der Oberfläche des Pyramidenstumpfes ohne Deckfläche!", 360, 9120, 4900)
+        .font("MS Sans Serif", 8.25)
+        .fore(Color::Red);
+    left.label("Für Folieauskleidung, gerechnet ohne Verschnitt!", 360, 9360, 4900)
+        .font("MS Sans Serif", 8.25)
+        .fore(Color::Red);
+    left.label("Programmierung: Morvane-Entwicklungsteam, 2008", 360, 10080, 4900);
+
+    // Slope.
+    add(Kind::Shape, "Shape1", 3).at(5640, 360, 5895, 2775);
+    right.label("zunächst Eingabe des Böschungsgefälles ( I )", 5880, 480, 5400).bold_();
+    right.rows({
+        {"z.B. als absolutes Gefälle ( Dezimalzahl)", "", "txtGefälleAbsolut", "", 840,
+         Field::Input, 1, "0,40"},
+        {"oder in Prozent", "", "txtGefälleProzent", "", 1200, Field::Input, 2, "40,0"},
+    });
+    // The proportion: its caption, and the formula in a box before the field.
+    const std::string proportion = right.label("oder als Proportion", 5880, 1800, 2400).key();
     add(Kind::Shape, "Shape2").at(8880, 1680, 2535, 555);
-    caption("I = h : L = 1 :", 9000, 1800, 1740, true);
+    const std::string formula = right.label("I = h : L = 1 :", 9000, 1800, 1740).bold_().key();
+    recordCell(proportion, formula, "txtGefälleProportion");
     add(Kind::TextBox, "txtGefälleProportion")
         .caption("2,5")
         .at(10800, 1770, 525, 315)
         .right()
         .tip(slopeTip)
         .tab(0);
-    rightRow("Böschungswinkel", "lblBöschungswinkel", 2400);
-    rightRow("Bogenmaß", "lblBogenmaß", 2760);
+    right.rows({
+        {"Böschungswinkel", "", "lblBöschungswinkel", "", 2400, Field::Output},
+        {"Bogenmaß", "", "lblBogenmaß", "", 2760, Field::Output},
+    });
 
-    section(5640, 3240, 5895, 2055);
-    recordRow(next(), "lblGesamtvolumen");
-    caption("Gesamtvolumen einschließlich Freibord", 5880, 3480, 4320, true);
-    output("lblGesamtvolumen", 10320, 3480).bold_().back(Color::ActiveBorder);
-    rightRow("Volumen über dem Beckenboden", "lblGesamtvolumenBeckenboden", 3960);
-    rightRow("Volumen über den geneigten Flächen", "lblGesamtvolumenGeneigteFlächen", 4320);
-    rightRow("Volumen über den 4 Kehlen", "lblGesamtvolumenKehlen", 4680);
+    add(Kind::Shape, "Shape1", 4).at(5640, 3240, 5895, 2055);
+    right
+        .row({.caption = "Gesamtvolumen einschließlich Freibord",
+              .field = "lblGesamtvolumen",
+              .top = 3480,
+              .as = Field::Output,
+              .captionBold = true})
+        .bold_()
+        .back(Color::ActiveBorder);
+    right.rows({
+        {"Volumen über dem Beckenboden", "", "lblGesamtvolumenBeckenboden", "", 3960,
+         Field::Output},
+        {"Volumen über den geneigten Flächen", "", "lblGesamtvolumenGeneigteFlächen", "", 4320,
+         Field::Output},
+        {"Volumen über den 4 Kehlen", "", "lblGesamtvolumenKehlen", "", 4680, Field::Output},
+    });
 
-    section(5640, 5400, 5895, 1815);
-    recordRow(next(), "lblNutzvolumen");
-    caption("Gesamtes Nutzvolumen ohne Freibord", 5880, 5640, 4320, true);
-    output("lblNutzvolumen", 10320, 5640).bold_().back(Color::ActiveBorder);
-    rightRow("Nutzvolumen über dem Beckenboden", "lblNutzvolumenBeckenboden", 6000);
-    rightRow("Nutzvolumen über den geneigten Flächen", "lblNutzvolumenGeneigteFlächen", 6360);
-    rightRow("Nutzvolumen über den 4 Kehlen", "lblNutzvolumenKehlen", 6720);
+    add(Kind::Shape, "Shape1", 5).at(5640, 5400, 5895, 1815);
+    right
+        .row({.caption = "Gesamtes Nutzvolumen ohne Freibord",
+              .field = "lblNutzvolumen",
+              .top = 5640,
+              .as = Field::Output,
+              .captionBold = true})
+        .bold_()
+        .back(Color::ActiveBorder);
+    right.rows({
+        {"Nutzvolumen über dem Beckenboden", "", "lblNutzvolumenBeckenboden", "", 6000,
+         Field::Output},
+        {"Nutzvolumen über den geneigten Flächen", "", "lblNutzvolumenGeneigteFlächen", "", 6360,
+         Field::Output},
+        {"Nutzvolumen über den 4 Kehlen", "", "lblNutzvolumenKehlen", "", 6720, Field::Output},
+    });
 
-    section(5640, 7320, 5895, 1455);
-    caption("Parameter nach DWA-A262", 5880, 7440, 4320, true);
-    rightRow("Gesamte Bodenfilteroberfläche AF [ m²]", "lblGesamteBodenfilteroberflächeAF", 7920);
-    rightRow("Anströmfläche A [ m²]", "lblAnströmflächeA", 8280);
+    add(Kind::Shape, "Shape1", 6).at(5640, 7320, 5895, 1455);
+    right.label("Parameter nach DWA-A262", 5880, 7440, 4320).bold_();
+    right.rows({
+        {"Gesamte Bodenfilteroberfläche AF [ m²]", "", "lblGesamteBodenfilteroberflächeAF", "",
+         7920, Field::Output},
+        {"Anströmfläche A [ m²]", "", "lblAnströmflächeA", "", 8280, Field::Output},
+    });
 
     add(Kind::TextBox, "Text1")
         .caption(

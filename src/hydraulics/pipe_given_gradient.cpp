@@ -138,11 +138,7 @@ void PipeGivenGradientForm::design() {
     // Left column: caption, value, unit. Captions are Label1(0..10); units Label5(0..5) and
     // Label1(11..14).
     Layout lay(*this, {.caption = piece(Kind::Label).at(120, 0, 1935, 255).wrap(),
-                       .input = piece(Kind::TextBox)
-                                    .at(2160, 0, 960, 285)
-                                    .right()
-                                    .back(Color::WindowBackground)
-                                    .fore(Color::WindowText),
+                       .input = piece(Kind::TextBox).at(2160, 0, 960, 285).right(),
                        .output = piece(Kind::Label)
                                      .at(2160, 0, 960, 285)
                                      .right()
@@ -150,16 +146,10 @@ void PipeGivenGradientForm::design() {
                                      .back(Color::WindowBackground)
                                      .fore(Color::WindowText),
                        .unit = piece(Kind::Label).at(3240, 0, 855, 255),
-                       .captionArray = "Label1"});
+                       .captionArray = "Label1",
+                       .unitArray = "Label5"});
     lay.rows({
-        {.caption = "Innendurchmesser",
-         .field = "txtDN",
-         .unit = "mm",
-         .top = 180,
-         .tab = 0,
-         .text = "0",
-         .unitName = "Label5",
-         .unitIndex = 0},
+        {"Innendurchmesser", "", "txtDN", "mm", 180, Field::Input, 0, "0"},
         // The button cmdi stands where the unit would.
         {.caption = "Leitungsgefälle - Drucklinie",
          .field = "txti",
@@ -170,34 +160,10 @@ void PipeGivenGradientForm::design() {
          .captionHeight = 495,
          .tip = "Enter - Eingabetaste - Return",
          .unitName = "cmdi"},
-        {.caption = "Geschwindigkeit",
-         .field = "lblv",
-         .unit = "m/s",
-         .top = 1080,
-         .as = Field::Output,
-         .unitName = "Label5",
-         .unitIndex = 1},
-        {.caption = "Volumenstrom",
-         .field = "lblls",
-         .unit = "l/s",
-         .top = 1440,
-         .as = Field::Output,
-         .unitName = "Label5",
-         .unitIndex = 2},
-        {.caption = "Volumenstrom",
-         .field = "lblm3h",
-         .unit = "m³/h",
-         .top = 1800,
-         .as = Field::Output,
-         .unitName = "Label5",
-         .unitIndex = 3},
-        {.caption = "Rohrleitungslänge",
-         .field = "txtRLL",
-         .unit = "m",
-         .top = 2100,
-         .tab = 3,
-         .unitName = "Label5",
-         .unitIndex = 4},
+        {"Geschwindigkeit", "", "lblv", "m/s", 1080, Field::Output},
+        {"Volumenstrom", "", "lblls", "l/s", 1440, Field::Output},
+        {"Volumenstrom", "", "lblm3h", "m³/h", 1800, Field::Output},
+        {"Rohrleitungslänge", "", "txtRLL", "m", 2100, Field::Input, 3},
         {.caption = "Rohrreibungsverlust",
          .field = "lblLV",
          .unit = "m WS",
@@ -218,9 +184,7 @@ void PipeGivenGradientForm::design() {
          .top = 3360,
          .tab = 4,
          .captionTop = 3240,
-         .captionHeight = 495,
-         .unitName = "Label5",
-         .unitIndex = 5},
+         .captionHeight = 495},
         {.caption = "Einzelverlusthöhe",
          .field = "lblEV",
          .unit = "m WS",

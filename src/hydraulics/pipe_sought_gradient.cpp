@@ -3,6 +3,7 @@
 #include "hydraulics/friction.h"
 #include "hydraulics/gradient_search.h"
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -158,36 +159,50 @@ void PipeSoughtGradientForm::design() {
     w.clientHeight = 4980;
     w.focus = "txtDN";
 
-    auto input = [this](const char* name, int left, int top, int width, int tab) -> Control& {
-        return add(Kind::TextBox, name)
-            .at(left, top, width, 285)
-            .right()
-            .tab(tab)
-            .back(Color::WindowBackground)
-            .fore(Color::WindowText);
-    };
-    auto output = [this](const char* name, int left, int top, int width) -> Control& {
-        return add(Kind::Label, name)
-            .at(left, top, width, 285)
-            .right()
-            .framed()
-            .back(Color::WindowBackground)
-            .fore(Color::WindowText);
-    };
+    Layout lay(*this, {.caption = piece(Kind::Label).at(120, 30, 1815, 255),
+                       .input = piece(Kind::TextBox).at(2040, 0, 1215, 285).right(),
+                       .output = piece(Kind::Label)
+                                     .at(2040, 0, 1200, 285)
+                                     .right()
+                                     .framed()
+                                     .back(Color::WindowBackground)
+                                     .fore(Color::WindowText),
+                       .unit = piece(Kind::Label).at(3480, 30, 735, 255),
+                       .captionArray = "Label1"});
 
     // Left column. Captions Label1(0..3), units Label1(4..7).
-    add(Kind::Label, "Label1", 0).caption("Innendurchmesser").at(120, 315, 1815, 255);
-    input("txtDN", 2040, 285, 1215, 0);
-    add(Kind::Label, "Label1", 4).caption("mm").at(3480, 315, 735, 255);
-    add(Kind::Label, "Label1", 1).caption("Volumenstrom").at(120, 750, 1815, 255);
-    input("txtls", 2040, 720, 1215, 1);
-    add(Kind::Label, "Label1", 5).caption("l/s").at(3480, 750, 735, 255);
-    add(Kind::Label, "Label1", 2).caption("Volumenstrom").at(120, 1110, 1815, 255);
-    input("txtm3h", 2040, 1080, 1215, 2);
-    add(Kind::Label, "Label1", 6).caption("m³/h").at(3480, 1110, 735, 255);
-    add(Kind::Label, "Label1", 3).caption("Geschwindigkeit").at(120, 1590, 1815, 255);
-    output("lblv", 2040, 1560, 1200);
-    add(Kind::Label, "Label1", 7).caption("m/s").at(3600, 1590, 615, 255);
+    lay.rows({
+        {.caption = "Innendurchmesser",
+         .field = "txtDN",
+         .unit = "mm",
+         .top = 285,
+         .tab = 0,
+         .unitName = "Label1",
+         .unitIndex = 4},
+        {.caption = "Volumenstrom",
+         .field = "txtls",
+         .unit = "l/s",
+         .top = 720,
+         .tab = 1,
+         .unitName = "Label1",
+         .unitIndex = 5},
+        {.caption = "Volumenstrom",
+         .field = "txtm3h",
+         .unit = "m³/h",
+         .top = 1080,
+         .tab = 2,
+         .unitName = "Label1",
+         .unitIndex = 6},
+        {.caption = "Geschwindigkeit",
+         .field = "lblv",
+         .unit = "m/s",
+         .top = 1560,
+         .as = Field::Output,
+         .unitLeft = 3600,
+         .unitWidth = 615,
+         .unitName = "Label1",
+         .unitIndex = 7},
+    });
 
     // Result box.
     add(Kind::Shape, "Shape2").at(0, 2280, 4095, 1995);
@@ -196,12 +211,13 @@ void PipeSoughtGradientForm::design() {
         .at(720, 2400, 2655, 255)
         .center();
     add(Kind::Label, "Label1", 8).caption("Promille").at(120, 2910, 915, 255);
-    output("lbli", 1080, 2880, 975);
+    lay.output("lbli", 1080, 2880, 975);
     add(Kind::Label, "Label3").caption("1/1000").at(2160, 2910, 735, 255);
     add(Kind::Label, "Label8").caption("Gefälle =").at(120, 3390, 915, 255).fore(Color::Red);
-    input("txtDeltaSohle", 1080, 3360, 975, 4).caption("1");
+    lay.input("txtDeltaSohle", 1080, 3360, 975).tab(4).caption("1");
     add(Kind::Label, "Label7").caption(":").at(2160, 3390, 255, 255).fore(Color::Red).center();
-    input("txtMZ", 2520, 3360, 945, 3)
+    lay.input("txtMZ", 2520, 3360, 945)
+        .tab(3)
         .fore(Color::Red)
         .readonly()
         .tip("Errechnet aus neuer Längeneingabe die neue Sohldifferenz");
@@ -211,7 +227,7 @@ void PipeSoughtGradientForm::design() {
     // Roughness presets.
     int t = 5;
     add(Kind::Frame, "Frame1").caption(friction::RoughnessCaption).at(4320, 240, 1755, 3075);
-    input("txtkb", 360, 480, 555, t++).caption("1,50").center().in("Frame1");
+    lay.input("txtkb", 360, 480, 555).tab(t++).caption("1,50").center().in("Frame1");
     add(Kind::Command, "Command2")
         .caption("mm")
         .at(960, 480, 735, 255)
@@ -229,7 +245,7 @@ void PipeSoughtGradientForm::design() {
 
     // Viscosity presets.
     add(Kind::Frame, "Frame2").caption(friction::ViscosityCaption).at(6480, 240, 2475, 4095);
-    input("txtmue", 360, 480, 795, t++).caption("1,31").in("Frame2");
+    lay.input("txtmue", 360, 480, 795).tab(t++).caption("1,31").in("Frame2");
     add(Kind::Command, "Command3")
         .caption("10^-6 m²/s")
         .at(1200, 480, 975, 255)
@@ -258,10 +274,6 @@ void PipeSoughtGradientForm::design() {
         .wrap();
     add(Kind::Command, "Command1").caption("neue Berechnung").at(120, 4440, 8775, 375).tab(t++);
 
-    recordRow("Label1(0)", "txtDN", "Label1(4)");
-    recordRow("Label1(1)", "txtls", "Label1(5)");
-    recordRow("Label1(2)", "txtm3h", "Label1(6)");
-    recordRow("Label1(3)", "lblv", "Label1(7)");
     recordRow("Label1(8)", "lbli", "Label3");
     recordRow("Label1(19)", "txtDeltaSohle");
     recordRow("Label1(18)", "txtMZ");

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/patterns.h"
 
 namespace morvane {
@@ -71,24 +72,19 @@ void ThomsonWeirForm::design() {
     w.backColor = Grey;
     w.focus = "txtAlpha";
 
-    auto caption = [this](const char* name, int index, const char* text, int l, int t, int wd,
-                          int ht = 255) -> Control& {
-        return add(Kind::Label, name, index).caption(text).at(l, t, wd, ht).back(Grey);
-    };
-    auto output = [this](const char* name, int l, int t, int wd) -> Control& {
-        return add(Kind::Label, name).at(l, t, wd, 285).output();
-    };
+    Layout lay(*this, {.output = piece(Kind::Label).at(0, 0, 0, 285).output(),
+                       .label = piece(Kind::Label).at(0, 0, 0, 255).back(Grey)});
 
     // The framing labels lie behind everything else.
-    caption("Label7", 0, "", 120, 120, 3375, 2535).framed();
-    caption("Label7", 2, "", 3720, 120, 6015, 2535).framed();
-    caption("Label7", 1, "", 120, 2880, 9615, 6975).framed();
+    lay.label("Label7", 0, "", 120, 120, 3375, 2535).framed();
+    lay.label("Label7", 2, "", 3720, 120, 6015, 2535).framed();
+    lay.label("Label7", 1, "", 120, 2880, 9615, 6975).framed();
 
-    caption("Label9", -1, "Eingabe", 360, 240, 2000).bold_();
-    caption("Label1", -1, "Halber Öffnungswinkel", 360, 840, 1700);
+    lay.label("Label9", -1, "Eingabe", 360, 240, 2000).bold_();
+    lay.label("Label1", -1, "Halber Öffnungswinkel", 360, 840, 1700);
     add(Kind::TextBox, "txtAlpha").caption("45").at(2160, 810, 660, 315).right().tab(0);
-    caption("Label3", -1, "°", 2880, 840, 300);
-    caption("Label4", -1, "Überfallhöhe", 360, 1320, 1700);
+    lay.label("Label3", -1, "°", 2880, 840, 300);
+    lay.label("Label4", -1, "Überfallhöhe", 360, 1320, 1700);
     add(Kind::TextBox, "txtÜberfallhöhe")
         .caption("5")
         .at(2160, 1290, 660, 315)
@@ -96,13 +92,13 @@ void ThomsonWeirForm::design() {
         .disabled()
         .back(Color::White)
         .tab(1);
-    caption("Label5", -1, "cm", 2880, 1320, 400);
+    lay.label("Label5", -1, "cm", 2880, 1320, 400);
     add(Kind::Command, "Command1")
         .caption("Zwischenergebnisse und Zeichnung")
         .at(360, 2040, 2895, 375)
         .tab(2);
 
-    caption("Label2", 0, "Volumenstrom", 3885, 240, 2000).bold_();
+    lay.label("Label2", 0, "Volumenstrom", 3885, 240, 2000).bold_();
     const struct {
         const char *name, *unit;
         int top;
@@ -112,13 +108,13 @@ void ThomsonWeirForm::design() {
                  {"lblQm3s", "m³/s", 1920}};
     int unit = 0;
     for (const auto& f : flows) {
-        output(f.name, 3885, f.top, 1000);
-        caption("Label6", unit++, f.unit, 5040, f.top + 15, 600);
+        lay.output(f.name, 3885, f.top, 1000);
+        lay.label("Label6", unit++, f.unit, 5040, f.top + 15, 600);
     }
-    caption("Label8", -1,
-            "Bitte beim Start zunächst den halben Öffnungswinkel eintragen! Danach ist die "
-            "Eingabereihenfolge beliebig.",
-            6960, 720, 2775, 615)
+    lay.label("Label8", -1,
+              "Bitte beim Start zunächst den halben Öffnungswinkel eintragen! Danach ist die "
+              "Eingabereihenfolge beliebig.",
+              6960, 720, 2775, 615)
         .wrap();
     add(Kind::TextBox, "Text2")
         .caption("Programmierung:\r\nMorvane-Entwicklungsteam\r\nKleine Programme\r\n2008\r\n")
@@ -128,11 +124,11 @@ void ThomsonWeirForm::design() {
         .back(Grey)
         .tab(3);
 
-    caption("Label2", 1, "Zwischenergebnisse", 360, 3240, 3000).bold_();
-    caption("Label10", -1, "Widerstandsbeiwert µ", 360, 3720, 2200);
-    output("lblMue", 2640, 3690, 1005);
-    caption("Label11", -1, "Bogenmaß von Alpha", 360, 4440, 2200);
-    output("lblBogen", 2640, 4410, 1005);
+    lay.label("Label2", 1, "Zwischenergebnisse", 360, 3240, 3000).bold_();
+    lay.label("Label10", -1, "Widerstandsbeiwert µ", 360, 3720, 2200);
+    lay.output("lblMue", 2640, 3690, 1005);
+    lay.label("Label11", -1, "Bogenmaß von Alpha", 360, 4440, 2200);
+    lay.output("lblBogen", 2640, 4410, 1005);
     add(Kind::Picture, "Image1").at(360, 5160, 3285, 690).pic("thomson_discharge_formula.svg");
     add(Kind::Picture, "Image2").at(6720, 3360, 2670, 795).pic("thomson_coefficient_formula.svg");
     add(Kind::TextBox, "Text1")

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -165,6 +166,21 @@ void BodDecayForm::absoluteTable() {
     fillTable("OLE1", "BSB in mg/l", bod5 / y, kT);
 }
 
+// The legend of a table's marking.
+void BodDecayForm::legend(int index, int page, int left, int top) {
+    add(Kind::Label, "Label5", index)
+        .in("SSTab1", page)
+        .caption("Markierung")
+        .at(left, top, 1335, 285)
+        .framed()
+        .center()
+        .colors(Color::Black, Grey);
+    add(Kind::Label, "Label6", index)
+        .in("SSTab1", page)
+        .caption("= 99 % Kohlenstoffabbau")
+        .at(left + 1440, top, 2400, 285);
+}
+
 void BodDecayForm::design() {
     auto& w = win();
     w.title = "Funktion des biologisch abbaubaren Kohlenstoffes";
@@ -181,20 +197,6 @@ void BodDecayForm::design() {
             "unbedenklich für die Umwelt.")
         .at(360, 11820, 13455, 495)
         .wrap();
-
-    auto legend = [this](int index, int page, int l, int t) {
-        add(Kind::Label, "Label5", index)
-            .in("SSTab1", page)
-            .caption("Markierung")
-            .at(l, t, 1335, 285)
-            .framed()
-            .center()
-            .colors(Color::Black, Grey);
-        add(Kind::Label, "Label6", index)
-            .in("SSTab1", page)
-            .caption("= 99 % Kohlenstoffabbau")
-            .at(l + 1440, t, 2400, 285);
-    };
 
     // Page 1: relative decay.
     add(Kind::Sheet, "OLE2").in("SSTab1", 0).at(240, 600, 5865, 9375);
@@ -220,6 +222,9 @@ void BodDecayForm::design() {
         .right()
         .tab(tab++);
     add(Kind::Label, "Label31").in("Frame1").caption("beliebig").at(1440, 810, 1200, 255);
+    // Only the fields of the page shown come into the record.
+    recordRow("Frame1", Relative[0].option);
+    recordRow("Frame1", "txtK1_relativ");
     add(Kind::Label, "Label38")
         .in("SSTab1", 0)
         .caption("Eine ausführliche Programmbeschreibung ist im Internet zu finden.")
@@ -249,32 +254,25 @@ void BodDecayForm::design() {
 
     // Page 2: absolute decay.
     add(Kind::Sheet, "OLE1").in("SSTab1", 1).at(240, 600, 5295, 9375);
-    auto caption = [this](const char* name, int index, const char* text, int t,
-                          int wd = 3960) -> Control& {
-        return add(Kind::Label, name, index)
-            .in("SSTab1", 1)
-            .caption(text)
-            .at(5760, t, wd, 420)
-            .wrap();
-    };
-    auto unit = [this](const char* name, const char* text, int t) {
-        add(Kind::Label, name).in("SSTab1", 1).caption(text).at(11160, t, 1560, 255);
-    };
-    auto output = [this](const char* name, int t) -> Control& {
-        return add(Kind::Label, name).in("SSTab1", 1).at(9720, t, 1335, 285).output();
-    };
-    auto input = [this](const char* name, const char* text, int t, int tabIndex) {
-        add(Kind::TextBox, name)
-            .in("SSTab1", 1)
-            .caption(text)
-            .at(9720, t - 30, 1335, 315)
-            .right()
-            .tab(tabIndex);
-    };
-    caption("Label7", -1, "BSB5, gemessen = leicht abbaubar", 600);
-    input("txtBSB5", "25", 600, tab++);
-    unit("Label9", "mg BSB5/l", 600);
-    caption("Label2", -1, "durchschnittliche Wassertemperatur", 1080, 2400);
+    Layout lay(*this,
+               {.caption = piece(Kind::Label).in("SSTab1", 1).at(5760, 0, 3960, 420).wrap(),
+                .input = piece(Kind::TextBox).in("SSTab1", 1).at(9720, -30, 1335, 315).right(),
+                .output = piece(Kind::Label).in("SSTab1", 1).at(9720, 0, 1335, 285).output(),
+                .unit = piece(Kind::Label).in("SSTab1", 1).at(11160, 0, 1560, 255)});
+    lay.row({.caption = "BSB5, gemessen = leicht abbaubar",
+             .field = "txtBSB5",
+             .unit = "mg BSB5/l",
+             .top = 600,
+             .tab = tab++,
+             .text = "25",
+             .captionName = "Label7",
+             .unitName = "Label9"});
+    // The temperature: a slider and the label that shows its value.
+    add(Kind::Label, "Label2")
+        .in("SSTab1", 1)
+        .caption("durchschnittliche Wassertemperatur")
+        .at(5760, 1080, 2400, 420)
+        .wrap();
     add(Kind::HScroll, "HScroll1")
         .in("SSTab1", 1)
         .at(8160, 1080, 1440, 255)
@@ -288,7 +286,9 @@ void BodDecayForm::design() {
         .right()
         .bold_()
         .fore(Color::Red);
-    unit("Label14", "°C", 1080);
+    add(Kind::Label, "Label14").in("SSTab1", 1).caption("°C").at(11160, 1080, 1560, 255);
+    recordRow("Label2", "HScroll1", "Label14");
+    recordRow("Label2", "lblTemp", "Label14");
     add(Kind::Frame, "Frame2")
         .in("SSTab1", 1)
         .caption("   Abbaukonstante k1")
@@ -310,51 +310,105 @@ void BodDecayForm::design() {
         .right()
         .tab(tab++);
     add(Kind::Label, "Label1").in("Frame2").caption("beliebig").at(1440, 750, 1200, 255);
-    caption("Label28", -1, "Abbaukonstante k1, temperaturkorregiert", 2880);
-    output("lblK1Temp", 2880);
-    unit("Label29", "-", 2880);
-    caption("Label11", -1, "Y(5d-relativ), 1 = 100 % Kohlenstoffabbau", 3360);
-    output("lblY", 3360);
-    unit("Label15", "-", 3360);
-    caption("Label12", -1, "Gesamter Kohlenstoffabbau - relativ  1 = BSB5", 3840);
-    output("lblLgesRelativ", 3840);
-    unit("Label16", "-", 3840);
-    caption("Label34", -1, "BSB innerhalb von 25 Tagen Abbauzeit", 4320);
-    output("lblBSB25", 4320);
-    unit("Label35", "mg BSB25/l", 4320);
+    recordRow("Frame2", Absolute[0].option);
+    recordRow("Frame2", "txtK1");
+    lay.rows({
+        {.caption = "Abbaukonstante k1, temperaturkorregiert",
+         .field = "lblK1Temp",
+         .unit = "-",
+         .top = 2880,
+         .as = Field::Output,
+         .captionName = "Label28",
+         .unitName = "Label29"},
+        {.caption = "Y(5d-relativ), 1 = 100 % Kohlenstoffabbau",
+         .field = "lblY",
+         .unit = "-",
+         .top = 3360,
+         .as = Field::Output,
+         .captionName = "Label11",
+         .unitName = "Label15"},
+        {.caption = "Gesamter Kohlenstoffabbau - relativ  1 = BSB5",
+         .field = "lblLgesRelativ",
+         .unit = "-",
+         .top = 3840,
+         .as = Field::Output,
+         .captionName = "Label12",
+         .unitName = "Label16"},
+        {.caption = "BSB innerhalb von 25 Tagen Abbauzeit",
+         .field = "lblBSB25",
+         .unit = "mg BSB25/l",
+         .top = 4320,
+         .as = Field::Output,
+         .captionName = "Label34",
+         .unitName = "Label35"},
+    });
     add(Kind::Shape, "Shape1").in("SSTab1", 1).at(5640, 4740, 7560, 2880);
     mut("Shape1").filled = true;
     mut("Shape1").backColor = Color::White;
-    caption("Label21", -1, "Gesamter Sauerstoffverbrauch gemessen als CSB", 4800);
-    input("txtCSB", "200", 4800, tab++);
-    unit("Label40", "mg O2/l", 4800);
-    caption("Label3", -1, "davon in unendlicher Zeit biologisch abbaubar", 5280);
-    output("lblBSBAbbaugrenze", 5280).tip("Gesamter BSB 100 % Abbauzeit");
+    lay.row({.caption = "Gesamter Sauerstoffverbrauch gemessen als CSB",
+             .field = "txtCSB",
+             .unit = "mg O2/l",
+             .top = 4800,
+             .tab = tab++,
+             .text = "200",
+             .captionName = "Label21",
+             .unitName = "Label40"});
     // The row's two units stand one above the other (they were laid out 120 twips apart,
     // the lower one over the upper one's text).
-    unit("Label19", "mg O2/l", 5145);
-    unit("Label17", "mg BSB/l", 5400);
-    caption("Label13", -1, "Schwer abbaubar,  zwischen 5 und 25 Tagen", 5760);
-    output("lblBSB5minusBSB", 5760);
-    unit("Label37", "mg O2/l", 5760);
-    caption("Label10", -1, "leicht abbaubar - innerhalb von 5 Tagen", 6240);
-    output("lblBSB5", 6240);
-    unit("Label33", "mg O2/l", 6240);
-    caption("Label25", -1,
-            "nicht biologisch abbaubare Stoffe, bei häuslichem Abwasser z.B. Humine, "
-            "Kotfarbstoffe...",
-            6720)
-        .height = 840;
-    output("lblNichtAbbaubar", 6720);
-    unit("Label26", "mg O2/l", 6720);
-    output("lblNichtAbbaubarProzent", 7080);
-    unit("Label27", "% CSB", 7080);
-    caption("Label30", -1, "Zeit für 99,99 % Abbau, eher von akademischem Interesse", 7800);
-    output("lblAbbauzeit9999", 7800);
-    unit("Label36", "d", 7800);
-    caption("Label4", -1, "Zeit für 99%-igen Abbau", 8280);
-    output("lblAbbauzeit", 8280);
-    unit("Label18", "d", 8280);
+    lay.row({.caption = "davon in unendlicher Zeit biologisch abbaubar",
+             .field = "lblBSBAbbaugrenze",
+             .top = 5280,
+             .as = Field::Output,
+             .tip = "Gesamter BSB 100 % Abbauzeit",
+             .captionName = "Label3",
+             .unitName = "Label19"});
+    add(Kind::Label, "Label19").in("SSTab1", 1).caption("mg O2/l").at(11160, 5145, 1560, 255);
+    add(Kind::Label, "Label17").in("SSTab1", 1).caption("mg BSB/l").at(11160, 5400, 1560, 255);
+    lay.rows({
+        {.caption = "Schwer abbaubar,  zwischen 5 und 25 Tagen",
+         .field = "lblBSB5minusBSB",
+         .unit = "mg O2/l",
+         .top = 5760,
+         .as = Field::Output,
+         .captionName = "Label13",
+         .unitName = "Label37"},
+        {.caption = "leicht abbaubar - innerhalb von 5 Tagen",
+         .field = "lblBSB5",
+         .unit = "mg O2/l",
+         .top = 6240,
+         .as = Field::Output,
+         .captionName = "Label10",
+         .unitName = "Label33"},
+        {.caption = "nicht biologisch abbaubare Stoffe, bei häuslichem Abwasser z.B. Humine, "
+                    "Kotfarbstoffe...",
+         .field = "lblNichtAbbaubar",
+         .unit = "mg O2/l",
+         .top = 6720,
+         .as = Field::Output,
+         .captionHeight = 840,
+         .captionName = "Label25",
+         .unitName = "Label26"},
+        {.field = "lblNichtAbbaubarProzent",
+         .unit = "% CSB",
+         .top = 7080,
+         .as = Field::Output,
+         .captionName = "Label25",
+         .unitName = "Label27"},
+        {.caption = "Zeit für 99,99 % Abbau, eher von akademischem Interesse",
+         .field = "lblAbbauzeit9999",
+         .unit = "d",
+         .top = 7800,
+         .as = Field::Output,
+         .captionName = "Label30",
+         .unitName = "Label36"},
+        {.caption = "Zeit für 99%-igen Abbau",
+         .field = "lblAbbauzeit",
+         .unit = "d",
+         .top = 8280,
+         .as = Field::Output,
+         .captionName = "Label4",
+         .unitName = "Label18"},
+    });
     legend(0, 1, 5760, 8880);
     add(Kind::Label, "Label8", 1)
         .in("SSTab1", 1)
@@ -382,31 +436,8 @@ void BodDecayForm::design() {
         .output();
     add(Kind::Label, "Label23").in("SSTab1", 1).caption("mg BSB/ld").at(4440, row + 360, 1200, 255);
 
-    // Only the fields of the page shown come into the record.
-    recordRow("Frame1", Relative[0].option);
-    recordRow("Frame1", "txtK1_relativ");
-    const char* const absolute[][3] = {
-        {"Label7", "txtBSB5", "Label9"},
-        {"Label2", "HScroll1", "Label14"},
-        {"Label2", "lblTemp", "Label14"},
-        {"Frame2", Absolute[0].option, ""},
-        {"Frame2", "txtK1", ""},
-        {"Label28", "lblK1Temp", "Label29"},
-        {"Label11", "lblY", "Label15"},
-        {"Label12", "lblLgesRelativ", "Label16"},
-        {"Label34", "lblBSB25", "Label35"},
-        {"Label21", "txtCSB", "Label40"},
-        {"Label3", "lblBSBAbbaugrenze", "Label19"},
-        {"Label13", "lblBSB5minusBSB", "Label37"},
-        {"Label10", "lblBSB5", "Label33"},
-        {"Label25", "lblNichtAbbaubar", "Label26"},
-        {"Label25", "lblNichtAbbaubarProzent", "Label27"},
-        {"Label30", "lblAbbauzeit9999", "Label36"},
-        {"Label4", "lblAbbauzeit", "Label18"},
-        {"Label20", "lblZeitschwerabbaubarerBSB", "Label22"},
-        {"Label24", "lblSchwerabbaubarTag", "Label23"},
-    };
-    for (const auto& r : absolute) recordRow(r[0], r[1], r[2]);
+    recordRow("Label20", "lblZeitschwerabbaubarerBSB", "Label22");
+    recordRow("Label24", "lblSchwerabbaubarTag", "Label23");
 }
 
 }  // namespace morvane

@@ -15,6 +15,7 @@ protected:
     void design() override;
 
 private:
+    void legend(int index, int page, int left, int top);
     void Abbau();
     void FehlerNull();
     // The decay tables: days in column A, the decay in column B, "Markierung" in column C of

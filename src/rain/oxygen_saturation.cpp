@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -147,34 +148,52 @@ void OxygenSaturationForm::design() {
     w.font = "MS Sans Serif";
     w.fontSize = 9.75;
 
-    auto label = [this](const char* name, int index, const char* caption, int l, int t,
-                        int wd) -> Control& {
-        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 285);
-    };
-    auto output = [&](const char* name, int t) -> Control& {
-        return label(name, -1, "", 3000, t, 1215).output();
-    };
-    auto input = [this](const char* name, int t, int tab) -> Control& {
-        return add(Kind::TextBox, name).at(3000, t - 30, 1215, 345).right().tab(tab);
-    };
-
-    label("Label3", -1, "Wassertemperatur bis 41°C", 240, 240, 2640);
-    input("txtTemp", 240, 0).tip("Nur einstellige Eingabe!");
-    label("Label4", -1, "°C", 4320, 240, 600);
-    label("Label2", -1, "Sättigungskonzentration Cs", 240, 720, 2640);
-    output("lblCs", 720);
-    label("Label1", 0, "mgO2/l", 4320, 720, 800);
+    Layout lay(*this, {.caption = piece(Kind::Label).at(240, 0, 2640, 285),
+                       .input = piece(Kind::TextBox).at(3000, -30, 1215, 345).right(),
+                       .output = piece(Kind::Label).at(3000, 0, 1215, 285).output(),
+                       .unit = piece(Kind::Label).at(4320, 0, 800, 285)});
+    lay.rows({
+        {.caption = "Wassertemperatur bis 41°C",
+         .field = "txtTemp",
+         .unit = "°C",
+         .top = 240,
+         .tab = 0,
+         .tip = "Nur einstellige Eingabe!",
+         .unitWidth = 600,
+         .captionName = "Label3",
+         .unitName = "Label4"},
+        {.caption = "Sättigungskonzentration Cs",
+         .field = "lblCs",
+         .unit = "mgO2/l",
+         .top = 720,
+         .as = Field::Output,
+         .captionName = "Label2",
+         .unitName = "Label1",
+         .unitIndex = 0},
+    });
     add(Kind::Command, "Command2").caption("Zwischenablage").at(5040, 660, 1515, 405).tab(2);
-    label("Label5", -1, "gemessene Konzentration Cx", 240, 1200, 2640);
-    input("txtCx", 1200, 1);
-    label("Label1", 1, "mgO2/l", 4320, 1200, 800);
-    label("Label6", -1, "relative Konzentration", 240, 1680, 2640);
-    output("lblrelativeKonzentration", 1680);
-    label("Label7", -1, "%", 4320, 1680, 600);
+    lay.rows({
+        {.caption = "gemessene Konzentration Cx",
+         .field = "txtCx",
+         .unit = "mgO2/l",
+         .top = 1200,
+         .tab = 1,
+         .captionName = "Label5",
+         .unitName = "Label1",
+         .unitIndex = 1},
+        {.caption = "relative Konzentration",
+         .field = "lblrelativeKonzentration",
+         .unit = "%",
+         .top = 1680,
+         .as = Field::Output,
+         .unitWidth = 600,
+         .captionName = "Label6",
+         .unitName = "Label7"},
+    });
 
     add(Kind::Shape, "Shape1").at(240, 2160, 6195, 1035);
     add(Kind::Picture, "Image1").at(600, 2250, 1800, 855).pic("oxygen_ratio_formula.svg");
-    output("LblCsCx", 2520);
+    lay.output("LblCsCx", 2520);
 
     add(Kind::Command, "Command1")
         .caption("Quelle: Sättigungswerte für reines Wasser bei 1013 hPa")
@@ -194,10 +213,6 @@ void OxygenSaturationForm::design() {
         .back(0x00E0E0E0)
         .tab(4);
 
-    recordRow("Label3", "txtTemp", "Label4");
-    recordRow("Label2", "lblCs", "Label1(0)");
-    recordRow("Label5", "txtCx", "Label1(1)");
-    recordRow("Label6", "lblrelativeKonzentration", "Label7");
     recordNamed("Cs / (Cs − Cx)", "LblCsCx");
 }
 

@@ -1,6 +1,7 @@
 #include "rain/population_loads.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/patterns.h"
 
 namespace morvane {
@@ -71,28 +72,21 @@ void PopulationLoadsForm::design() {
     w.font = "MS Sans Serif";
     w.fontSize = 9.75;
 
-    auto label = [this](const char* name, int index, const char* caption, int l, int t, int wd,
-                        int h) -> Control& {
-        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, h);
-    };
-    auto head = [&](int index, const char* caption, int l, int t, int wd, int h) -> Control& {
-        return label("Label2", index, caption, l, t, wd, h)
-            .framed()
-            .center()
-            .wrap()
-            .colors(Color::WindowText, Color::ButtonHighlight);
-    };
-    auto value = [&](const char* name, int index, const char* caption, int l, int t, int wd,
-                     int h) -> Control& {
-        return label(name, index, caption, l, t, wd, h)
-            .framed()
-            .right()
-            .colors(Color::WindowText, Color::WindowBackground);
-    };
+    Layout lay(*this, {.label = piece(Kind::Label)});
+    Layout heads(*this, {.label = piece(Kind::Label)
+                                      .framed()
+                                      .center()
+                                      .wrap()
+                                      .colors(Color::WindowText, Color::ButtonHighlight),
+                         .captionArray = "Label2"});
+    Layout values(*this, {.label = piece(Kind::Label)
+                                       .framed()
+                                       .right()
+                                       .colors(Color::WindowText, Color::WindowBackground)});
 
     // Input.
-    label("Label4", -1, "", 120, 120, 2400, 1380).framed().transparent = true;
-    label("Label5", -1, "Eingabe in EW (E + EGW)", 240, 240, 2160, 480).bold_().center().wrap();
+    lay.label("Label4", -1, "", 120, 120, 2400, 1380).framed().transparent = true;
+    lay.label("Label5", -1, "Eingabe in EW (E + EGW)", 240, 240, 2160, 480).bold_().center().wrap();
     add(Kind::TextBox, "txtEW")
         .caption("1")
         .at(600, 840, 1200, 405)
@@ -101,24 +95,24 @@ void PopulationLoadsForm::design() {
         .tab(0);
 
     // Upper table.
-    label("Label7", -1,
-          "Abwasserlast nach Ostrelt, Taschenbuch der Stadtentwässerung, 27. Auflage ", 2640, 120,
-          6240, 480)
+    lay.label("Label7", -1,
+              "Abwasserlast nach Ostrelt, Taschenbuch der Stadtentwässerung, 27. Auflage ", 2640,
+              120, 6240, 480)
         .bold_()
         .center()
         .wrap();
     const int col[] = {4740, 5580, 6420, 7260, 8100};
     constexpr int cw = 780;
-    head(24, "min.", col[0], 720, cw, 285);
-    head(22, "org.", col[1], 720, cw, 285);
-    head(20, "gesamt", col[2], 720, cw, 285);
-    head(17, "BSB5", col[3], 720, 2 * cw + 60, 285);
-    label("lblDimension", 0, "Angaben in g je Einwohner und Tag nach Ostrelt", col[0], 1035,
-          col[4] + cw - col[0], 285)
+    heads.label(24, "min.", col[0], 720, cw, 285);
+    heads.label(22, "org.", col[1], 720, cw, 285);
+    heads.label(20, "gesamt", col[2], 720, cw, 285);
+    heads.label(17, "BSB5", col[3], 720, 2 * cw + 60, 285);
+    lay.label("lblDimension", 0, "Angaben in g je Einwohner und Tag nach Ostrelt", col[0], 1035,
+              col[4] + cw - col[0], 285)
         .framed()
         .center()
         .colors(Color::WindowText, Color::MenuBackground);
-    label("Label3", -1, "", col[0] - 60, 1350, col[4] + cw + 60 - col[0] + 60, 1500)
+    lay.label("Label3", -1, "", col[0] - 60, 1350, col[4] + cw + 60 - col[0] + 60, 1500)
         .framed()
         .transparent = true;
     const struct {
@@ -156,40 +150,44 @@ void PopulationLoadsForm::design() {
     recordRow("Label5", "txtEW");
     const int columnHeads[] = {24, 22, 20, 17};
     for (const auto& r : rows) {
-        head(r.headIndex, r.caption, 2640, top, 2040, 330)
+        heads.label(r.headIndex, r.caption, 2640, top, 2040, 330)
             .align_(Align::Left)
             .font("MS Sans Serif", 8.25, r.bold);
         for (int c = 0; c < 4; ++c)
-            value(r.cells[c][0], r.indices[c], r.cells[c][1], col[c], top, cw, 330).bold_(r.bold);
+            values.label(r.cells[c][0], r.indices[c], r.cells[c][1], col[c], top, cw, 330)
+                .bold_(r.bold);
         for (int c = 0; c < 4; ++c)
             recordCell(controlKey("Label2", r.headIndex), controlKey("Label2", columnHeads[c]),
                        controlKey(r.cells[c][0], r.indices[c]), "lblDimension(0)");
         top += 360;
     }
-    head(25, "ohne abs. St.", col[4], 1410 + 2 * 360, cw, 330).font("MS Sans Serif", 8.25);
-    value("lblOabsStBsb", 8, "40", col[4], 1410 + 3 * 360, cw, 330).bold_();
+    heads.label(25, "ohne abs. St.", col[4], 1410 + 2 * 360, cw, 330).font("MS Sans Serif", 8.25);
+    values.label("lblOabsStBsb", 8, "40", col[4], 1410 + 3 * 360, cw, 330).bold_();
     recordCell("Label2(16)", "Label2(25)", "lblOabsStBsb(8)", "lblDimension(0)");
 
     add(Kind::Line, "Line1").at(120, 3360, 8880, 3360);
 
     // Lower table.
-    label("lblDimension", 1, "Frachtstruktur nach dem Arbeitsblatt der ATV-DVWK- A 131", 120, 3480,
-          8760, 300)
+    lay.label("lblDimension", 1, "Frachtstruktur nach dem Arbeitsblatt der ATV-DVWK- A 131", 120,
+              3480, 8760, 300)
         .bold_()
         .center();
-    label("Label2", 11, "Bemessung von einstufigen Belebungsanlagen ab 5000 EW", 120, 3780, 8760,
-          285)
+    lay.label("Label2", 11, "Bemessung von einstufigen Belebungsanlagen ab 5000 EW", 120, 3780,
+              8760, 285)
         .center();
-    head(23, "", 120, 4140, 2880, 1230);
-    label("Label1", -1, "Parameter", 240, 4560, 2640, 345).font("MS Sans Serif", 12, true).center();
-    head(8, "Roh- abwasser in g/Ed", 3060, 4140, 1320, 1230);
-    head(6, "Durchflusszeit in Stunden in der Vorklärung bei Trockenwetterabfluss Qt", 4440, 4140,
-         4440, 570);
+    heads.label(23, "", 120, 4140, 2880, 1230);
+    lay.label("Label1", -1, "Parameter", 240, 4560, 2640, 345)
+        .font("MS Sans Serif", 12, true)
+        .center();
+    heads.label(8, "Roh- abwasser in g/Ed", 3060, 4140, 1320, 1230);
+    heads.label(6, "Durchflusszeit in Stunden in der Vorklärung bei Trockenwetterabfluss Qt", 4440,
+                4140, 4440, 570);
     const int lcol[] = {4440, 5920, 7400};
-    head(26, "Null", lcol[0], 4770, 1420, 285);
-    head(7, "0,5 - 1,0", lcol[1], 4770, 1420, 285);
-    head(5, "1,5 - 2,0", lcol[2], 4770, 1480, 285);
-    label("Label6", -1, "Angabe in g/Ed nach Eingabe Ergebnisse in kg/d", 4440, 5085, 4440, 285)
+    const int lwidth[] = {1420, 1420, 1480};
+    heads.label(26, "Null", lcol[0], 4770, lwidth[0], 285);
+    heads.label(7, "0,5 - 1,0", lcol[1], 4770, lwidth[1], 285);
+    heads.label(5, "1,5 - 2,0", lcol[2], 4770, lwidth[2], 285);
+    lay.label("Label6", -1, "Angabe in g/Ed nach Eingabe Ergebnisse in kg/d", 4440, 5085, 4440, 285)
         .framed()
         .center()
         .colors(Color::WindowText, Color::MenuBackground);
@@ -206,11 +204,11 @@ void PopulationLoadsForm::design() {
     top = 5460;
     const char* suffix[] = {"_0", "_05", "_15"};
     for (const auto& r : lower) {
-        head(r.headIndex, r.caption, 120, top, 2880, 330).align_(Align::Left);
-        head(r.rawIndex, r.raw, 3060, top, 1320, 330).align_(Align::Right);
+        heads.label(r.headIndex, r.caption, 120, top, 2880, 330).align_(Align::Left);
+        heads.label(r.rawIndex, r.raw, 3060, top, 1320, 330).align_(Align::Right);
         for (int c = 0; c < 3; ++c)
-            value((std::string("lbl") + r.row + suffix[c]).c_str(), -1, r.values[c], lcol[c], top,
-                  c == 2 ? 1480 : 1420, 330);
+            values.label((std::string("lbl") + r.row + suffix[c]).c_str(), -1, r.values[c], lcol[c],
+                         top, lwidth[c], 330);
         const std::string rowHead = controlKey("Label2", r.headIndex);
         recordCell(rowHead, "Label2(8)", controlKey("Label2", r.rawIndex));
         const int columnHeads[] = {26, 7, 5};

@@ -1,6 +1,7 @@
 #include "rain/rain_runoff.h"
 
 #include "shell/application.h"
+#include "shell/layout.h"
 #include "shell/number_text.h"
 #include "shell/patterns.h"
 
@@ -175,90 +176,81 @@ void RainRunoffForm::design() {
     w.focus = "txtR151";
     w.fontSize = 9.75;
 
-    auto label = [this](const char* name, int index, const char* caption, int l, int t,
-                        int wd) -> Control& {
-        return add(Kind::Label, name, index).caption(caption).at(l, t, wd, 285);
-    };
-    auto heading = [&](int index, const char* caption, int l, int t, int wd) {
-        label("Label42", index, caption, l, t, wd)
-            .font("MS Sans Serif", 12, true)
-            .fore(Color::DarkBlue);
-    };
-    auto input = [this](const char* name, const char* text, int t, int tab) -> Control& {
-        return add(Kind::TextBox, name).caption(text).at(4080, t - 30, 1335, 345).right().tab(tab);
-    };
-    auto output = [this](const char* name, int l, int t, int wd = 1335) -> Control& {
-        return add(Kind::Label, name)
-            .at(l, t, wd, 285)
-            .right()
-            .framed()
-            .colors(Color::WindowText, Color::WindowBackground);
-    };
+    Layout lay(*this, {.input = piece(Kind::TextBox).at(4080, -30, 1335, 345).right(),
+                       .output = piece(Kind::Label)
+                                     .at(0, 0, 1335, 285)
+                                     .right()
+                                     .framed()
+                                     .colors(Color::WindowText, Color::WindowBackground),
+                       .label = piece(Kind::Label).at(0, 0, 0, 285)});
+    Layout headings(
+        *this, {.label = piece(Kind::Label).font("MS Sans Serif", 12, true).fore(Color::DarkBlue),
+                .captionArray = "Label42"});
 
     // Left column.
-    heading(0, "Regenereignis - Bemessungsregen", 240, 120, 5400);
-    label("Label23", -1, "Bemessungsregen", 240, 600, 2400);
-    label("Label13", -1, "r15(1)", 3240, 600, 780);
-    input("txtR151", "150", 600, 0);
-    label("Label1", -1, "l/(s ha)", 5520, 600, 1020);
+    headings.label(0, "Regenereignis - Bemessungsregen", 240, 120, 5400, 285);
+    lay.label("Label23", -1, "Bemessungsregen", 240, 600, 2400);
+    lay.label("Label13", -1, "r15(1)", 3240, 600, 780);
+    lay.input("txtR151", 600).caption("150").tab(0);
+    lay.label("Label1", -1, "l/(s ha)", 5520, 600, 1020);
 
     add(Kind::Shape, "Shape1").at(120, 960, 6240, 4200);
-    label("Label30", -1, "andere Regenspende rT(n)", 240, 1080, 5400)
+    lay.label("Label30", -1, "andere Regenspende rT(n)", 240, 1080, 5400)
         .font("MS Sans Serif", 12, true)
         .fore(Color::DarkBlue);
-    label("Label20", -1, "Regenhäufigkeit", 240, 1560, 2400);
-    label("Label15", -1, "n", 3240, 1560, 780);
-    input("txtn", "1", 1560, 1);
-    label("Label16", -1, "Regendauer", 240, 1980, 2400);
-    label("Label14", -1, "T", 3240, 1980, 780);
-    input("txtT", "15", 1980, 2);
-    label("Label2", -1, "min", 5520, 1980, 1020);
-    label("Label44", -1, "Regenspende", 240, 2400, 2400);
-    label("Label24", -1, "r", 3240, 2400, 150);
-    label("Label31", -1, "T", 3390, 2520, 300).font("MS Sans Serif", 7);
-    label("Label33", -1, "(n)", 3600, 2400, 480);
-    output("lblrTn", 4080, 2400).colors(DarkPurple, LightGreen);
-    label("Label6", -1, "l/(s ha)", 5520, 2400, 1020);
+    lay.label("Label20", -1, "Regenhäufigkeit", 240, 1560, 2400);
+    lay.label("Label15", -1, "n", 3240, 1560, 780);
+    lay.input("txtn", 1560).caption("1").tab(1);
+    lay.label("Label16", -1, "Regendauer", 240, 1980, 2400);
+    lay.label("Label14", -1, "T", 3240, 1980, 780);
+    lay.input("txtT", 1980).caption("15").tab(2);
+    lay.label("Label2", -1, "min", 5520, 1980, 1020);
+    lay.label("Label44", -1, "Regenspende", 240, 2400, 2400);
+    lay.label("Label24", -1, "r", 3240, 2400, 150);
+    lay.label("Label31", -1, "T", 3390, 2520, 300).font("MS Sans Serif", 7);
+    lay.label("Label33", -1, "(n)", 3600, 2400, 480);
+    lay.output("lblrTn", 4080, 2400).colors(DarkPurple, LightGreen);
+    lay.label("Label6", -1, "l/(s ha)", 5520, 2400, 1020);
     add(Kind::Shape, "Shape2").at(180, 2760, 6120, 900);
-    label("Label36", -1, "Jährlichkeit", 240, 2880, 2400);
-    label("Label37", -1, "z", 3240, 2880, 780);
-    output("lblz", 4080, 2880).center();
-    label("Label4", -1, "Jahre erreicht oder überschritten. ", 5460, 2820, 1080)
+    lay.label("Label36", -1, "Jährlichkeit", 240, 2880, 2400);
+    lay.label("Label37", -1, "z", 3240, 2880, 780);
+    lay.output("lblz", 4080, 2880).center();
+    lay.label("Label4", -1, "Jahre erreicht oder überschritten. ", 5460, 2820, 1080)
         .font("MS Sans Serif", 8.25)
         .wrap()
         .height = 820;
-    label("Label26", -1, "Regenspende wird aller ", 240, 3240, 2400);
-    label("Label38", -1, "Niederschlag", 240, 3840, 2400);
-    label("Label40", -1, "N", 3240, 3840, 780);
-    output("lblNiederschlag", 4080, 3840);
-    label("Label35", -1, "mm = l/m²", 5520, 3840, 1020);
-    label("Label39", -1, "Regenintensität", 240, 4260, 2400);
-    label("Label41", -1, "i", 3240, 4260, 780);
-    output("lblRegensintensität", 4080, 4260);
-    label("Label25", -1, "mm/min", 5520, 4260, 1020);
-    label("Label27", -1, "Zeitbeiwert", 240, 4680, 2400);
-    label("Label17", -1, "Phi", 3240, 4680, 780);
-    output("lblphi", 4080, 4680);
+    lay.label("Label26", -1, "Regenspende wird aller ", 240, 3240, 2400);
+    lay.label("Label38", -1, "Niederschlag", 240, 3840, 2400);
+    lay.label("Label40", -1, "N", 3240, 3840, 780);
+    lay.output("lblNiederschlag", 4080, 3840);
+    lay.label("Label35", -1, "mm = l/m²", 5520, 3840, 1020);
+    lay.label("Label39", -1, "Regenintensität", 240, 4260, 2400);
+    lay.label("Label41", -1, "i", 3240, 4260, 780);
+    lay.output("lblRegensintensität", 4080, 4260);
+    lay.label("Label25", -1, "mm/min", 5520, 4260, 1020);
+    lay.label("Label27", -1, "Zeitbeiwert", 240, 4680, 2400);
+    lay.label("Label17", -1, "Phi", 3240, 4680, 780);
+    lay.output("lblphi", 4080, 4680);
 
     add(Kind::Shape, "Shape3").at(120, 5280, 6240, 3840);
-    heading(1, "Regenmenge auf die Fläche \"A\"", 240, 5400, 5400);
-    label("Label43", -1, "Fläche", 240, 5880, 2400);
-    label("Label19", -1, "A", 3240, 5880, 780);
-    input("txtm2", "10000", 5880, 3);
-    label("Label8", -1, "m²", 5520, 5880, 1020);
-    label("Label9", -1, "A", 3240, 6300, 780);
-    output("lblAha", 4080, 6300);
-    label("Label7", -1, "ha", 5520, 6300, 1020);
-    label("Label3", -1, "Niederschlagsmenge während einer Regendauer von ", 240, 6720, 5400);
-    output("Label46", 4080, 7080).back(LightGreen);
-    label("Label48", -1, "Sekunden", 5520, 7080, 1020);
-    label("Label22", -1, "Niederschlagsmenge", 240, 7560, 2400);
-    output("lblVR", 4080, 7560);
-    label("Label34", 0, "m³", 5520, 7560, 1020);
-    output("lblNm3h", 4080, 8040);
-    label("Label11", 0, "m³/h", 5520, 8040, 1020);
-    output("lblNls", 4080, 8400);
-    label("Label10", 0, "l/s", 5520, 8400, 1020);
+    headings.label(1, "Regenmenge auf die Fläche \"A\"", 240, 5400, 5400, 285);
+    lay.label("Label43", -1, "Fläche", 240, 5880, 2400);
+    lay.label("Label19", -1, "A", 3240, 5880, 780);
+    lay.input("txtm2", 5880).caption("10000").tab(3);
+    lay.label("Label8", -1, "m²", 5520, 5880, 1020);
+    lay.label("Label9", -1, "A", 3240, 6300, 780);
+    lay.output("lblAha", 4080, 6300);
+    lay.label("Label7", -1, "ha", 5520, 6300, 1020);
+    lay.label("Label3", -1, "Niederschlagsmenge während einer Regendauer von ", 240, 6720, 5400);
+    lay.output("Label46", 4080, 7080).back(LightGreen);
+    lay.label("Label48", -1, "Sekunden", 5520, 7080, 1020);
+    lay.label("Label22", -1, "Niederschlagsmenge", 240, 7560, 2400);
+    lay.output("lblVR", 4080, 7560);
+    lay.label("Label34", 0, "m³", 5520, 7560, 1020);
+    lay.output("lblNm3h", 4080, 8040);
+    lay.label("Label11", 0, "m³/h", 5520, 8040, 1020);
+    lay.output("lblNls", 4080, 8400);
+    lay.label("Label10", 0, "l/s", 5520, 8400, 1020);
     add(Kind::Command, "Command3").caption("Programmierung").at(240, 9360, 2400, 375).tab(5);
 
     // Right column: runoff coefficients.
@@ -320,22 +312,22 @@ void RainRunoffForm::design() {
         .center();
 
     // Runoff.
-    heading(2, "Abflußmenge von der Fläche \"A\"", 6600, 7980, 5640);
-    label("Label28", -1, "Abflussbeiwert", 6600, 8400, 2160);
-    label("Label21", -1, "Psi", 8880, 8400, 480);
-    output("lblPsi", 9480, 8400).caption("0,95").back(LightGreen);
-    label("Label29", -1, "Gesamtabflussmenge", 6600, 8820, 2760);
-    output("lblVA", 9480, 8820);
-    label("Label12", -1, "m³", 10920, 8820, 600);
-    label("Label5", -1, "Ohne Berücksichtigung der Abflußverzögerung!", 6600, 9240, 2760)
+    headings.label(2, "Abflußmenge von der Fläche \"A\"", 6600, 7980, 5640, 285);
+    lay.label("Label28", -1, "Abflussbeiwert", 6600, 8400, 2160);
+    lay.label("Label21", -1, "Psi", 8880, 8400, 480);
+    lay.output("lblPsi", 9480, 8400).caption("0,95").back(LightGreen);
+    lay.label("Label29", -1, "Gesamtabflussmenge", 6600, 8820, 2760);
+    lay.output("lblVA", 9480, 8820);
+    lay.label("Label12", -1, "m³", 10920, 8820, 600);
+    lay.label("Label5", -1, "Ohne Berücksichtigung der Abflußverzögerung!", 6600, 9240, 2760)
         .framed()
         .center()
         .wrap()
         .height = 600;
-    output("lblQm3h", 9480, 9240);
-    label("Label11", 1, "m³/h", 10920, 9240, 600);
-    output("lblQls", 9480, 9600);
-    label("Label10", 1, "l/s", 10920, 9600, 600);
+    lay.output("lblQm3h", 9480, 9240);
+    lay.label("Label11", 1, "m³/h", 10920, 9240, 600);
+    lay.output("lblQls", 9480, 9600);
+    lay.label("Label10", 1, "l/s", 10920, 9600, 600);
     add(Kind::Command, "Command1")
         .caption("Berechnung und Neuberechnung")
         .at(6600, 10020, 5640, 420)

@@ -168,6 +168,7 @@ std::vector<std::string> FormState::tabOrder() const {
         return ia < ib;
     });
     std::vector<std::string> keys;
+    keys.reserve(v.size());
     for (const auto* x : v) keys.push_back(x->key());
     return keys;
 }

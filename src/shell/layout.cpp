@@ -38,27 +38,39 @@ Control& Layout::unit(const char* text, int top) {
 
 Control& Layout::label(const char* text, int left, int top, int width, int height) {
     Control& c = label(style_.label, text, nullptr, -1, style_.captionArray, 0);
-    c.left = left, c.top = top, c.width = width, c.height = height;
+    c.left = left, c.top = top, c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 
 Control& Layout::label(int index, const char* text, int left, int top, int width, int height) {
     Control& c = label(style_.label, text, style_.captionArray, index, style_.captionArray, 0);
-    c.left = left, c.top = top, c.width = width, c.height = height;
+    c.left = left, c.top = top, c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 
-Control& Layout::input(const char* name, int left, int top, int width) {
+Control& Layout::label(const char* name, int index, const char* text, int left, int top, int width,
+                       int height) {
+    Control& c = label(style_.label, text, name, index, style_.captionArray, 0);
+    c.left = left, c.top = top, c.width = width;
+    if (height >= 0) c.height = height;
+    return c;
+}
+
+Control& Layout::input(const char* name, int left, int top, int width, int height) {
     Control& c = place(style_.input, name, -1, top);
     c.left = left;
     if (width >= 0) c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 
-Control& Layout::output(const char* name, int left, int top, int width) {
+Control& Layout::output(const char* name, int left, int top, int width, int height) {
     Control& c = place(style_.output, name, -1, top);
     c.left = left;
     if (width >= 0) c.width = width;
+    if (height >= 0) c.height = height;
     return c;
 }
 
@@ -82,6 +94,7 @@ Control& Layout::row(const Row& row) {
         if (row.captionTop >= 0) c.top = row.captionTop;
         if (row.captionHeight >= 0) c.height = row.captionHeight;
         if (*row.captionTip) c.toolTip = row.captionTip;
+        if (row.captionBold) c.bold = true;
         if (row.rowHidden) c.visible = false;
         lastCaption_ = c.key();
     } else if (row.captionName) {
@@ -102,6 +115,8 @@ Control& Layout::row(const Row& row) {
         Control& u =
             label(style_.unit, row.unit, row.unitName, row.unitIndex, style_.unitArray, row.top);
         if (*row.unitTip) u.toolTip = row.unitTip;
+        if (row.unitLeft >= 0) u.left = row.unitLeft;
+        if (row.unitWidth >= 0) u.width = row.unitWidth;
         if (row.rowHidden) u.visible = false;
         lastUnit_ = u.key();
     } else if (row.unitName) {

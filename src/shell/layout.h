@@ -37,8 +37,10 @@ struct Row {
     int captionWidth = -1;      // the caption's, where they differ from its model
     int captionTop = -1, captionHeight = -1;
     const char* captionTip = "";
+    bool captionBold = false;
     const char* tip = "";  // the field's tool tip
     const char* unitTip = "";
+    int unitLeft = -1, unitWidth = -1;  // the unit's, where they differ from its model
     bool hidden = false;                // the field hidden
     bool rowHidden = false;             // every piece of the row hidden
     bool disabled = false;              // the field disabled
@@ -71,14 +73,18 @@ public:
     Control& unit(const char* text, int top);
     Control& output(const char* name, int top);
     Control& input(const char* name, int top);
-    // A free label: the next element of the caption array at the given place.
-    Control& label(const char* text, int left, int top, int width, int height = 255);
+    // A free label: the next element of the caption array at the given place, the label
+    // model's height unless given.
+    Control& label(const char* text, int left, int top, int width, int height = -1);
     // The same as the given element of the caption array.
-    Control& label(int index, const char* text, int left, int top, int width, int height = 255);
+    Control& label(int index, const char* text, int left, int top, int width, int height = -1);
+    // The same as a control of its own (index -1: no array).
+    Control& label(const char* name, int index, const char* text, int left, int top, int width,
+                   int height = -1);
     // Pieces of a window whose fields stand in columns: a field at its place (the model's
     // width unless given), a unit as the given element of the unit array.
-    Control& input(const char* name, int left, int top, int width = -1);
-    Control& output(const char* name, int left, int top, int width = -1);
+    Control& input(const char* name, int left, int top, int width = -1, int height = -1);
+    Control& output(const char* name, int left, int top, int width = -1, int height = -1);
     Control& unit(int index, const char* text, int left, int top);
     // The keys of the caption and the unit declared last, for the record row of a second
     // field (a slider beside its field).

@@ -84,12 +84,14 @@ SheetData sheetData(const std::map<std::string, std::string>& cells,
         if (parseCellAddress(h, c, r)) hi.insert({c, r});
     }
     d.firstColumn = c0, d.firstRow = r0, d.columns = c1 - c0 + 1, d.rows = r1 - r0 + 1;
-    const auto n = static_cast<std::size_t>(d.columns * d.rows);
+    const auto n = static_cast<std::size_t>(d.columns) * static_cast<std::size_t>(d.rows);
     d.text.assign(n, std::string());
     d.highlighted.assign(n, false);
     d.numeric.assign(n, false);
     for (const Cell& cell : used) {
-        const auto i = static_cast<std::size_t>((cell.row - r0) * d.columns + cell.column - c0);
+        const auto i =
+            static_cast<std::size_t>(cell.row - r0) * static_cast<std::size_t>(d.columns) +
+            static_cast<std::size_t>(cell.column - c0);
         d.text[i] = *cell.text;
         double v = 0;
         d.numeric[i] = NumberText::tryRead(*cell.text, v);
@@ -97,7 +99,8 @@ SheetData sheetData(const std::map<std::string, std::string>& cells,
     }
     for (int r : markedRows)
         for (int c = 0; c < d.columns; ++c)
-            d.highlighted[static_cast<std::size_t>((r - r0) * d.columns + c)] = true;
+            d.highlighted[static_cast<std::size_t>(r - r0) * static_cast<std::size_t>(d.columns) +
+                          static_cast<std::size_t>(c)] = true;
 
     // The curve: the first used column against the next one.
     if (d.columns < 2) return d;

@@ -31,7 +31,8 @@ struct SheetData {
     std::string xTitle, yTitle;
 
     const std::string& at(int row, int column) const {
-        return text[static_cast<std::size_t>(row * columns + column)];
+        return text[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
+                    static_cast<std::size_t>(column)];
     }
 };
 

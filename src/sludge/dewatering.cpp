@@ -22,7 +22,8 @@ constexpr const char* AfterColumns[] = {
 }  // namespace
 
 DewateringForm::DewateringForm(Application& app) : FormModel(app, Name) {
-    auto guardedKey = [this](const char* field, const char* reset, std::function<void()> body) {
+    auto guardedKey = [this](const char* field, const char* reset,
+                             const std::function<void()>& body) {
         on(On::KeyUp, field, [this, field, reset, body] {
             guarded({.text = Reset, .reset = {{field, reset}}}, body);
         });

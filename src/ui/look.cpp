@@ -26,7 +26,7 @@ QColor toColor(std::uint32_t colour, const QPalette& p) {
         case 0x07: return p.color(QPalette::WindowText);       // menu text
         case 0x08: return p.color(QPalette::Text);             // window text
         case 0x09: return p.color(QPalette::HighlightedText);  // active title text
-        case 0x0A: return p.color(QPalette::Window);           // active border
+        case 0x0A:                                             // active border
         case 0x0B: return p.color(QPalette::Window);           // inactive border
         case 0x0C: return p.color(QPalette::Dark);             // application workspace
         case 0x0D: return p.color(QPalette::Highlight);

@@ -33,6 +33,7 @@
 #include "ui/qt_platform.h"
 #include "ui/sheet_widget.h"
 #include "ui/window_manager.h"
+#include "window_test.h"
 
 namespace morvane::ui {
 namespace {
@@ -125,46 +126,10 @@ public:
     std::vector<std::string> messages, shell;
 };
 
-class Gui : public ::testing::Test {
+class Gui : public WindowTest<QuietPlatform> {
 protected:
-    void SetUp() override {
-        // No test may hang: a watchdog ends the run.
-        watchdog_.setSingleShot(true);
-        QObject::connect(&watchdog_, &QTimer::timeout, [] {
-            std::fprintf(stderr, "watchdog: a GUI test did not finish within 10 s\n");
-            std::fflush(stderr);
-            std::_Exit(3);
-        });
-        watchdog_.start(10000);
-    }
-    void TearDown() override {
-        for (FormModel* f : app.openForms()) app.close(f->name());
-        flush();
-        watchdog_.stop();
-    }
-    static void flush() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    FormWindow* open(const std::string& name) {
-        app.open(name);
-        FormWindow* w = windows.window(name);
-        if (w) {
-            w->activateWindow();
-            (void)QTest::qWaitForWindowActive(w, 1000);
-        }
-        return w;
-    }
-    template <class W>
-    W* find(FormWindow* w, const char* key) {
-        return w->findChild<W*>(QString::fromUtf8(key));
-    }
+    void SetUp() override { watch("a GUI test", 10); }
     ProbeForm& probe() { return static_cast<ProbeForm&>(app.model("frmGuiProbe")); }
-
-    QuietPlatform platform;
-    Application app{platform};
-    WindowManager windows{app, false};
-    QTimer watchdog_;
 };
 
 TEST_F(Gui, BottomPressureThroughTheRealMenu) {

@@ -28,6 +28,7 @@
 #include "ui/look.h"
 #include "ui/qt_platform.h"
 #include "ui/window_manager.h"
+#include "window_test.h"
 
 namespace morvane::ui {
 namespace {
@@ -128,43 +129,10 @@ void holdAfterPress(int code, const QString& text, int repeats) {
     key(false, code, text);
 }
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public WindowTest<BoxPlatform> {
 protected:
-    void SetUp() override {
-        watchdog_.setSingleShot(true);
-        QObject::connect(&watchdog_, &QTimer::timeout, [] {
-            std::fprintf(stderr, "watchdog: a keyboard test did not finish within 15 s\n");
-            std::fflush(stderr);
-            std::_Exit(3);
-        });
-        watchdog_.start(15000);
-    }
-    void TearDown() override {
-        for (FormModel* f : app.openForms()) app.close(f->name());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        watchdog_.stop();
-    }
-    FormWindow* open(const std::string& name) {
-        app.open(name);
-        FormWindow* w = windows.window(name);
-        if (w) activate(w);
-        return w;
-    }
-    static void activate(QWidget* w) {
-        w->activateWindow();
-        (void)QTest::qWaitForWindowActive(w, 1000);
-    }
-    template <class W>
-    static W* find(QWidget* w, const char* name) {
-        return w->findChild<W*>(QString::fromUtf8(name));
-    }
+    void SetUp() override { watch("a keyboard test", 15); }
     KeyProbeForm& probe() { return static_cast<KeyProbeForm&>(app.model("frmKeyProbe")); }
-
-    BoxPlatform platform;
-    Application app{platform};
-    WindowManager windows{app, false};
-    QTimer watchdog_;
 };
 
 // ---- Keys pressed elsewhere ----

@@ -27,30 +27,13 @@
 #include "ui/look.h"
 #include "ui/record_actions.h"
 #include "ui/window_manager.h"
+#include "window_test.h"
 
 namespace morvane::ui {
 namespace {
 
-class Records : public ::testing::Test {
+class Records : public WindowTest<RecordingPlatform> {
 protected:
-    void TearDown() override {
-        for (FormModel* f : app.openForms()) app.close(f->name());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    FormWindow* open(const std::string& name) {
-        app.open(name);
-        FormWindow* w = windows.window(name);
-        if (w) {
-            w->activateWindow();
-            (void)QTest::qWaitForWindowActive(w, 1000);
-        }
-        return w;
-    }
-    template <class W>
-    static W* find(QWidget* w, const char* key) {
-        return w->findChild<W*>(QString::fromUtf8(key));
-    }
     static QAction* action(FormWindow* w, const char* name) {
         return w->findChild<QAction*>(QString::fromLatin1(name));
     }
@@ -74,10 +57,6 @@ protected:
         if (!seen) entries << QStringLiteral("(no menu)");
         return entries;
     }
-
-    RecordingPlatform platform;
-    Application app{platform};
-    WindowManager windows{app, false};
 };
 
 TEST_F(Records, TableAndPictureGoOnTheClipboardInTheirFormats) {

@@ -80,15 +80,12 @@ std::vector<std::string> makeHostile() {
         "\xD9\xA4\xD9\xAB\xD9\xA5",                          // Arabic-Indic 4٫5
         "\xDB\xB1\xDB\xB2",                                  // Persian 12
         "\xF0\x9F\x98\x80",                                  // an emoji
-        "1\xF0\x9F\x98\x80"
-        "2",                                 // digits around one
-        "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD",  // emoji with a skin tone
-        "\xE2\x80\xAE"
-        "12,5",  // right-to-left override
-        "1\xE2\x80\x8B"
-        "2",             // zero-width space
-        "1\xCC\x81",     // a combining accent
-        "\xE2\x88\x9E",  // the infinity sign
+        "1\xF0\x9F\x98\x80\x32",                             // digits around one
+        "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD",                  // emoji with a skin tone
+        "\xE2\x80\xAE\x31\x32,5",                            // right-to-left override
+        "1\xE2\x80\x8B\x32",                                 // zero-width space
+        "1\xCC\x81",                                         // a combining accent
+        "\xE2\x88\x9E",                                      // the infinity sign
         "\x01\x02\x03",
         "1\t2",
         "\x1b[2J",

@@ -247,11 +247,23 @@ void startWindowAndEveryWindow(Program& p) {
     }
 }
 
-void bottomPressure(Program& p, BoxAnswerer& boxes) {
-    const std::string f = "frmBodendruck";
+// A test step's window: opened, settled, the boxes of earlier steps forgotten; at the end
+// it still mirrors its model and closes.
+void openStep(Program& p, BoxAnswerer& boxes, const std::string& f) {
     p.app.open(f);
     pump(100);
     boxes.take();
+}
+
+void closeStep(Program& p, const std::string& f) {
+    mirrorsModel(p, f);
+    p.app.close(f);
+    pump(50);
+}
+
+void bottomPressure(Program& p, BoxAnswerer& boxes) {
+    const std::string f = "frmBodendruck";
+    openStep(p, boxes, f);
     SendMessageW(windowOf(p, f).handleFor("Command1"), BM_CLICK, 0, 0);
     pump(100);
     expectEq(shown(p, f, "txtd"), "1128,37784777716", "bottom pressure: test diameter");
@@ -272,16 +284,12 @@ void bottomPressure(Program& p, BoxAnswerer& boxes) {
     type(p, f, "txtd", "1000");
     expectEq(shown(p, f, "lblFläche"), "0,7854 ", "bottom pressure: area of 1000 mm");
     check(boxes.take().empty(), "bottom pressure: no message for 1000 mm");
-    mirrorsModel(p, f);
-    p.app.close(f);
-    pump(50);
+    closeStep(p, f);
 }
 
 void pipeline(Program& p, BoxAnswerer& boxes) {
     const std::string f = "frmGefaelle_gegeben";
-    p.app.open(f);
-    pump(100);
-    boxes.take();
+    openStep(p, boxes, f);
     type(p, f, "txtDN", "300", true);
     expectEq(shown(p, f, "lblv"), "1,2388 ", "pipeline: velocity of 300 mm at 8 promille");
     expectEq(shown(p, f, "lblm3h"), "315,239 ", "pipeline: flow");
@@ -296,16 +304,12 @@ void pipeline(Program& p, BoxAnswerer& boxes) {
                                       std::to_string(shownBoxes.size()) + ")");
     expectEq(shown(p, f, "txti"), "", "pipeline: gradient reset");
     expectEq(shown(p, f, "txtDN"), "", "pipeline: diameter reset");
-    mirrorsModel(p, f);
-    p.app.close(f);
-    pump(50);
+    closeStep(p, f);
 }
 
 void vat(Program& p, BoxAnswerer& boxes) {
     const std::string f = "frmEuro";
-    p.app.open(f);
-    pump(100);
-    boxes.take();
+    openStep(p, boxes, f);
     type(p, f, "BruttoDM", "119");
     expectEq(shown(p, f, "NettoDM"), "100,00 ", "VAT: net in DM");
     expectEq(shown(p, f, "UstDM"), "19,00 ", "VAT: tax in DM");
@@ -313,9 +317,7 @@ void vat(Program& p, BoxAnswerer& boxes) {
     check(IsWindowEnabled(windowOf(p, f).handleFor("USTProzent")) != FALSE,
           "VAT: the rate field is enabled after typing");
     check(boxes.take().empty(), "VAT: no message");
-    mirrorsModel(p, f);
-    p.app.close(f);
-    pump(50);
+    closeStep(p, f);
 }
 
 // ---- The gallery ----

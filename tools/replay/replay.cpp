@@ -127,12 +127,11 @@ bool matchTemplate(const std::string& tpl, std::size_t ti, const std::string& s,
 }
 
 std::optional<std::uint32_t> parseColour(std::string s) {
-    if (s.size() > 2 && (s.compare(0, 2, "&H") == 0 || s.compare(0, 2, "&h") == 0))
-        s = s.substr(2);
-    else if (s.size() > 2 && (s.compare(0, 2, "0x") == 0))
-        s = s.substr(2);
-    else
-        return std::nullopt;
+    const bool prefixed =
+        s.size() > 2 &&
+        (s.compare(0, 2, "&H") == 0 || s.compare(0, 2, "&h") == 0 || s.compare(0, 2, "0x") == 0);
+    if (!prefixed) return std::nullopt;
+    s = s.substr(2);
     if (!s.empty() && s.back() == '&') s.pop_back();
     if (s.empty() || s.size() > 8) return std::nullopt;
     std::uint32_t v = 0;

@@ -35,7 +35,7 @@ exe_w=$("$wine" winepath -w "$PWD/$build/morvane.exe" 2>/dev/null | tr -d '\r')
 median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
 # Wine keeps running between the starts (a persistent wineserver), as on a desktop using it.
-"$wineserver" -p
+"$wineserver" -p 2>/dev/null || true  # (a running one stays)
 "$wine" "$build/morvane-win32-tests.exe" --start "$exe_w" >/dev/null  # warm-up
 inside=()
 for _ in $(seq "$runs"); do

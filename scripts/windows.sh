@@ -7,7 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-packages=(cmake g++-mingw-w64-x86-64-posix wine64 nsis librsvg2-bin icoutils zip xvfb ccache)
+# fonts-liberation2: Wine draws "MS Sans Serif" and "Arial" in Liberation Sans, with the
+# metrics the windows are checked in (tests/win32/layout_check.cpp).
+packages=(cmake g++-mingw-w64-x86-64-posix wine64 nsis librsvg2-bin icoutils zip xvfb ccache
+  fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -67,4 +70,7 @@ makensis -V2 -DVERSION="$version" -DEXE="$root/$build/morvane.exe" \
   -DREADME="$root/packaging/windows/LIESMICH.txt" \
   -DICON="$root/$build/src/win32/generated/morvane.ico" \
   -DOUTFILE="$root/dist/morvane-$version-setup.exe" packaging/windows/morvane.nsi
+echo "== Install, start and uninstall the installer under Wine"
+tests/packaging/check_windows_installer.sh "dist/morvane-$version-setup.exe" "$build"
+"$(dirname "$wine")/wineserver" -k 2>/dev/null || true
 ls -l "$build/morvane.exe" "$zipfile" "dist/morvane-$version-setup.exe"

@@ -1,7 +1,9 @@
 ; The installer of the Windows edition: German, for the current user (no administrator
 ; rights), with a Start menu entry and an uninstaller.
 ; makensis -DVERSION=1.0 -DEXE=path\morvane.exe -DICON=path\morvane.ico -DOUTFILE=... morvane.nsi
-Unicode true
+; A 64-bit installer for the 64-bit program: it runs wherever the program does (and under a
+; Wine without its 32-bit part).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define NAME "Morvane - Kleine Programme"

@@ -297,4 +297,9 @@ struct Control {
     }
 };
 
+// A result: a framed, right-aligned label showing a number on one line.
+inline bool isResult(const Control& c) {
+    return c.kind == Kind::Label && c.border && c.align == Align::Right;
+}
+
 }  // namespace morvane

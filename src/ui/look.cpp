@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shell/contrast.h"
+
 namespace morvane::ui {
 
 QColor toColor(std::uint32_t colour, const QPalette& p) {
@@ -78,34 +80,13 @@ QFont toFont(const std::string& face, double points, bool bold, bool underline) 
 }
 
 namespace {
-double luminance(const QColor& c) {
-    auto channel = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
+std::uint32_t rgbOf(const QColor& c) { return static_cast<std::uint32_t>(c.rgb()) & 0xFFFFFFu; }
 }  // namespace
 
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+double contrast(const QColor& a, const QColor& b) { return contrastRatio(rgbOf(a), rgbOf(b)); }
 
 QColor readableOn(const QColor& fore, const QColor& back) {
-    constexpr double Enough = 4.5;
-    if (contrast(fore, back) >= Enough) return fore;
-    const QColor target = contrast(Qt::black, back) >= contrast(Qt::white, back)
-                              ? QColor(Qt::black)
-                              : QColor(Qt::white);
-    for (int step = 1; step <= 20; ++step) {
-        const double t = step / 20.0;
-        const QColor c = QColor::fromRgbF(
-            static_cast<float>(fore.redF() + (target.redF() - fore.redF()) * t),
-            static_cast<float>(fore.greenF() + (target.greenF() - fore.greenF()) * t),
-            static_cast<float>(fore.blueF() + (target.blueF() - fore.blueF()) * t));
-        if (contrast(c, back) >= Enough) return c;
-    }
-    return target;
+    return QColor::fromRgb(static_cast<QRgb>(morvane::readableOn(rgbOf(fore), rgbOf(back))));
 }
 
 QPalette darkPalette() {

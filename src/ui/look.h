@@ -52,11 +52,6 @@ int keyCode(const QKeyEvent& event);
 // Twips as pixels at 96 dots per inch.
 inline int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
-// A result: a framed, right-aligned label.
-inline bool isResult(const Control& c) {
-    return c.kind == Kind::Label && c.border && c.align == Align::Right;
-}
-
 // The resource path of a picture file of resources/pictures ("" stays "").
 QString picturePath(const std::string& file);
 

@@ -171,6 +171,11 @@ void FormWindow::build() {
         }
     }
     for (const Control& c : model_.controls()) apply(bound_[c.key()], c, Changes::everything());
+    built_ = true;
+    for (const Control& c : model_.controls()) {
+        if (isResult(c)) fitResult(bound_[c.key()], c);
+        if (c.kind == Kind::Option || c.kind == Kind::CheckBox) fitButton(bound_[c.key()].hwnd, c);
+    }
     // Stacking: drawn controls (labels, pictures) below windowed ones, each group in
     // declaration order, the later above the earlier; a tab control below its pages.
     for (int pass = 0; pass < 2; ++pass)
@@ -363,7 +368,8 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
             if (child.container == c.key())
                 if (HWND ch = handleFor(child.key())) InvalidateRect(ch, nullptr, TRUE);
     if (what.has(Property::Enabled)) EnableWindow(h, c.enabled ? TRUE : FALSE);
-    if (what.has(Property::ToolTip) && c.kind != Kind::Sheet) applyTip(h, c);
+    if (what.has(Property::ToolTip) && c.kind != Kind::Sheet && !isResult(c))
+        applyTip(h, c.toolTip);
     if (what.has(Property::TabStop) && takesKeys(c.kind))
         setStyle(h, c.tabStop ? WS_TABSTOP : 0, c.tabStop ? 0 : WS_TABSTOP);
 
@@ -411,11 +417,21 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
             setStyle(h, a | (oneLine ? SS_CENTERIMAGE : 0) | (c.border ? WS_BORDER : 0),
                      ((SS_RIGHT | SS_CENTER) & ~a) | (oneLine ? 0 : SS_CENTERIMAGE) |
                          (c.border ? 0 : WS_BORDER));
+            if (!isResult(c)) {  // after the border, which takes from the room
+                if (!oneLine) {
+                    fitCaption(h, c);
+                } else if (HFONT full = font(c.fontName, c.fontSize, c.bold, c.underline, dpi_);
+                           reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) != full) {
+                    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(full), TRUE);
+                }
+            }
+            if (isResult(c) && built_) fitResult(b, c);
             break;
         }
         case Kind::Option:
         case Kind::CheckBox:
             if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
+            if (built_ && what.any(Property::Text | Property::Geometry)) fitButton(h, c);
             SendMessageW(h, BM_SETCHECK, c.selected ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case Kind::Command:
@@ -480,15 +496,198 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
     --applying_;
 }
 
-void FormWindow::applyTip(HWND h, const Control& c) {
+// A caption that breaks onto more lines than its label holds runs up to 3 px smaller until
+// it fits (else it keeps its size).
+void FormWindow::fitCaption(HWND h, const Control& c) {
+    const std::wstring text = wide(c.text);
+    RECT room;
+    GetClientRect(h, &room);
+    if (room.right <= 0 || text.empty()) return;
+    HDC dc = GetDC(h);
+    // First the free room below the label, where the whole text fits there: up to the next
+    // control below it and the container's edge.
+    {
+        HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
+        RECT r{0, 0, room.right, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+        SelectObject(dc, old);
+        HWND parent = GetParent(h);
+        RECT g, pr;
+        GetWindowRect(h, &g);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&g), 2);
+        GetClientRect(parent, &pr);
+        const int border = (g.bottom - g.top) - room.bottom;
+        LONG limit = pr.bottom;
+        for (const Control& o : model_.controls()) {
+            HWND w = handleFor(o.key());
+            if (!w || w == h || GetParent(w) != parent || !o.visible || o.page != c.page) continue;
+            RECT og;
+            GetWindowRect(w, &og);
+            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&og), 2);
+            if (og.right > g.left && og.left < g.right && og.top >= g.bottom)
+                limit = std::min(limit, og.top);
+        }
+        if (r.bottom > room.bottom && r.right <= room.right && g.top + r.bottom + border <= limit) {
+            SetWindowPos(h, nullptr, 0, 0, g.right - g.left, r.bottom + border,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            GetClientRect(h, &room);
+        }
+    }
+    const double points = c.fontSize > 0 ? c.fontSize : 8.25;
+    const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
+    HFONT chosen = font(c.fontName, points, c.bold, c.underline, dpi_);
+    for (int pixels = fullPixels; pixels >= fullPixels - 3 && pixels > 1; --pixels) {
+        HFONT f = pixels == fullPixels
+                      ? chosen
+                      : font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
+        HGDIOBJ old = SelectObject(dc, f);
+        RECT r{0, 0, room.right, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+        SelectObject(dc, old);
+        if (r.right <= room.right && r.bottom <= room.bottom + 1) {
+            chosen = f;
+            break;
+        }
+    }
+    ReleaseDC(h, dc);
+    if (reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) != chosen)
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+}
+
+// An option button or check box whose caption is wider than the control breaks it onto
+// further lines where the control is tall enough, else takes the free room to its right.
+void FormWindow::fitButton(HWND h, const Control& c) {
+    if (!h) return;
+    RECT r{px(c.left, dpi_), px(c.top, dpi_), px(c.left, dpi_) + std::max(0, px(c.width, dpi_)),
+           px(c.top, dpi_) + std::max(0, px(c.height, dpi_))};
+    const std::wstring text = wide(c.text);
+    HDC dc = GetDC(h);
+    HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
+    // The button draws its box, half a digit's width of space, then the caption.
+    INT digit = 0;
+    GetCharWidth32W(dc, L'0', L'0', &digit);
+    const int before = MulDiv(12, static_cast<int>(dpi_), 96) + 1 + digit / 2;
+    const int room = std::max<int>(1, r.right - r.left - before);
+    RECT one{0, 0, room, 0}, wrapped{0, 0, room, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &one, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &wrapped,
+              DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, old);
+    ReleaseDC(h, dc);
+    if (one.right > room && (wrapped.bottom > r.bottom - r.top + 1 || wrapped.right > room))
+        r = widened(c, h, r, one.right + before + 2, false);
+    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A result (a framed, right-aligned label) shows its whole number on one line, never
+// wrapped or cut: where it is wider than its label, the label grows to the left into the free
+// room before it (the digits keep their right edge), then to the right; only where the row has
+// no room left, its font runs smaller until every digit is shown, and the whole number shows
+// at full size as its tool tip.
+void FormWindow::fitResult(Bound& b, const Control& c) {
+    HWND h = b.hwnd;
+    if (!h) return;
+    RECT r{px(c.left, dpi_), px(c.top, dpi_), px(c.left, dpi_) + std::max(0, px(c.width, dpi_)),
+           px(c.top, dpi_) + std::max(0, px(c.height, dpi_))};
+    const std::wstring text = wide(c.text);
+    HDC dc = GetDC(h);
+    const int edges = (c.border ? 2 : 0) + 2;
+    auto need = [&](HFONT f, int* height) {
+        HGDIOBJ old = SelectObject(dc, f);
+        SIZE s{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &s);
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        SelectObject(dc, old);
+        if (height) *height = tm.tmHeight;
+        return static_cast<int>(s.cx) + edges;
+    };
+    const double points = c.fontSize > 0 ? c.fontSize : 8.25;
+    HFONT f = font(c.fontName, points, c.bold, c.underline, dpi_);
+    if (need(f, nullptr) > r.right - r.left) r = widened(c, h, r, need(f, nullptr), true);
+    const int lineRoom = r.bottom - r.top - (c.border ? 2 : 0) + 1;
+    const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
+    int pixels = fullPixels, lineHeight = 0;
+    while ((need(f, &lineHeight) > r.right - r.left || lineHeight > lineRoom) && pixels > 1) {
+        --pixels;
+        f = font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
+    }
+    ReleaseDC(h, dc);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
+    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    applyTip(h, c.toolTip.empty() && pixels < fullPixels ? c.text : c.toolTip);
+}
+
+// The room a control may grow into along its row: up to the next control of the same
+// container page and the container's edge (lines and shapes do not stop it).
+RECT FormWindow::widened(const Control& c, HWND self, RECT r, int need, bool leftFirst) const {
+    HWND parent = GetParent(self);
+    RECT pr;
+    GetClientRect(parent, &pr);
+    const int edge = parent == hwnd_ ? 0 : 3;
+    int leftLimit = edge, rightLimit = pr.right - edge;
+    for (const Control& o : model_.controls()) {
+        if (o.key() == c.key() || o.container != c.container || o.page != c.page || !o.visible ||
+            drawnOnSurface(o.kind))
+            continue;
+        HWND w = handleFor(o.key());
+        if (!w || GetParent(w) != parent) continue;
+        RECT g;
+        GetWindowRect(w, &g);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&g), 2);
+        // An unframed label stops the growth where its text is, not where its box is.
+        if (o.kind == Kind::Label && !o.border && !o.text.empty()) {
+            HDC dc = GetDC(w);
+            HGDIOBJ old = SelectObject(dc, font(o.fontName, o.fontSize, o.bold, o.underline, dpi_));
+            const std::wstring t = wide(o.text);
+            RECT tr{0, 0, g.right - g.left, 0};
+            DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr, DT_CALCRECT | DT_WORDBREAK);
+            SelectObject(dc, old);
+            ReleaseDC(w, dc);
+            const int tw = std::min<int>(tr.right, g.right - g.left);
+            if (o.align == Align::Right)
+                g.left = g.right - tw;
+            else if (o.align == Align::Center)
+                g.left += (g.right - g.left - tw) / 2, g.right = g.left + tw;
+            else
+                g.right = g.left + tw;
+        }
+        if (g.right <= g.left || g.bottom <= r.top || g.top >= r.bottom) continue;
+        if (g.right <= r.left)
+            leftLimit = std::max<int>(leftLimit, g.right + 2);
+        else if (g.left >= r.right)
+            rightLimit = std::min<int>(rightLimit, g.left - 2);
+    }
+    int grow = need - (r.right - r.left);
+    for (int side = 0; side < 2 && grow > 0; ++side) {
+        if ((side == 0) == leftFirst) {
+            const int take = std::clamp<int>(r.left - leftLimit, 0, grow);
+            r.left -= take, grow -= take;
+        } else {
+            const int take = std::clamp<int>(rightLimit - r.right, 0, grow);
+            r.right += take, grow -= take;
+        }
+    }
+    return r;
+}
+
+void FormWindow::applyTip(HWND h, const std::string& text) {
+    auto it = keys_.find(h);
+    if (it != keys_.end()) {
+        Bound& b = bound_[it->second];
+        if (b.tip == text) return;
+        b.tip = text;
+    }
     TOOLINFOW ti{};
     ti.cbSize = sizeof ti;
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.hwnd = hwnd_;
     ti.uId = reinterpret_cast<UINT_PTR>(h);
     SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    if (c.toolTip.empty()) return;
-    std::wstring tip = wide(c.toolTip);
+    if (text.empty()) return;
+    std::wstring tip = wide(text);
     ti.lpszText = tip.data();
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
@@ -559,7 +758,8 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
         if (!caption.empty()) {
             SetBkColor(dc, backColour);
             SetBkMode(dc, OPAQUE);
-            SetTextColor(dc, toColor(box->enabled ? box->foreColor : 0x80000011));
+            SetTextColor(dc, box->enabled ? readable(toColor(box->foreColor), backColour)
+                                          : GetSysColor(COLOR_GRAYTEXT));
             TextOutW(dc, MulDiv(8, static_cast<int>(dpi_), 96), 0, caption.c_str(),
                      static_cast<int>(caption.size()));
         }
@@ -613,7 +813,13 @@ HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
     if (plain && back == model_.containerBack(c) && !c.container.empty() &&
         model_.has(c.container) && model_.c(c.container).kind == Kind::Tab)
         colour = pageColour(c.container);
-    SetTextColor(dc, toColor(c.enabled ? c.foreColor : 0x80000011));
+    // A disabled text box in the window's colour shows the face colour behind its grey text,
+    // as Windows draws it; enabled texts stay readable on whatever the desktop's colours are.
+    if (c.kind == Kind::TextBox && !c.enabled &&
+        (back == Color::WindowBackground || colour == GetSysColor(COLOR_WINDOW)))
+        colour = GetSysColor(COLOR_BTNFACE);
+    SetTextColor(dc,
+                 c.enabled ? readable(toColor(c.foreColor), colour) : GetSysColor(COLOR_GRAYTEXT));
     SetBkColor(dc, colour);
     SetBkMode(dc, OPAQUE);
     return brush(colour);

@@ -54,6 +54,7 @@ private:
         UINT id = 0;
         HBITMAP picture = nullptr;          // command buttons with a picture
         COLORREF pageColour = CLR_INVALID;  // tab controls: the colour of their pages
+        std::string tip;                    // the tool tip shown
     };
 
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
@@ -67,7 +68,11 @@ private:
     void place(Bound& b, const Control& c);
     void apply(Bound& b, const Control& c, Changes what);
     void applyWindow();
-    void applyTip(HWND h, const Control& c);
+    void applyTip(HWND h, const std::string& tip);
+    void fitResult(Bound& b, const Control& c);
+    void fitCaption(HWND h, const Control& c);
+    RECT widened(const Control& c, HWND self, RECT r, int need, bool leftFirst) const;
+    void fitButton(HWND h, const Control& c);
     HWND containerOf(const Control& c) const;
     void showPage(const std::string& tabKey);
     void paintSurface(HWND h, HDC dc);
@@ -87,6 +92,7 @@ private:
     UINT dpi_ = 96;
     bool attached_ = true;
     int applying_ = 0;  // programmatic text changes are no user edits
+    bool built_ = false;
     std::map<std::string, Bound, std::less<>> bound_;
     std::map<HWND, std::string> keys_;
     std::map<UINT, std::string> commands_;  // menu command ids and timer ids

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shell/contrast.h"
+
 namespace morvane::win32 {
 
 std::wstring wide(std::string_view s) {
@@ -25,6 +27,18 @@ std::string narrow(std::wstring_view w) {
 COLORREF toColor(std::uint32_t colour) {
     if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);  // &H00BBGGRR is a COLORREF
+}
+
+namespace {
+std::uint32_t rgbOf(COLORREF c) {
+    return (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
+}
+}  // namespace
+
+COLORREF readable(COLORREF fore, COLORREF back) {
+    const std::uint32_t c = readableOn(rgbOf(fore), rgbOf(back));
+    return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
 }
 
 HBRUSH brush(COLORREF colour) {

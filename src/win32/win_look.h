@@ -21,6 +21,8 @@ inline int px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi),
 // A colour as written in the window descriptions: &H800000nn is the system colour nn
 // (GetSysColor), &H00BBGGRR a fixed one.
 COLORREF toColor(std::uint32_t colour);
+// The colour as close to fore as can be read on back (4.5:1).
+COLORREF readable(COLORREF fore, COLORREF back);
 
 // Brushes and fonts that live as long as the program: one per colour and per look.
 HBRUSH brush(COLORREF colour);

@@ -34,7 +34,7 @@
 #include <memory>
 #include <sstream>
 
-#include "recording_platform.h"
+#include "layout_findings.h"
 #include "replay.h"
 #include "replay_driver.h"
 #include "shell/application.h"
@@ -45,9 +45,6 @@
 
 namespace morvane::ui {
 namespace {
-
-// A number as long as any result a window can show.
-const char* const LongValue = "1.234.567.890,1234";
 
 struct TextSize {
     int width = 0, height = 0;  // of the lines as drawn
@@ -86,14 +83,11 @@ QRect inWindow(QWidget* w, const QRect& r) {
     return QRect(w->mapTo(w->window(), r.topLeft()), r.size());
 }
 
-struct Finding {
-    std::string kind, where, detail, state;
-};
+std::uint32_t rgbOf(const QColor& c) { return static_cast<std::uint32_t>(c.rgb()) & 0xFFFFFFu; }
 
 class Checker {
 public:
-    std::string palette = "hell";
-    std::string state;
+    layout::Findings findings;
 
     void checkAll(Application& app, WindowManager& windows) {
         QCoreApplication::processEvents();
@@ -103,49 +97,27 @@ public:
 
     // Every output shows a long number, then the window is checked once more.
     void checkLongValues(Application& app, WindowManager& windows) {
-        for (FormModel* f : app.openForms()) {
-            FormWindow* w = windows.window(f->name());
-            if (!w) continue;
-            for (const Control& c : f->controls())
-                if (c.kind == Kind::Label && c.border && c.align == Align::Right)
-                    f->setCaption(c.key(), LongValue);
-        }
-        const std::string was = state;
-        state += ", lange Werte";
+        layout::showLongValues(app);
+        const std::string was = findings.state;
+        findings.state += ", lange Werte";
         checkAll(app, windows);
-        state = was;
+        findings.state = was;
         // MORVANE_LAYOUT_SHOTS=DIR keeps a picture of each window with its long values.
         const QString shots = qEnvironmentVariable("MORVANE_LAYOUT_SHOTS");
         if (!shots.isEmpty() && QDir().mkpath(shots))
             for (FormModel* f : app.openForms())
                 if (FormWindow* w = windows.window(f->name()))
-                    w->grab().save(shots + "/" + qs(f->name()) + "-" + qs(palette) + ".png");
-    }
-
-    int report() const {
-        std::map<std::string, int> byKind;
-        for (const auto& [key, f] : findings_) {
-            std::cout << f.kind << "  " << f.where << ": " << f.detail << "  [" << f.state << "]\n";
-            ++byKind[f.kind];
-        }
-        std::cout << findings_.size() << " findings";
-        for (const auto& [kind, n] : byKind) std::cout << ", " << kind << " " << n;
-        std::cout << "\n";
-        return static_cast<int>(findings_.size());
+                    w->grab().save(shots + "/" + qs(f->name()) + "-" + qs(findings.variant) +
+                                   ".png");
     }
 
 private:
     void add(const std::string& kind, const std::string& where, const std::string& detail,
              bool perPalette = false) {
-        const std::string key = kind + "|" + where + (perPalette ? "|" + palette : "");
-        if (findings_.count(key)) return;
-        findings_[key] = {kind, where, detail,
-                          state + (perPalette ? ", Palette " + palette : std::string())};
+        findings.add(kind, where, detail, perPalette);
     }
 
-    static std::string size(int w, int h) {
-        return std::to_string(w) + "x" + std::to_string(h) + " px";
-    }
+    static std::string size(int w, int h) { return layout::size(w, h); }
 
     struct Item {
         std::string key;
@@ -166,15 +138,14 @@ private:
             checkColours(c, widget, where);
             if (auto* box = qobject_cast<QGroupBox*>(widget)) checkCaptionLine(form, c, box, w);
         }
-        for (std::size_t i = 0; i < items.size(); ++i)
-            for (std::size_t j = i + 1; j < items.size(); ++j) {
-                const Item &a = items[i], &b = items[j];
-                if (a.widget->isAncestorOf(b.widget) || b.widget->isAncestorOf(a.widget)) continue;
-                const QRect both = a.ink.intersected(b.ink);
-                if (both.width() >= 1 && both.height() >= 1)
-                    add("Überlappung", form + "." + a.key + " / " + b.key,
-                        "Texte überdecken sich auf " + size(both.width(), both.height()));
-            }
+        std::vector<layout::Ink> inks;
+        for (const Item& i : items)
+            inks.push_back(
+                {i.key, {i.ink.left(), i.ink.top(), i.ink.right() + 1, i.ink.bottom() + 1}});
+        layout::checkOverlaps(findings, form, inks, [&](std::size_t i, std::size_t j) {
+            return items[i].widget->isAncestorOf(items[j].widget) ||
+                   items[j].widget->isAncestorOf(items[i].widget);
+        });
         if (QMenuBar* bar = w.menuBar()) checkMenuBar(form, bar);
     }
 
@@ -345,25 +316,14 @@ private:
         const QColor back = ownBack ? p.color(QPalette::Active, backRole) : backgroundOf(widget);
         const QColor fore = p.color(QPalette::Active, foreRole);
         if (widget->isEnabled()) {
-            const double ratio = contrast(fore, back);
-            if (ratio < 4.5 - 1e-9) {
-                std::ostringstream d;
-                d.precision(2);
-                d << std::fixed << "Text " << ss(fore.name()) << " auf " << ss(back.name()) << ": "
-                  << ratio << ":1";
-                add("Kontrast", where, d.str(), true);
-            }
+            layout::checkContrast(findings, where, rgbOf(fore), rgbOf(back));
             return;
         }
         const QColor disabledBack =
             ownBack ? p.color(QPalette::Disabled, backRole) : backgroundOf(widget);
         const QColor disabledFore = p.color(QPalette::Disabled, foreRole);
-        const double active = contrast(fore, back), disabled = contrast(disabledFore, disabledBack);
-        if (disabled > 0.6 * active && disabledBack == back)
-            add("nicht grau", where,
-                "gesperrt, aber Text " + ss(disabledFore.name()) + " auf " +
-                    ss(disabledBack.name()) + " wie freigegeben",
-                true);
+        layout::checkDisabledLook(findings, where, rgbOf(fore), rgbOf(back), rgbOf(disabledFore),
+                                  rgbOf(disabledBack));
     }
 
     // The row of a frame's top line and its caption's rectangle.
@@ -418,8 +378,6 @@ private:
         }
         if (hidden) add("Menüleiste", form, "nicht alle Einträge der Menüleiste sind zu sehen");
     }
-
-    std::map<std::string, Finding> findings_;
 };
 
 // Drives a scenario's form models as morvane-replay does, with windows on them, and checks
@@ -429,7 +387,7 @@ public:
     CheckingDriver(Checker& checker, std::string file)
         : checker_(checker), file_(std::move(file)), windows_(app(), false) {}
     ~CheckingDriver() override {
-        checker_.state = file_ + ", Ende";
+        checker_.findings.state = file_ + ", Ende";
         checker_.checkLongValues(app(), windows_);
     }
 
@@ -484,7 +442,7 @@ private:
     template <class Body>
     void act(const Body& body) {
         body();
-        checker_.state = file_ + ", Schritt " + std::to_string(++step_);
+        checker_.findings.state = file_ + ", Schritt " + std::to_string(++step_);
         checker_.checkAll(app(), windows_);
     }
 
@@ -494,44 +452,31 @@ private:
     WindowManager windows_;
 };
 
-// Each window alone: at open, on each tab page, after each option and check box, and with
-// long values.
-void exploreWindows(Checker& checker) {
-    for (const std::string& name : Application::registeredForms()) {
-        RecordingPlatform platform;
-        Application app(platform);
-        WindowManager windows(app, false);
-        app.open(name);
-        if (!app.isOpen(name)) continue;
-        FormModel& f = app.model(name);
-        checker.state = "geöffnet";
-        checker.checkAll(app, windows);
-        for (const Control& c : f.controls()) {
-            if (c.kind != Kind::Tab || !app.isOpen(name)) continue;
-            auto* tabs = qobject_cast<QTabWidget*>(windows.window(name)->widgetFor(c.key()));
-            for (int i = 0; tabs && i < tabs->count(); ++i) {
-                tabs->setCurrentIndex(i);
-                checker.state = "Reiter " + std::to_string(i) + " von " + c.key();
-                checker.checkAll(app, windows);
-            }
-        }
-        std::vector<std::string> choices;
-        for (const Control& c : f.controls())
-            if (c.kind == Kind::Option || c.kind == Kind::CheckBox) choices.push_back(c.key());
-        for (const std::string& key : choices) {
-            if (!app.isOpen(name) || !f.reachable(key)) continue;
-            f.click(key);
-            checker.state = "nach Klick auf " + key;
-            checker.checkAll(app, windows);
-        }
-        if (app.isOpen(name)) {
-            checker.state = "Auswahl durchgeklickt";
-            checker.checkLongValues(app, windows);
-        }
-        for (FormModel* open : app.openForms()) app.close(open->name());
+// Each window alone, with the Qt windows on it.
+class QtChecks : public layout::WindowChecks {
+public:
+    explicit QtChecks(Checker& checker) : checker_(checker) {}
+    void begin(Application& app) override {
+        windows_ = std::make_unique<WindowManager>(app, false);
+    }
+    void end() override {
+        windows_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-}
+    void checkAll(Application& app) override { checker_.checkAll(app, *windows_); }
+    void checkLongValues(Application& app, layout::Findings&) override {
+        checker_.checkLongValues(app, *windows_);
+    }
+    void showTab(FormModel& form, const Control& tab, int page) override {
+        if (FormWindow* w = windows_->window(form.name()))
+            if (auto* tabs = qobject_cast<QTabWidget*>(w->widgetFor(tab.key())))
+                tabs->setCurrentIndex(page);
+    }
+
+private:
+    Checker& checker_;
+    std::unique_ptr<WindowManager> windows_;
+};
 
 void runScenarios(Checker& checker, int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -562,11 +507,13 @@ int main(int argc, char** argv) {
     morvane::ui::Checker checker;
     const QPalette light = QApplication::palette();
     for (const char* name : {"hell", "dunkel"}) {
-        checker.palette = name;
-        QApplication::setPalette(checker.palette == "hell" ? light : morvane::ui::darkPalette());
-        morvane::ui::exploreWindows(checker);
+        checker.findings.variant = name;
+        QApplication::setPalette(checker.findings.variant == "hell" ? light
+                                                                    : morvane::ui::darkPalette());
+        morvane::ui::QtChecks checks(checker);
+        morvane::layout::exploreWindows(checker.findings, checks);
         morvane::ui::runScenarios(checker, argc, argv);
     }
-    const int found = checker.report();
+    const int found = checker.findings.report(std::cout);
     return found == 0 ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/contrast.h"
+#include "shell/control.h"
 
 namespace morvane::win32 {
 
@@ -25,6 +26,12 @@ std::string narrow(std::wstring_view w) {
 }
 
 COLORREF toColor(std::uint32_t colour) {
+    if (colour == Color::ActiveTitleText) {
+        // The windows use the title text as the white of the classic theme, for fields and
+        // text on dark grounds. Themes with light title bars make it dark; the highlighted
+        // text keeps that white in every standard theme, as in the Qt edition.
+        return GetSysColor(COLOR_HIGHLIGHTTEXT);
+    }
     if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);  // &H00BBGGRR is a COLORREF
 }

@@ -807,14 +807,23 @@ std::string NativeDriver::front() {
 }
 
 // A colour of the descriptions as the windows show it: a system colour through
-// GetSysColor; the text of a disabled control in the system's grey text colour.
+// GetSysColor; the text of a disabled control in the system's grey text colour; a text
+// colour made readable on its ground.
 bool NativeDriver::sameColour(FormModel& f, const std::string& key, std::uint32_t shown,
                               std::uint32_t expected, bool text) {
     if (shown == static_cast<std::uint32_t>(win32::toColor(expected))) return true;
     const Kind kind = f.c(key).kind;
     if (!text || kind == Kind::Menu || kind == Kind::Timer) return false;
     HWND h = formWindow(f.name()).handleFor(key);
-    return h && !IsWindowEnabled(h) && shown == GetSysColor(COLOR_GRAYTEXT);
+    if (h && !IsWindowEnabled(h) && shown == GetSysColor(COLOR_GRAYTEXT)) return true;
+    // A text colour may be darkened or lightened to stay readable on what it is drawn on:
+    // its own background, its container's, or the face and window colours of the desktop.
+    const Control& c = f.c(key);
+    for (COLORREF under : {win32::toColor(c.backColor), win32::toColor(f.containerBack(c)),
+                           GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW)})
+        if (shown == static_cast<std::uint32_t>(win32::readable(win32::toColor(expected), under)))
+            return true;
+    return false;
 }
 
 }  // namespace morvane::winreplay

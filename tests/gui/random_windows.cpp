@@ -19,6 +19,7 @@
 #include <chrono>
 #include <iostream>
 
+#include "random_run.h"
 #include "random_user.h"
 #include "runner_application.h"
 #include "shell/application.h"
@@ -29,31 +30,12 @@ namespace morvane::gui {
 namespace {
 
 using namespace random_user;
-using Clock = std::chrono::steady_clock;
 
 int boxesShown() {
     int n = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<QMessageBox*>(w) && w->isVisible()) ++n;
     return n;
-}
-
-// A text box or a caption that shows another text than its model holds.
-std::string mismatch(WidgetDriver& d) {
-    for (FormModel* f : d.app().openForms()) {
-        if (!d.isOpen(f->name())) continue;
-        for (const Control& c : f->controls()) {
-            if (c.kind != Kind::TextBox && c.kind != Kind::Label && c.kind != Kind::Command &&
-                c.kind != Kind::Option && c.kind != Kind::CheckBox)
-                continue;
-            const std::string shown = d.shown(*f, c.key()).text;
-            if (shown != c.text)
-                return f->name() + "." + c.key() + " shows " +
-                       random_user::quoted(shown.substr(0, 120)) + ", its model holds " +
-                       random_user::quoted(c.text.substr(0, 120));
-        }
-    }
-    return {};
 }
 
 class Session {
@@ -67,25 +49,7 @@ public:
     // applied.
     bool act(Action& a) {
         messagesBefore_ = d_.recording().messages.size();
-        if (a.act == Act::ClickAt) {
-            if (!d_.isOpen(a.form)) return false;
-            try {
-                a.key = d_.clickAt(d_.app().model(a.form), a.x, a.y);
-            } catch (const ScriptError&) {
-                return false;
-            }
-            return true;
-        }
-        if (a.act == Act::HeldKey && d_.isOpen(a.form) && d_.app().model(a.form).has(a.key) &&
-            d_.reachable(d_.app().model(a.form), a.key)) {
-            try {
-                d_.hold(d_.app().model(a.form), a.key, a.text, a.code, a.value);
-            } catch (const ScriptError&) {
-                return false;  // as perform: not as a user would, so not at all
-            }
-            return true;
-        }
-        return perform(d_, a);
+        return random_user::act(d_, a);
     }
 
     // What is wrong after the action, "" if nothing.
@@ -113,84 +77,18 @@ private:
     std::size_t messagesBefore_ = 0;
 };
 
-// The failure of the actions in fresh windows, "" if none.
-std::string replay(const std::string& form, std::vector<Action> actions) {
-    Session run(form);
-    for (Action& a : actions) {
-        try {
-            run.act(a);
-        } catch (const std::exception& e) {
-            return std::string("exception escaped: ") + e.what();
-        }
-        if (std::string p = run.check(); !p.empty()) return p;
-    }
-    return {};
-}
-
 class RandomWindows : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RandomWindows, NothingEndsHangsShowsInfNaNOrAnotherTextThanItsModel) {
     const std::string form = GetParam();
-    const int events = envInt("MORVANE_RANDOM_GUI_EVENTS", 600);
-    const auto seed = static_cast<std::uint32_t>(envInt("MORVANE_RANDOM_SEED", 20261208));
-    const auto hang = std::chrono::milliseconds(envInt("MORVANE_RANDOM_HANG_MS", 5000));
-    RandomUser user(form, seed);
-    Watchdog dog(hang);
-    std::vector<Action> actions;
-    auto run = std::make_unique<Session>(form);
-    std::chrono::milliseconds longest{0};
-    std::string longestAction;
-    const auto started = Clock::now();
-    for (int i = 0; i < events; ++i) {
-        WidgetDriver& d = run->driver();
-        actions.push_back(user.next(d.isOpen(form) ? &d.app().model(form) : nullptr));
-        Action& a = actions.back();
-        dog.begin([&, i] {
-            return "seed " + std::to_string(seed) + ", event " + std::to_string(i) + ":\n" +
-                   scenario(form, actions, "hangs at its last action");
-        });
-        std::string failure;
-        bool applied = false;
-        try {
-            applied = run->act(a);
-        } catch (const std::exception& e) {
-            failure = std::string("exception escaped: ") + e.what();
-        }
-        const auto took = dog.end();
-        if (took > longest) {
-            longest = took;
-            longestAction = scenarioLines(a);
-        }
-        if (took > std::chrono::seconds(1))
-            std::cout << form << ": event " << i << " took " << took.count()
-                      << " ms: " << scenarioLines(a);
-        if (failure.empty()) failure = run->check();
-        if (!applied && failure.empty()) {
-            actions.pop_back();  // it changed nothing; the scenario leaves it out
-            continue;
-        }
-        if (!failure.empty()) {
-            run.reset();
-            // Shortened while it stays cheap: a minute of trials at most.
-            const auto deadline = Clock::now() + std::chrono::minutes(1);
-            const auto shortest = shorten(
-                actions,
-                [&](const std::vector<Action>& trial) {
-                    return Clock::now() < deadline && !replay(form, trial).empty();
-                },
-                actions.size() < 3000 ? 200 : 0);
-            FAIL() << form << ": " << failure << "\n"
-                   << scenario(form, shortest,
-                               "seed " + std::to_string(seed) + ", after " + std::to_string(i + 1) +
-                                   " events: " + failure);
-        }
-    }
-    if (envInt("MORVANE_RANDOM_GUI_PRINT", 0) != 0)
-        std::cout << scenario(form, actions, "seed " + std::to_string(seed));
-    std::cout
-        << form << ": " << actions.size() << " actions in "
-        << std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count()
-        << " ms, the longest " << longest.count() << " ms: " << longestAction;
+    RunLimits limits;
+    limits.events = envInt("MORVANE_RANDOM_GUI_EVENTS", 600);
+    limits.seed = static_cast<std::uint32_t>(envInt("MORVANE_RANDOM_SEED", 20261208));
+    limits.shortenFor = std::chrono::minutes(1);
+    limits.trials = limits.events < 3000 ? 200 : 0;
+    Watchdog dog(std::chrono::milliseconds(envInt("MORVANE_RANDOM_HANG_MS", 5000)));
+    const std::string failure = randomRun<Session>(form, limits, dog, std::cout);
+    if (!failure.empty()) FAIL() << failure;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, RandomWindows,

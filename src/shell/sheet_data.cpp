@@ -129,6 +129,34 @@ double niceStep(double span, int ticks) {
     return 10 * mag;
 }
 
+ChartAxes chartAxes(const std::vector<SheetData::Point>& points) {
+    if (points.empty()) return {};
+    double x0 = points.front().x, x1 = x0, y0 = points.front().y, y1 = y0;
+    for (const auto& p : points) {
+        x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+    }
+    y0 = std::min(y0, 0.0);
+    if (x1 <= x0) x1 = x0 + 1;
+    if (y1 <= y0) y1 = y0 + 1;
+    const double ys = niceStep(y1 - y0, 5), xs = niceStep(x1 - x0, 8);
+    y0 = std::floor(y0 / ys) * ys, y1 = std::ceil(y1 / ys) * ys;
+    return {.x0 = x0, .x1 = x1, .y0 = y0, .y1 = y1, .xStep = xs, .yStep = ys};
+}
+
+std::vector<double> ChartAxes::yGrid() const {
+    std::vector<double> out;
+    for (double y = y0; y <= y1 + yStep / 2; y += yStep) out.push_back(y);
+    return out;
+}
+
+std::vector<double> ChartAxes::xTicks() const {
+    std::vector<double> out;
+    for (double x = std::ceil(x0 / xStep) * xStep; x <= x1 + xStep / 2; x += xStep)
+        out.push_back(x);
+    return out;
+}
+
 std::string axisText(double v) {
     const double shown = std::abs(v) < 1e-12 ? 0.0 : v;
     try {

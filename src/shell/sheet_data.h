@@ -48,6 +48,21 @@ SheetData sheetData(const std::map<std::string, std::string>& cells,
 
 // Round steps for the chart's axes: 1, 2 or 5 times a power of ten.
 double niceStep(double span, int ticks);
+
+// The chart's axes for its points: x from the least to the greatest x, y from zero (or the
+// least y below it) to the greatest y, widened to whole steps; a span of nothing becomes
+// one. A binding places a value at its share of the plot's width or height.
+struct ChartAxes {
+    double x0 = 0, x1 = 1, y0 = 0, y1 = 1;
+    double xStep = 1, yStep = 1;
+
+    double xShare(double x) const { return (x - x0) / (x1 - x0); }
+    double yShare(double y) const { return (y - y0) / (y1 - y0); }
+    // The values of the grid lines (every y step) and of the ticks on the x axis.
+    std::vector<double> yGrid() const;
+    std::vector<double> xTicks() const;
+};
+ChartAxes chartAxes(const std::vector<SheetData::Point>& points);
 // An axis label in German notation ("" where the number has no text).
 std::string axisText(double v);
 

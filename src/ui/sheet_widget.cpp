@@ -5,44 +5,11 @@
 #include <QPainterPath>
 #include <QTableWidget>
 #include <algorithm>
-#include <cctype>
-#include <cmath>
-#include <set>
 
-#include "shell/number_text.h"
 #include "shell/sheet_data.h"
 #include "ui/look.h"
 
 namespace morvane::ui {
-
-namespace {
-constexpr const char* MarkText = "Markierung";
-
-QString columnName(int column) {
-    QString s;
-    for (int c = column + 1; c > 0; c = (c - 1) / 26) s.prepend(QChar('A' + (c - 1) % 26));
-    return s;
-}
-
-// Round steps for the axes: 1, 2 or 5 times a power of ten.
-double niceStep(double span, int ticks) {
-    if (!(span > 0)) return 1;
-    const double raw = span / ticks;
-    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0, 10.0})
-        if (raw <= m * mag) return m * mag;
-    return 10 * mag;
-}
-
-QString axisText(double v) {
-    double shown = std::abs(v) < 1e-12 ? 0.0 : v;
-    try {
-        return qs(NumberText::plain(shown));
-    } catch (...) {
-        return {};
-    }
-}
-}  // namespace
 
 class ChartWidget : public QWidget {
 public:
@@ -55,6 +22,7 @@ public:
     std::vector<QPointF> points;
     std::vector<int> marked;
     QString xTitle, yTitle;
+    ChartAxes axes;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -67,37 +35,28 @@ protected:
         p.drawRect(plot);
         if (points.empty() || plot.width() < 10 || plot.height() < 10) return;
 
-        double x0 = points.front().x(), x1 = x0, y0 = points.front().y(), y1 = y0;
-        for (const auto& pt : points) {
-            x0 = std::min(x0, pt.x()), x1 = std::max(x1, pt.x());
-            y0 = std::min(y0, pt.y()), y1 = std::max(y1, pt.y());
-        }
-        y0 = std::min(y0, 0.0);
-        if (x1 <= x0) x1 = x0 + 1;
-        if (y1 <= y0) y1 = y0 + 1;
-        const double ys = niceStep(y1 - y0, 5), xs = niceStep(x1 - x0, 8);
-        y0 = std::floor(y0 / ys) * ys, y1 = std::ceil(y1 / ys) * ys;
+        const ChartAxes& a = axes;
         auto map = [&](QPointF v) {
-            return QPointF(plot.left() + (v.x() - x0) / (x1 - x0) * plot.width(),
-                           plot.bottom() - (v.y() - y0) / (y1 - y0) * plot.height());
+            return QPointF(plot.left() + a.xShare(v.x()) * plot.width(),
+                           plot.bottom() - a.yShare(v.y()) * plot.height());
         };
 
         // Grid and axis labels.
         p.setFont(font());
-        for (double y = y0; y <= y1 + ys / 2; y += ys) {
-            const qreal py = map({x0, y}).y();
+        for (double y : a.yGrid()) {
+            const qreal py = map({a.x0, y}).y();
             p.setPen(QPen(palette().color(QPalette::Midlight), 1, Qt::DotLine));
             p.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
             p.setPen(palette().color(QPalette::Text));
             p.drawText(QRectF(0, py - fm.height() / 2.0, plot.left() - 4, fm.height()),
-                       Qt::AlignRight | Qt::AlignVCenter, axisText(y));
+                       Qt::AlignRight | Qt::AlignVCenter, qs(axisText(y)));
         }
-        for (double x = std::ceil(x0 / xs) * xs; x <= x1 + xs / 2; x += xs) {
-            const qreal px = map({x, y0}).x();
+        for (double x : a.xTicks()) {
+            const qreal px = map({x, a.y0}).x();
             p.setPen(palette().color(QPalette::Text));
             p.drawLine(QPointF(px, plot.bottom()), QPointF(px, plot.bottom() + 3));
             p.drawText(QRectF(px - 40, plot.bottom() + 4, 80, fm.height()), Qt::AlignCenter,
-                       axisText(x));
+                       qs(axisText(x)));
         }
         p.drawText(QRectF(plot.left(), plot.bottom() + fm.height() + 4, plot.width(), fm.height()),
                    Qt::AlignCenter, xTitle);
@@ -143,81 +102,43 @@ SheetWidget::SheetWidget(QWidget* parent)
 
 void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
                            const QStringList& highlighted) {
-    struct Cell {
-        int column, row;
-        QString text;
-    };
-    std::vector<Cell> used;
-    int c0 = 1 << 30, c1 = -1, r0 = 1 << 30, r1 = -1;
-    std::set<int> markedRows;
-    for (const auto& [address, text] : cells) {
-        int c = 0, r = 0;
-        if (!parseCellAddress(address, c, r) || text.empty()) continue;
-        used.push_back({c, r, qs(text)});
-        c0 = std::min(c0, c), c1 = std::max(c1, c), r0 = std::min(r0, r), r1 = std::max(r1, r);
-        if (text == MarkText) markedRows.insert(r);
-    }
-    std::set<std::pair<int, int>> hi;
-    for (const QString& h : highlighted) {
-        int c = 0, r = 0;
-        if (parseCellAddress(ss(h.trimmed().toUpper()), c, r)) hi.insert({c, r});
-    }
+    std::vector<std::string> hi;
+    for (const QString& h : highlighted) hi.push_back(ss(h.trimmed().toUpper()));
+    const SheetData d = sheetData(cells, hi);
 
     table_->clear();
-    if (used.empty()) {
-        table_->setRowCount(0);
-        table_->setColumnCount(0);
-        chart_->points.clear();
-        chart_->marked.clear();
+    table_->setRowCount(d.rows);
+    table_->setColumnCount(d.columns);
+    chart_->points.clear();
+    chart_->marked = d.marked;
+    chart_->xTitle = qs(d.xTitle), chart_->yTitle = qs(d.yTitle);
+    for (const SheetData::Point& p : d.points) chart_->points.emplace_back(p.x, p.y);
+    chart_->axes = chartAxes(d.points);
+    if (d.rows == 0) {
         chart_->update();
         return;
     }
-    table_->setRowCount(r1 - r0 + 1);
-    table_->setColumnCount(c1 - c0 + 1);
     QStringList columns, rows;
-    for (int c = c0; c <= c1; ++c) columns << columnName(c);
-    for (int r = r0; r <= r1; ++r) rows << QString::number(r + 1);
+    for (int c = 0; c < d.columns; ++c) columns << qs(columnName(d.firstColumn + c));
+    for (int r = 0; r < d.rows; ++r) rows << QString::number(d.firstRow + r + 1);
     table_->setHorizontalHeaderLabels(columns);
     table_->setVerticalHeaderLabels(rows);
+    // A used cell shows its text; an empty one only the mark of its row.
     const QColor markBack(255, 192, 192);
-    std::map<std::pair<int, int>, QString> grid;
-    for (const Cell& cell : used) {
-        auto* item = new QTableWidgetItem(cell.text);
-        double v = 0;
-        if (NumberText::tryRead(ss(cell.text), v))
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (markedRows.count(cell.row) || hi.count({cell.column, cell.row})) {
-            item->setBackground(markBack);
-            item->setForeground(readableOn(palette().color(QPalette::Text), markBack));
-        }
-        table_->setItem(cell.row - r0, cell.column - c0, item);
-        grid[{cell.column, cell.row}] = cell.text;
-    }
-    for (int r : markedRows)
-        for (int c = c0; c <= c1; ++c)
-            if (!table_->item(r - r0, c - c0)) {
-                auto* item = new QTableWidgetItem;
+    for (int r = 0; r < d.rows; ++r)
+        for (int c = 0; c < d.columns; ++c) {
+            const auto i = static_cast<std::size_t>(r) * static_cast<std::size_t>(d.columns) +
+                           static_cast<std::size_t>(c);
+            if (d.text[i].empty() && !d.highlighted[i]) continue;
+            auto* item = new QTableWidgetItem(qs(d.text[i]));
+            if (d.numeric[i]) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (d.highlighted[i]) {
                 item->setBackground(markBack);
-                table_->setItem(r - r0, c - c0, item);
+                if (!d.text[i].empty())
+                    item->setForeground(readableOn(palette().color(QPalette::Text), markBack));
             }
-
-    // The curve: first used column against the next one.
-    chart_->points.clear();
-    chart_->marked.clear();
-    chart_->xTitle = chart_->yTitle = QString();
-    for (int r = r0; r <= r1; ++r) {
-        auto xs = grid.find({c0, r});
-        auto ys = grid.find({c0 + 1, r});
-        if (xs == grid.end() || ys == grid.end()) continue;
-        double x = 0, y = 0;
-        if (!NumberText::tryRead(ss(xs->second), x) || !NumberText::tryRead(ss(ys->second), y)) {
-            if (chart_->points.empty()) chart_->xTitle = xs->second, chart_->yTitle = ys->second;
-            continue;
+            table_->setItem(r, c, item);
         }
-        if (markedRows.count(r) || hi.count({c0, r}) || hi.count({c0 + 1, r}))
-            chart_->marked.push_back(static_cast<int>(chart_->points.size()));
-        chart_->points.emplace_back(x, y);
-    }
     table_->resizeColumnsToContents();
     chart_->update();
 }

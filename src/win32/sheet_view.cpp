@@ -91,26 +91,17 @@ void drawChart(HDC dc, const RECT& r, const SheetData& d, int lineHeight) {
     Rectangle(dc, plot.left, plot.top, plot.right, plot.bottom);
     const int pw = plot.right - plot.left, ph = plot.bottom - plot.top;
     if (!d.points.empty() && pw >= 10 && ph >= 10) {
-        double x0 = d.points.front().x, x1 = x0, y0 = d.points.front().y, y1 = y0;
-        for (const auto& p : d.points) {
-            x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
-            y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
-        }
-        y0 = std::min(y0, 0.0);
-        if (x1 <= x0) x1 = x0 + 1;
-        if (y1 <= y0) y1 = y0 + 1;
-        const double ys = niceStep(y1 - y0, 5), xs = niceStep(x1 - x0, 8);
-        y0 = std::floor(y0 / ys) * ys, y1 = std::ceil(y1 / ys) * ys;
+        const ChartAxes a = chartAxes(d.points);
         auto mx = [&](double v) {
-            return plot.left + static_cast<int>(std::lround((v - x0) / (x1 - x0) * pw));
+            return plot.left + static_cast<int>(std::lround(a.xShare(v) * pw));
         };
         auto my = [&](double v) {
-            return plot.bottom - static_cast<int>(std::lround((v - y0) / (y1 - y0) * ph));
+            return plot.bottom - static_cast<int>(std::lround(a.yShare(v) * ph));
         };
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         HPEN dots = CreatePen(PS_DOT, 1, GetSysColor(COLOR_3DLIGHT));
-        for (double y = y0; y <= y1 + ys / 2; y += ys) {
+        for (double y : a.yGrid()) {
             const int py = my(y);
             SelectObject(dc, dots);
             MoveToEx(dc, plot.left, py, nullptr);
@@ -120,7 +111,7 @@ void drawChart(HDC dc, const RECT& r, const SheetData& d, int lineHeight) {
                  DT_RIGHT | DT_VCENTER);
         }
         SelectObject(dc, frame);
-        for (double x = std::ceil(x0 / xs) * xs; x <= x1 + xs / 2; x += xs) {
+        for (double x : a.xTicks()) {
             const int px = mx(x);
             MoveToEx(dc, px, plot.bottom, nullptr);
             LineTo(dc, px, plot.bottom + 3);

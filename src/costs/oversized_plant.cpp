@@ -152,11 +152,11 @@ void OversizedPlantForm::verdict() {
 }
 
 void OversizedPlantForm::design() {
-    auto& w = win();
-    w.title = "Nicht gebührenfähiger Aufwand infolge Überdimensionierung bei einer Kläranlage";
-    w.clientWidth = 9765;
-    w.clientHeight = 5970;
-    w.focus = "TxtEWKAreal";
+    win() = {
+        .title = "Nicht gebührenfähiger Aufwand infolge Überdimensionierung bei einer Kläranlage",
+        .clientWidth = 9765,
+        .clientHeight = 5970,
+        .focus = "TxtEWKAreal"};
 
     add(Kind::Menu, "Hinweise").caption("Problemstellung");
     add(Kind::Menu, "Verwendung").caption("Verwendung");

@@ -140,11 +140,8 @@ void PriceIndexForm::neu() {
 }
 
 void PriceIndexForm::design() {
-    auto& w = win();
-    w.title = "Preisbasis 2003";
-    w.clientWidth = 6585;
-    w.clientHeight = 975;
-    w.focus = "Text1";
+    win() = {
+        .title = "Preisbasis 2003", .clientWidth = 6585, .clientHeight = 975, .focus = "Text1"};
 
     add(Kind::Frame, "Frame1").caption("Bauwerk").at(240, 0, 2655, 735);
     add(Kind::Option, "OptKA").in("Frame1").caption("Kläranlagen").at(120, 240, 1335, 375).tab(2);

@@ -33,10 +33,9 @@ PriceIndexInfoForm::PriceIndexInfoForm(Application& app) : FormModel(app, Name) 
 }
 
 void PriceIndexInfoForm::design() {
-    auto& w = win();
-    w.title = "Information - Hochrechnung der Preise auf 2003";
-    w.clientWidth = 14325;
-    w.clientHeight = 8805;
+    win() = {.title = "Information - Hochrechnung der Preise auf 2003",
+             .clientWidth = 14325,
+             .clientHeight = 8805};
     add(Kind::Picture, "Picture1").at(240, 480, 4290, 7905).pic("price_index_table.svg");
     add(Kind::TextBox, "Text1")
         .caption(Text)

@@ -11,7 +11,6 @@ namespace morvane {
 MORVANE_REGISTER_FORM(PumpEnergyForm);
 
 namespace {
-constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
 constexpr double KwDivisor = 102;
 constexpr double LsToM3h = 3.6;
 constexpr double DmPerEuro = 1.95583;
@@ -56,7 +55,7 @@ PumpEnergyForm::PumpEnergyForm(Application& app) : FormModel(app, Name) {
         const std::string item = list.items[static_cast<std::size_t>(e.value)];
         setText("LblEta", item);
         eta = item;
-        guarded({.text = TypingError, .resetAction = [this] { eta = 0.75; }}, [this] {
+        guarded({.text = TypingErrorToZero, .resetAction = [this] { eta = 0.75; }}, [this] {
             Leistung();
             if (filled("TxtPZda")) Kosten();
         });
@@ -142,11 +141,10 @@ void PumpEnergyForm::BerechnungQm3h() {
 }
 
 void PumpEnergyForm::design() {
-    auto& w = win();
-    w.title = "Energiekosten der Trink- und Abwasserförderung";
-    w.clientWidth = 8955;
-    w.clientHeight = 8070;
-    w.focus = "txtQls";
+    win() = {.title = "Energiekosten der Trink- und Abwasserförderung",
+             .clientWidth = 8955,
+             .clientHeight = 8070,
+             .focus = "txtQls"};
 
     const Control input = piece(Kind::TextBox).at(0, 0, 0, 360).right().font("MS Sans Serif", 9.75);
     Layout lay(*this, {.input = input, .label = piece(Kind::Label).at(0, 0, 0, 255)});

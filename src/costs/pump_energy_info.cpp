@@ -44,10 +44,9 @@ PumpEnergyInfoForm::PumpEnergyInfoForm(Application& app) : FormModel(app, Name) 
 }
 
 void PumpEnergyInfoForm::design() {
-    auto& w = win();
-    w.title = "Programminformation - Energiekosten der Wasserförderung";
-    w.clientWidth = 10590;
-    w.clientHeight = 5955;
+    win() = {.title = "Programminformation - Energiekosten der Wasserförderung",
+             .clientWidth = 10590,
+             .clientHeight = 5955};
     add(Kind::TextBox, "Text1")
         .caption(Description)
         .at(240, 360, 10095, 4215)

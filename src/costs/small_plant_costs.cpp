@@ -68,11 +68,10 @@ void SmallPlantCostsForm::Jahreskosten() {
 }
 
 void SmallPlantCostsForm::design() {
-    auto& w = win();
-    w.title = "Kalkulation der Jahreskosten von Hauskläranlagen (Kleinkläranlagen)";
-    w.clientWidth = 10485;
-    w.clientHeight = 7050;
-    w.focus = "txtE";
+    win() = {.title = "Kalkulation der Jahreskosten von Hauskläranlagen (Kleinkläranlagen)",
+             .clientWidth = 10485,
+             .clientHeight = 7050,
+             .focus = "txtE"};
 
     const int frames[5][4] = {{5160, 4320, 5295, 1695},
                               {0, 2760, 4695, 1455},

@@ -127,11 +127,10 @@ void VatForm::Kopierformat() {
 }
 
 void VatForm::design() {
-    auto& w = win();
-    w.title = "Umsatzsteuerrechner - Morvane";
-    w.clientWidth = 9285;
-    w.clientHeight = 4980;
-    w.focus = "NettoDM";
+    win() = {.title = "Umsatzsteuerrechner - Morvane",
+             .clientWidth = 9285,
+             .clientHeight = 4980,
+             .focus = "NettoDM"};
 
     Layout lay(*this, {.input = piece(Kind::TextBox)
                                     .at(0, 0, 1815, 0)

@@ -51,11 +51,10 @@ void AngleForm::showDegrees(double radians) {
 }
 
 void AngleForm::design() {
-    auto& w = win();
-    w.title = "Wie groß ist der Winkel?";
-    w.clientWidth = 12195;
-    w.clientHeight = 3915;
-    w.focus = "Option1";
+    win() = {.title = "Wie groß ist der Winkel?",
+             .clientWidth = 12195,
+             .clientHeight = 3915,
+             .focus = "Option1"};
 
     add(Kind::Frame, "Frame1").caption("Der Betrag ").at(360, 240, 3495, 2415);
     add(Kind::TextBox, "txtBetrag").in("Frame1").caption("0").at(1080, 0, 1935, 285).right().tab(4);

@@ -10,7 +10,6 @@ MORVANE_REGISTER_FORM(CircleCylinderForm);
 
 namespace {
 constexpr double Pi = 3.1416;
-constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
 constexpr std::string_view VolumeCharacters = "0123456789.,-+*^";
 
 Guard resetTo0(const char* field) { return resetTo(field, "0"); }
@@ -43,7 +42,7 @@ CircleCylinderForm::CircleCylinderForm(Application& app) : FormModel(app, Name) 
             return;
         e.key = 0;
         setText("txtZylindervolumen", "0");
-        message(std::string("\r\n") + TypingError);
+        message(std::string("\r\n") + TypingErrorToZero);
     });
 }
 
@@ -94,11 +93,10 @@ void CircleCylinderForm::BerechnungZylinderhöhe() {
 }
 
 void CircleCylinderForm::design() {
-    auto& w = win();
-    w.title = "Kreis und Zylinder";
-    w.clientWidth = 4665;
-    w.clientHeight = 2520;
-    w.focus = "txtDurchmesser";
+    win() = {.title = "Kreis und Zylinder",
+             .clientWidth = 4665,
+             .clientHeight = 2520,
+             .focus = "txtDurchmesser"};
 
     add(Kind::Label, "Label3", 1).caption("Kreisberechnung").at(240, 120, 2280, 255).bold_();
     add(Kind::Label, "Label1").caption("Eingabe/Ergebnis Durchmesser").at(240, 480, 2340, 255);

@@ -190,11 +190,10 @@ void PondDesignForm::F_DWAFlächengröße() {
 }
 
 void PondDesignForm::design() {
-    auto& w = win();
-    w.title = "Bemessung einer natürlich belüfteten Abwasserteichanlage ";
-    w.clientWidth = 14970;
-    w.clientHeight = 12855;
-    w.focus = "txtÜW";
+    win() = {.title = "Bemessung einer natürlich belüfteten Abwasserteichanlage ",
+             .clientWidth = 14970,
+             .clientHeight = 12855,
+             .focus = "txtÜW"};
 
     add(Kind::Tab, "frmRegister").at(120, 360, 14415, 11775).tabs = {
         "Auslegung nach Prof. Quarnow ", "Auslegung nach DWA Arbeitblatt 201", "Teichschema",

@@ -160,13 +160,12 @@ void TruncatedPyramidForm::Sichtbar() {
 }
 
 void TruncatedPyramidForm::design() {
-    auto& w = win();
-    w.title =
-        "Volumen eines Pyramidenstumpfes z.B. mit rechteckiger Grundfläche für "
-        "Abwasserteich- oder PKA-Berechnung";
-    w.clientWidth = 11775;
-    w.clientHeight = 11445;
-    w.focus = "txtGefälleProportion";
+    win() = {.title =
+                 "Volumen eines Pyramidenstumpfes z.B. mit rechteckiger Grundfläche für "
+                 "Abwasserteich- oder PKA-Berechnung",
+             .clientWidth = 11775,
+             .clientHeight = 11445,
+             .focus = "txtGefälleProportion"};
 
     // Captions are Label1(0..), in reading order; the columns' outputs look alike.
     const Control caption = piece(Kind::Label).at(0, 0, 0, 285).font("MS Sans Serif", 9.75);

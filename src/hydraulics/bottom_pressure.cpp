@@ -8,19 +8,15 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(BottomPressureForm);
 
-namespace {
-constexpr const char* TypingError = "Tippfehler - Wert wird auf 0 gesetzt";
-}  // namespace
-
 BottomPressureForm::BottomPressureForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtd", [this] {
-        guarded({.text = TypingError, .reset = {{"txtd", ""}, {"txtWS", ""}}}, [this] {
+        guarded({.text = TypingErrorToZero, .reset = {{"txtd", ""}, {"txtWS", ""}}}, [this] {
             Kreisfläche();
             if (!empty("txtWS")) Wasser();
         });
     });
     on(On::KeyUp, "txtWS", [this] {
-        guarded({.text = TypingError, .reset = {{"txtWS", ""}}}, [this] {
+        guarded({.text = TypingErrorToZero, .reset = {{"txtWS", ""}}}, [this] {
             if (!empty("txtd")) Wasser();
         });
     });
@@ -33,11 +29,10 @@ BottomPressureForm::BottomPressureForm(Application& app) : FormModel(app, Name) 
 }
 
 void BottomPressureForm::design() {
-    auto& w = win();
-    w.title = "Ermittlung der Bodendruckkkraft";
-    w.clientWidth = 5550;
-    w.clientHeight = 4860;
-    w.focus = "txtd";
+    win() = {.title = "Ermittlung der Bodendruckkkraft",
+             .clientWidth = 5550,
+             .clientHeight = 4860,
+             .focus = "txtd"};
 
     add(Kind::Label, "Label1").caption("Durchmesser in mm").at(800, 240, 2400, 255);
     add(Kind::TextBox, "txtd").at(3360, 240, 1300, 285).right().tab(0);

@@ -150,10 +150,9 @@ void OutflowForm::AusflussjeZeit() {
 }
 
 void OutflowForm::design() {
-    auto& w = win();
-    w.title = "Kalkulation des stationären Ausflusses aus Bodenöffnungen";
-    w.clientWidth = 10530;
-    w.clientHeight = 9405;
+    win() = {.title = "Kalkulation des stationären Ausflusses aus Bodenöffnungen",
+             .clientWidth = 10530,
+             .clientHeight = 9405};
 
     Layout lay(*this, {.caption = piece(Kind::Label).at(360, 0, 4995, 420).wrap(),
                        .input = piece(Kind::TextBox).at(5520, 0, 1740, 315).right(),

@@ -11,13 +11,9 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(PipeGivenGradientForm);
 
-namespace {
-constexpr const char* ToZero = "Tippfehler - Wert wird auf 0 gesetzt";
-}  // namespace
-
 PipeGivenGradientForm::PipeGivenGradientForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtDN", [this] {
-        guarded({.text = ToZero, .reset = {{"txtDN", ""}}}, [this] {
+        guarded({.text = TypingErrorToZero, .reset = {{"txtDN", ""}}}, [this] {
             if (!empty("txti")) Geschwindigkeit();
         });
     });
@@ -38,7 +34,7 @@ PipeGivenGradientForm::PipeGivenGradientForm(Application& app) : FormModel(app, 
     on(On::KeyUp, "txtdeltaSohle",
        [this] { guarded(resetTo("txtdeltaSohle", "1"), [this] { sideCalculation("txtHL"); }); });
     on(On::KeyUp, "txtHL", [this] {
-        guarded({.text = ToZero, .reset = {{"txtHL", ""}}},
+        guarded({.text = TypingErrorToZero, .reset = {{"txtHL", ""}}},
                 [this] { sideCalculation("txtdeltaSohle"); });
     });
     on(On::KeyUp, "txtRLL", [this] {
@@ -49,7 +45,8 @@ PipeGivenGradientForm::PipeGivenGradientForm(Application& app) : FormModel(app, 
                 });
     });
     on(On::KeyUp, "txtEVB", [this] {
-        guarded({.text = ToZero, .reset = {{"txtEVB", ""}}}, [this] { Einzelverlust(); });
+        guarded({.text = TypingErrorToZero, .reset = {{"txtEVB", ""}}},
+                [this] { Einzelverlust(); });
     });
 
     auto presetClick = [this](const friction::Preset& p) {
@@ -69,7 +66,7 @@ void PipeGivenGradientForm::reportUnguarded(const Failure& failure) {
 }
 
 void PipeGivenGradientForm::gradientEntered() {
-    guarded({.text = ToZero, .reset = {{"txti", ""}, {"txtDN", ""}}}, [this] {
+    guarded({.text = TypingErrorToZero, .reset = {{"txti", ""}, {"txtDN", ""}}}, [this] {
         if (!empty("txtDN")) Geschwindigkeit();
         notVisiblePromille();
     });
@@ -129,11 +126,10 @@ void PipeGivenGradientForm::Einzelverlust() {
 }
 
 void PipeGivenGradientForm::design() {
-    auto& w = win();
-    w.title = "Rohrleitungsrechner - Gefälle gegeben";
-    w.clientWidth = 9165;
-    w.clientHeight = 5025;
-    w.focus = "txtDN";
+    win() = {.title = "Rohrleitungsrechner - Gefälle gegeben",
+             .clientWidth = 9165,
+             .clientHeight = 5025,
+             .focus = "txtDN"};
 
     // Left column: caption, value, unit. Captions are Label1(0..10); units Label5(0..5) and
     // Label1(11..14).

@@ -75,8 +75,7 @@ void PipeSoughtGradientForm::reportUnguarded(const Failure& failure) {
 }
 
 void PipeSoughtGradientForm::guardedReaction(const std::function<void()>& body) {
-    guarded({.text = "Tippfehler - Wert wird auf 0 gesetzt", .resetAction = [this] { zurück(); }},
-            body);
+    guarded({.text = TypingErrorToZero, .resetAction = [this] { zurück(); }}, body);
 }
 
 bool PipeSoughtGradientForm::searchReady() const {
@@ -153,11 +152,10 @@ void PipeSoughtGradientForm::zurück() {
 }
 
 void PipeSoughtGradientForm::design() {
-    auto& w = win();
-    w.title = "Rohrleitungsrechner - erforderliches Gefälle gesucht";
-    w.clientWidth = 9285;
-    w.clientHeight = 4980;
-    w.focus = "txtDN";
+    win() = {.title = "Rohrleitungsrechner - erforderliches Gefälle gesucht",
+             .clientWidth = 9285,
+             .clientHeight = 4980,
+             .focus = "txtDN"};
 
     Layout lay(*this, {.caption = piece(Kind::Label).at(120, 30, 1815, 255),
                        .input = piece(Kind::TextBox).at(2040, 0, 1215, 285).right(),

@@ -65,12 +65,11 @@ void ThomsonWeirForm::Bogen() {
 }
 
 void ThomsonWeirForm::design() {
-    auto& w = win();
-    w.title = "Thomsenwehr";
-    w.clientWidth = 9870;
-    w.clientHeight = 2805;
-    w.backColor = Grey;
-    w.focus = "txtAlpha";
+    win() = {.title = "Thomsenwehr",
+             .clientWidth = 9870,
+             .clientHeight = 2805,
+             .backColor = Grey,
+             .focus = "txtAlpha"};
 
     Layout lay(*this, {.output = piece(Kind::Label).at(0, 0, 0, 285).output(),
                        .label = piece(Kind::Label).at(0, 0, 0, 255).back(Grey)});

@@ -182,11 +182,10 @@ void BodDecayForm::legend(int index, int page, int left, int top) {
 }
 
 void BodDecayForm::design() {
-    auto& w = win();
-    w.title = "Funktion des biologisch abbaubaren Kohlenstoffes";
-    w.clientWidth = 17175;
-    w.clientHeight = 12690;
-    w.focus = "txtK1_relativ";
+    win() = {.title = "Funktion des biologisch abbaubaren Kohlenstoffes",
+             .clientWidth = 17175,
+             .clientHeight = 12690,
+             .focus = "txtK1_relativ"};
 
     add(Kind::Tab, "SSTab1").at(360, 360, 13455, 11295).tabs = {"&relativer BSB-Abbau",
                                                                 "&absoluter BSB-Abbau"};

@@ -139,14 +139,13 @@ std::string OxygenSaturationForm::clipboardLine() const {
 }
 
 void OxygenSaturationForm::design() {
-    auto& w = win();
-    w.title = "Sauerstoff im Wasser bei Temperaturen von 0 ...41 °C";
-    w.clientWidth = 6675;
-    w.clientHeight = 4230;
-    w.height = Folded;
-    w.focus = "txtTemp";
-    w.font = "MS Sans Serif";
-    w.fontSize = 9.75;
+    win() = {.title = "Sauerstoff im Wasser bei Temperaturen von 0 ...41 °C",
+             .clientWidth = 6675,
+             .clientHeight = 4230,
+             .height = Folded,
+             .focus = "txtTemp",
+             .font = "MS Sans Serif",
+             .fontSize = 9.75};
 
     Layout lay(*this, {.caption = piece(Kind::Label).at(240, 0, 2640, 285),
                        .input = piece(Kind::TextBox).at(3000, -30, 1215, 345).right(),

@@ -64,13 +64,12 @@ void PopulationLoadsForm::Tabelle2() {
 }
 
 void PopulationLoadsForm::design() {
-    auto& w = win();
-    w.title = "Abwasserlasten der Einwohner";
-    w.clientWidth = 8955;
-    w.clientHeight = 8070;
-    w.focus = "txtEW";
-    w.font = "MS Sans Serif";
-    w.fontSize = 9.75;
+    win() = {.title = "Abwasserlasten der Einwohner",
+             .clientWidth = 8955,
+             .clientHeight = 8070,
+             .focus = "txtEW",
+             .font = "MS Sans Serif",
+             .fontSize = 9.75};
 
     Layout lay(*this, {.label = piece(Kind::Label)});
     Layout heads(*this, {.label = piece(Kind::Label)

@@ -168,13 +168,12 @@ void RainRunoffForm::Gesamtabflussmenge() {
 }
 
 void RainRunoffForm::design() {
-    auto& w = win();
-    w.title = "Regenspende - Zeitbeiwert";
-    w.clientWidth = 12435;
-    w.clientHeight = 10545;
-    w.height = Small;
-    w.focus = "txtR151";
-    w.fontSize = 9.75;
+    win() = {.title = "Regenspende - Zeitbeiwert",
+             .clientWidth = 12435,
+             .clientHeight = 10545,
+             .height = Small,
+             .focus = "txtR151",
+             .fontSize = 9.75};
 
     Layout lay(*this, {.input = piece(Kind::TextBox).at(4080, -30, 1335, 345).right(),
                        .output = piece(Kind::Label)

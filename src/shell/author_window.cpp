@@ -12,9 +12,9 @@ AuthorWindow::AuthorWindow(Application& app) : InfoWindow(app, Name) {
 }
 
 void AuthorWindow::design() {
-    win().title = Links::HomePage + std::string_view(Links::HomePage).find("://") + 3;
-    win().clientWidth = 7350;
-    win().clientHeight = 5175;
+    win() = {.title = Links::HomePage + std::string_view(Links::HomePage).find("://") + 3,
+             .clientWidth = 7350,
+             .clientHeight = 5175};
     add(Kind::Picture, "Image1").at(0, 0, 7395, 5190).pic("newsletter_cat.svg");
     add(Kind::Label, "Label1")
         .caption("Mehr Spaß und Ernst mit unserem Newsletter!")

@@ -83,14 +83,12 @@ void FormModel::create() {
         if (!order.empty()) focus_ = order.front();
     }
     open_ = true;
-    Event e;
-    dispatch(On::Load, "", e);
+    dispatch(On::Load, "", {});
 }
 
 void FormModel::destroy() {
     if (!open_) return;
-    Event e;
-    dispatch(On::Unload, "", e);
+    dispatch(On::Unload, "", {});
     open_ = false;
     controls_ = designControls_;
     window_ = designWindow_;
@@ -192,9 +190,7 @@ void FormModel::setText(std::string_view key, std::string_view text) {
     if (x.text == text) return;
     x.text = std::string(text);
     notify(x, Property::Text);
-    Event e;
-    e.index = x.index;
-    raise(On::Change, x, e);
+    raise(On::Change, x, {.index = x.index});
 }
 
 void FormModel::setNumber(std::string_view key, double value) {
@@ -270,9 +266,7 @@ void FormModel::select(std::string_view key) {
     setSelected(key, true);
     if (was) return;
     const Control& x = c(key);
-    Event e;
-    e.index = x.index;
-    raise(On::Click, x, e);
+    raise(On::Click, x, {.index = x.index});
 }
 
 void FormModel::setItems(std::string_view key, std::vector<std::string> items) {
@@ -296,10 +290,7 @@ void FormModel::setListIndex(std::string_view key, int index) {
     if (index < -1 || index >= static_cast<int>(x.items.size()))
         throw Failure(FailureKind::Invalid);
     notify(x, pick(x, index));
-    Event e;
-    e.index = x.index;
-    e.value = index;
-    raise(On::Click, x, e);
+    raise(On::Click, x, {.index = x.index, .value = index});
 }
 
 void FormModel::setValue(std::string_view key, int value) {
@@ -308,10 +299,7 @@ void FormModel::setValue(std::string_view key, int value) {
     if (x.value == value) return;
     x.value = value;
     notify(x, Property::Value);
-    Event e;
-    e.index = x.index;
-    e.value = value;
-    raise(On::Scroll, x, e);
+    raise(On::Scroll, x, {.index = x.index, .value = value});
 }
 
 void FormModel::setCurrentTab(std::string_view key, int page) {
@@ -425,6 +413,10 @@ void FormModel::raise(On on, const Control& control, Event& event) {
     r(event);
 }
 
+void FormModel::raise(On on, const Control& control, Event&& event) { raise(on, control, event); }
+
+void FormModel::dispatch(On on, std::string_view key, Event&& event) { dispatch(on, key, event); }
+
 void FormModel::dispatch(On on, std::string_view key, Event& event) {
     try {
         if (key.empty()) {
@@ -456,9 +448,7 @@ int FormModel::keyPress(std::string_view key, int character) {
 }
 
 void FormModel::keyUp(std::string_view key, int keyCode) {
-    Event e;
-    e.key = keyCode;
-    dispatch(On::KeyUp, key, e);
+    dispatch(On::KeyUp, key, {.key = keyCode});
 }
 
 void FormModel::userEdit(std::string_view key, std::string_view text) {
@@ -466,25 +456,21 @@ void FormModel::userEdit(std::string_view key, std::string_view text) {
     if (x.text == text) return;
     x.text = std::string(text);
     notify(x, Property::Text);
-    Event e;
-    dispatch(On::Change, key, e);
+    dispatch(On::Change, key, {});
 }
 
 void FormModel::click(std::string_view key) {
     const Control& x = c(key);
     if (x.kind == Kind::Option) setSelected(key, true);
     if (x.kind == Kind::CheckBox) setSelected(key, !x.selected);
-    Event e;
-    dispatch(On::Click, key, e);
+    dispatch(On::Click, key, {});
 }
 
 void FormModel::listClick(std::string_view key, int index) {
     Control& x = mut(key);
     if (index < 0 || index >= static_cast<int>(x.items.size())) return;
     notify(x, pick(x, index));
-    Event e;
-    e.value = index;
-    dispatch(On::Click, key, e);
+    dispatch(On::Click, key, {.value = index});
 }
 
 void FormModel::scroll(std::string_view key, int value) {
@@ -493,42 +479,23 @@ void FormModel::scroll(std::string_view key, int value) {
     const Changes what = x.value == value ? Changes() : Property::Value;
     x.value = value;
     notify(x, what);
-    Event e;
-    e.value = value;
-    dispatch(On::Scroll, key, e);
+    dispatch(On::Scroll, key, {.value = value});
 }
 
-void FormModel::mouseMove(std::string_view key) {
-    Event e;
-    dispatch(On::MouseMove, key, e);
-}
+void FormModel::mouseMove(std::string_view key) { dispatch(On::MouseMove, key, {}); }
 
-void FormModel::mouseMoveWindow() {
-    Event e;
-    dispatch(On::MouseMove, "", e);
-}
+void FormModel::mouseMoveWindow() { dispatch(On::MouseMove, "", {}); }
 
-void FormModel::tick(std::string_view key) {
-    Event e;
-    dispatch(On::Tick, key, e);
-}
+void FormModel::tick(std::string_view key) { dispatch(On::Tick, key, {}); }
 
 void FormModel::tabShown(std::string_view key, int page) {
     setCurrentTab(key, page);
-    Event e;
-    e.value = page;
-    dispatch(On::TabShown, key, e);
+    dispatch(On::TabShown, key, {.value = page});
 }
 
-void FormModel::menu(std::string_view key) {
-    Event e;
-    dispatch(On::Click, key, e);
-}
+void FormModel::menu(std::string_view key) { dispatch(On::Click, key, {}); }
 
-void FormModel::submenu(std::string_view key) {
-    Event e;
-    dispatch(On::Submenu, key, e);
-}
+void FormModel::submenu(std::string_view key) { dispatch(On::Submenu, key, {}); }
 
 void FormModel::userFocus(std::string_view key) { focus_ = std::string(key); }
 

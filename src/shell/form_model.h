@@ -59,6 +59,9 @@ enum class On {
 
 // The title of the message that tells of a wrong input.
 inline constexpr const char* InputErrorTitle = "Eingabefehler";
+// The lines most guards show after the failure: the field is set to 0, or set back.
+inline constexpr const char* TypingErrorToZero = "Tippfehler - Wert wird auf 0 gesetzt";
+inline constexpr const char* TypingErrorReset = "Tippfehler - Wert wird zurückgesetzt";
 
 // A guarded reaction's parameters, named where they are written:
 // {.text = "Tippfehler - Werte werden zurückgesetzt", .reset = {{"txtE", "650"}}}.
@@ -79,14 +82,14 @@ inline Guard resetTo(std::string key, std::string value) {
 
 // The window itself.
 struct WindowProps {
-    std::string title;
+    std::string title = {};
     int clientWidth = 0, clientHeight = 0;  // twips
     int left = -1, top = -1;                // twips on the screen; -1 = placed by the desktop
     int width = 0, height = 0;              // outer size in twips (0 = client + frame)
     std::uint32_t backColor = Color::ButtonFace;
-    std::string icon;  // picture resource; "" = the program's icon
+    std::string icon = {};  // picture resource; "" = the program's icon
     bool sizable = false;
-    std::string focus;                   // control that holds the focus at open
+    std::string focus = {};              // control that holds the focus at open
     std::string font = "MS Sans Serif";  // default font of the window's controls
     double fontSize = 8.25;              // and its size in points
 };
@@ -344,7 +347,9 @@ private:
     friend class Layout;
     // Runs a reaction for a user event; a failure nobody guarded is reported, never thrown.
     void dispatch(On on, std::string_view key, Event& event);
+    void dispatch(On on, std::string_view key, Event&& event);
     void raise(On on, const Control& control, Event& event);
+    void raise(On on, const Control& control, Event&& event);
 
     Application& app_;
     bool designed_ = false;

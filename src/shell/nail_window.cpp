@@ -10,9 +10,8 @@ MORVANE_REGISTER_FORM(NailWindow);
 NailWindow::NailWindow(Application& app) : InfoWindow(app, Name) {}
 
 void NailWindow::design() {
-    win().title = "Brauchen Sie einen Nagel mit Kopf?";
-    win().clientWidth = 10425;
-    win().clientHeight = 2295;
+    win() = {
+        .title = "Brauchen Sie einen Nagel mit Kopf?", .clientWidth = 10425, .clientHeight = 2295};
     add(Kind::TextBox, "Text1")
         .caption(
             "Ganz uneigennützig ist es nicht, wenn wir kostenlose Programme zur Verfügung "

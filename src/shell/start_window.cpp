@@ -104,13 +104,12 @@ StartWindow::StartWindow(Application& application) : FormModel(application, Name
 }
 
 void StartWindow::design() {
-    auto& w = win();
-    w.title = AppTitle;
-    w.clientWidth = 13965;
-    w.clientHeight = 300;
-    w.left = 315;
-    w.top = 660;
-    w.backColor = Color::ActiveBorder;
+    win() = {.title = AppTitle,
+             .clientWidth = 13965,
+             .clientHeight = 300,
+             .left = 315,
+             .top = 660,
+             .backColor = Color::ActiveBorder};
 
     std::string parents[4];
     for (const Entry& e : Menu) {

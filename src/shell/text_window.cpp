@@ -12,10 +12,7 @@ TextWindow::TextWindow(Application& app, const char* name, const char* title, co
       headings_(std::move(headings)) {}
 
 void TextWindow::design() {
-    auto& w = win();
-    w.title = title_;
-    w.clientWidth = width_;
-    w.clientHeight = height_;
+    win() = {.title = title_, .clientWidth = width_, .clientHeight = height_};
     int top = 120;
     int index = 0;
     for (const Heading& h : headings_) {

@@ -15,9 +15,7 @@ UpdateWindow::UpdateWindow(Application& app) : InfoWindow(app, Name) {
 }
 
 void UpdateWindow::design() {
-    win().title = "Update";
-    win().clientWidth = 6270;
-    win().clientHeight = 3150;
+    win() = {.title = "Update", .clientWidth = 6270, .clientHeight = 3150};
     add(Kind::TextBox, "Text1")
         .caption(
             "Das Programmsystem wird schrittweise ausgebaut.\r\n"

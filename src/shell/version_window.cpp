@@ -10,9 +10,7 @@ MORVANE_REGISTER_FORM(VersionWindow);
 VersionWindow::VersionWindow(Application& app) : InfoWindow(app, Name) {}
 
 void VersionWindow::design() {
-    win().title = "Version";
-    win().clientWidth = 3345;
-    win().clientHeight = 495;
+    win() = {.title = "Version", .clientWidth = 3345, .clientHeight = 495};
     add(Kind::Label, "Label1").caption("11.06.2008").center().at(360, 120, 2535, 375);
 }
 

@@ -10,9 +10,7 @@ MORVANE_REGISTER_FORM(WarrantyWindow);
 WarrantyWindow::WarrantyWindow(Application& app) : InfoWindow(app, Name) {}
 
 void WarrantyWindow::design() {
-    win().title = "Gewährleistung";
-    win().clientWidth = 7770;
-    win().clientHeight = 1620;
+    win() = {.title = "Gewährleistung", .clientWidth = 7770, .clientHeight = 1620};
     add(Kind::Label, "Label1")
         .caption(
             "Grundsätzlich wird keine Gewährleistung für Schäden aller Art übernommen, die aus "

@@ -10,7 +10,6 @@ namespace morvane {
 MORVANE_REGISTER_FORM(DewateringForm);
 
 namespace {
-constexpr const char* Reset = "Tippfehler - Wert wird zurückgesetzt";
 
 constexpr const char* BeforeColumn[] = {"Label4(1)", "txtTS",    "cmdTS",     "txtSVm3d",
                                         "lblSVm3h",  "lblSVm3a", "Label2(5)", "Label2(6)",
@@ -25,7 +24,7 @@ DewateringForm::DewateringForm(Application& app) : FormModel(app, Name) {
     auto guardedKey = [this](const char* field, const char* reset,
                              const std::function<void()>& body) {
         on(On::KeyUp, field, [this, field, reset, body] {
-            guarded({.text = Reset, .reset = {{field, reset}}}, body);
+            guarded({.text = TypingErrorReset, .reset = {{field, reset}}}, body);
         });
     };
     guardedKey("txtEW", "1", [this] {
@@ -143,12 +142,11 @@ void DewateringForm::entVisible() {
 }
 
 void DewateringForm::design() {
-    auto& w = win();
-    w.title = "Schlammentwässerung - Eindickung - Zentrifugation - Trocknung";
-    w.clientWidth = 9660;
     // Tall enough to show the print button below the columns.
-    w.clientHeight = 4560;
-    w.focus = "txtEW";
+    win() = {.title = "Schlammentwässerung - Eindickung - Zentrifugation - Trocknung",
+             .clientWidth = 9660,
+             .clientHeight = 4560,
+             .focus = "txtEW"};
 
     Layout lay(*this,
                {.input = piece(Kind::TextBox).at(0, 0, 975, 285).right().back(Color::LightYellow),

@@ -26,13 +26,12 @@ SludgeOriginForm::SludgeOriginForm(Application& app) : FormModel(app, Name) {
 }
 
 void SludgeOriginForm::design() {
-    auto& w = win();
-    w.title = "Datenherkunft";
-    w.clientWidth = 4200;
-    w.clientHeight = 4140;
-    w.left = 255;
-    w.top = 4860;
-    w.focus = "Option5";
+    win() = {.title = "Datenherkunft",
+             .clientWidth = 4200,
+             .clientHeight = 4140,
+             .left = 255,
+             .top = 4860,
+             .focus = "Option5"};
 
     add(Kind::Frame, "Frame1").caption("Wahl").at(60, 60, 4035, 2955);
     add(Kind::Option, "Option5")
@@ -45,26 +44,25 @@ void SludgeOriginForm::design() {
         .caption("Schlammengen nach Ostrelt")
         .at(840, 720, 2800, 255)
         .font("MS Sans Serif", 8.25, true);
-    add(Kind::Option, "Option1")
-        .in("Frame1")
-        .caption("A. Absetzanlagen mit Faulraum")
-        .at(540, 1080, 2715, 315)
-        .tab(1);
-    add(Kind::Option, "Option2")
-        .in("Frame1")
-        .caption("B. Tropfkörper mit Faulraum")
-        .at(540, 1500, 2535, 255)
-        .tab(2);
-    add(Kind::Option, "Option3")
-        .in("Frame1")
-        .caption("C. Belebungsanlagen mit Faulraum oder aerober Schlammstabilisierung")
-        .at(540, 1920, 3195, 435)
-        .tab(3);
-    add(Kind::Option, "Option4")
-        .in("Frame1")
-        .caption("D. Chemische Fällung und Flockung")
-        .at(540, 2400, 3015, 435)
-        .tab(4);
+    // The table options Option1 to Option4, in the order of their tabs.
+    struct TableOption {
+        const char* caption;
+        int top, width, height;
+    };
+    const TableOption options[] = {
+        {"A. Absetzanlagen mit Faulraum", 1080, 2715, 315},
+        {"B. Tropfkörper mit Faulraum", 1500, 2535, 255},
+        {"C. Belebungsanlagen mit Faulraum oder aerober Schlammstabilisierung", 1920, 3195, 435},
+        {"D. Chemische Fällung und Flockung", 2400, 3015, 435},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const TableOption& o = options[i];
+        add(Kind::Option, "Option" + std::to_string(i + 1))
+            .in("Frame1")
+            .caption(o.caption)
+            .at(540, o.top, o.width, o.height)
+            .tab(i + 1);
+    }
     add(Kind::TextBox, "Text1")
         .caption(
             "Datenquelle:\r\nOstrelt: Taschenbuch der Stadtentwässerung,\r\n27. Auflage,\r\n"

@@ -9,10 +9,6 @@ namespace morvane {
 
 MORVANE_REGISTER_FORM(SludgeQuantitiesForm);
 
-namespace {
-constexpr const char* TypingError = "Tippfehler - Wert wird zurückgesetzt";
-}  // namespace
-
 SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, Name) {
     const struct {
         const char* field;
@@ -28,7 +24,7 @@ SludgeQuantitiesForm::SludgeQuantitiesForm(Application& app) : FormModel(app, Na
     };
     for (const auto& r : reactions) {
         on(On::KeyUp, r.field, [this, field = r.field, reset = r.reset, routine = r.routine] {
-            guarded({.text = TypingError, .reset = {{field, reset}}},
+            guarded({.text = TypingErrorReset, .reset = {{field, reset}}},
                     [this, routine] { (this->*routine)(); });
         });
     }
@@ -43,11 +39,15 @@ void SludgeQuantitiesForm::volumes(Num ts, Num d) {
     show("lblSVm3a", m3a, Pattern::Dec1);
 }
 
-void SludgeQuantitiesForm::fEW() {
-    E = num("txtEW");
+void SludgeQuantitiesForm::readOthers() {
     g = num("txtgEd");
     TS = num("txtTS");
     days = num("txtda");
+}
+
+void SludgeQuantitiesForm::fEW() {
+    E = num("txtEW");
+    readOthers();
     kgh = g * E / 24;
     show("lblTMkgh", kgh, Pattern::Dec1);
     td = g * E / 1000;
@@ -59,9 +59,7 @@ void SludgeQuantitiesForm::fEW() {
 
 void SludgeQuantitiesForm::ftd() {
     td = num("txtTMtd");
-    g = num("txtgEd");
-    TS = num("txtTS");
-    days = num("txtda");
+    readOthers();
     fromDryMass();
     volumes(TS, days);
 }
@@ -77,9 +75,7 @@ void SludgeQuantitiesForm::fromDryMass() {
 
 void SludgeQuantitiesForm::fSVm3d() {
     m3d = num("txtSVm3d");
-    g = num("txtgEd");
-    TS = num("txtTS");
-    days = num("txtda");
+    readOthers();
     td = TS * m3d / 100;
     show("txtTMtd", td, Pattern::Dec1);
     fromDryMass();
@@ -90,13 +86,12 @@ void SludgeQuantitiesForm::fSVm3d() {
 }
 
 void SludgeQuantitiesForm::design() {
-    auto& w = win();
-    w.title = "Schlammmengen";
-    w.clientWidth = 4200;
-    w.clientHeight = 2835;
-    w.left = 255;
-    w.top = 1530;
-    w.focus = "txtEW";
+    win() = {.title = "Schlammmengen",
+             .clientWidth = 4200,
+             .clientHeight = 2835,
+             .left = 255,
+             .top = 1530,
+             .focus = "txtEW"};
 
     add(Kind::Shape, "Shape1", 2).at(180, 120, 3855, 555);
     add(Kind::Shape, "Shape1", 0).at(180, 780, 1875, 1875);

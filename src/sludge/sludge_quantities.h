@@ -17,6 +17,8 @@ private:
     void fEW();
     void ftd();
     void fSVm3d();
+    // After the field a routine starts from: the load per head, the dry solids and the days.
+    void readOthers();
     // Dry mass per hour, population and dry mass per year from the dry mass per day.
     void fromDryMass();
     // The sludge volumes from the dry mass per hour.

@@ -24,12 +24,8 @@ SludgeTableWindow::SludgeTableWindow(Application& app, const char* name, const c
 }
 
 void SludgeTableWindow::design() {
-    auto& w = win();
-    w.title = title_;
-    w.clientWidth = width_;
-    w.clientHeight = height_;
-    w.left = 4575;
-    w.top = 1530;
+    win() = {
+        .title = title_, .clientWidth = width_, .clientHeight = height_, .left = 4575, .top = 1530};
 
     const int rowHeight = 300;
     const int frameHeight = 240 + static_cast<int>(kinds_.size()) * rowHeight + 120;

@@ -18,7 +18,6 @@ const wchar_t* const PanelClass = L"MorvanePanel";
 const wchar_t* const PictureClass = L"MorvanePicture";
 const wchar_t* const SheetClass = L"MorvaneSheet";
 constexpr UINT FirstId = 100;
-constexpr UINT FirstMenuId = 0x4000;
 
 // Shapes and lines are drawn on their container's surface, below every control.
 bool drawnOnSurface(Kind k) { return k == Kind::Shape || k == Kind::Line; }
@@ -127,7 +126,7 @@ void FormWindow::detach() {
     if (!attached_) return;
     attached_ = false;
     model_.removeView(this);
-    for (auto& [id, key] : commands_) KillTimer(hwnd_, id);
+    for (auto& [id, key] : timers_) KillTimer(hwnd_, id);
     ShowWindow(hwnd_, SW_HIDE);
 }
 
@@ -137,11 +136,11 @@ HWND FormWindow::handleFor(const std::string& key) const {
 }
 
 HMENU FormWindow::menuFor(const std::string& key) const {
-    auto it = bound_.find(key);
-    return it == bound_.end() ? nullptr : it->second.menu;
+    return menus_ ? menus_->menuFor(key) : nullptr;
 }
 
 UINT FormWindow::commandFor(const std::string& key) const {
+    if (UINT id = menus_ ? menus_->commandFor(key) : 0) return id;
     auto it = bound_.find(key);
     return it == bound_.end() ? 0 : it->second.id;
 }
@@ -156,14 +155,17 @@ const std::string* FormWindow::keyOf(HWND h) const {
 void FormWindow::build() {
     UINT id = FirstId;
     for (const Control& c : model_.controls()) bound_[c.key()].id = id++;
-    if (model_.hasMenu()) buildMenus();
+    if (model_.hasMenu()) {
+        menus_ = std::make_unique<MenuBar>(hwnd_, model_, dpi_);
+        SetMenu(hwnd_, menus_->bar());
+    }
     // Containers first, so that every child finds its parent.
     for (int pass = 0; pass < 2; ++pass) {
         for (const Control& c : model_.controls()) {
             if ((pass == 0) != isContainer(c.kind) || c.kind == Kind::Menu) continue;
             Bound& b = bound_[c.key()];
             if (c.kind == Kind::Timer) {
-                commands_[b.id] = c.key();
+                timers_[b.id] = c.key();
             } else if (!drawnOnSurface(c.kind)) {
                 b.hwnd = create(c, containerOf(c));
                 if (b.hwnd) keys_[b.hwnd] = c.key();
@@ -190,34 +192,6 @@ void FormWindow::build() {
             showPage(c.key());
         }
     applyWindow();
-}
-
-void FormWindow::buildMenus() {
-    menuBar_ = CreateMenu();
-    UINT command = FirstMenuId;
-    for (const Control& c : model_.controls()) {
-        if (c.kind != Kind::Menu) continue;
-        const std::string key = c.key();
-        Bound& b = bound_[key];
-        HMENU parent = menuBar_;
-        if (!c.parentMenu.empty()) {
-            auto it = bound_.find(c.parentMenu);
-            if (it == bound_.end() || !it->second.menu) continue;
-            parent = it->second.menu;
-        }
-        b.id = command++;
-        const std::wstring text = wide(c.text);
-        if (model_.hasSubmenu(key)) {
-            b.menu = CreatePopupMenu();
-            popups_[b.menu] = key;
-            AppendMenuW(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(b.menu),
-                        text.c_str());
-        } else {
-            AppendMenuW(parent, c.text == "-" ? MF_SEPARATOR : MF_STRING, b.id, text.c_str());
-        }
-        commands_[b.id] = key;
-    }
-    SetMenu(hwnd_, menuBar_);
 }
 
 HWND FormWindow::create(const Control& c, HWND parent) {
@@ -319,25 +293,7 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
     const bool all = what.all();
 
     if (c.kind == Kind::Menu) {
-        if (HMENU parent = c.parentMenu.empty() ? menuBar_ : menuFor(c.parentMenu)) {
-            const std::wstring text = wide(c.text);
-            MENUITEMINFOW mi{};
-            mi.cbSize = sizeof mi;
-            mi.fMask = MIIM_STRING | MIIM_STATE;
-            mi.dwTypeData = const_cast<wchar_t*>(text.c_str());
-            mi.fState = c.enabled ? MFS_ENABLED : MFS_DISABLED;
-            if (what.any(Property::Text | Property::Enabled)) {
-                if (b.menu) {
-                    const int n = GetMenuItemCount(parent);
-                    for (int i = 0; i < n; ++i)
-                        if (GetSubMenu(parent, i) == b.menu)
-                            SetMenuItemInfoW(parent, static_cast<UINT>(i), TRUE, &mi);
-                } else if (c.text != "-") {
-                    SetMenuItemInfoW(parent, b.id, FALSE, &mi);
-                }
-            }
-            if (what.has(Property::Visible) && !all && parent == menuBar_) DrawMenuBar(hwnd_);
-        }
+        if (menus_) menus_->apply(c, what);
         return;
     }
     if (c.kind == Kind::Timer) {
@@ -698,7 +654,7 @@ void FormWindow::applyWindow() {
     RECT r{0, 0, std::max(1, px(model_.clientWidth(), dpi_)),
            std::max(0, px(model_.clientHeight(), dpi_))};
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
-    AdjustWindowRectExForDpi(&r, style, menuBar_ != nullptr, WS_EX_CONTROLPARENT, dpi_);
+    AdjustWindowRectExForDpi(&r, style, menus_ != nullptr, WS_EX_CONTROLPARENT, dpi_);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     int x = 0, y = 0;
     if ((wp.left != lastLeft_ || wp.top != lastTop_) && wp.left >= 0 && wp.top >= 0) {
@@ -973,8 +929,8 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND: {
             if (!attached_) return 0;
             if (lp == 0) {  // a menu entry
-                auto it = commands_.find(LOWORD(wp));
-                if (it != commands_.end() && HIWORD(wp) == 0) model_.menu(it->second);
+                if (HIWORD(wp) == 0 && menus_)
+                    if (auto key = menus_->entryOfCommand(LOWORD(wp))) model_.menu(*key);
                 return 0;
             }
             const std::string* key = keyOf(reinterpret_cast<HWND>(lp));
@@ -1019,15 +975,25 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
                     scrolled(std::string(*key), reinterpret_cast<HWND>(lp), LOWORD(wp));
             return 0;
         case WM_TIMER: {
-            auto it = commands_.find(static_cast<UINT>(wp));
-            if (attached_ && it != commands_.end()) model_.tick(it->second);
+            auto it = timers_.find(static_cast<UINT>(wp));
+            if (attached_ && it != timers_.end()) model_.tick(it->second);
             return 0;
         }
         case WM_INITMENUPOPUP: {
-            auto it = popups_.find(reinterpret_cast<HMENU>(wp));
-            if (attached_ && it != popups_.end()) model_.submenu(it->second);
+            if (attached_ && menus_)
+                if (auto key = menus_->entryOfPopup(reinterpret_cast<HMENU>(wp)))
+                    model_.submenu(*key);
             return 0;
         }
+        case WM_MEASUREITEM:
+            if (form && wp == 0 && menus_ &&
+                menus_->measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp)))
+                return TRUE;
+            break;
+        case WM_DRAWITEM:
+            if (form && wp == 0 && menus_ && menus_->draw(*reinterpret_cast<DRAWITEMSTRUCT*>(lp)))
+                return TRUE;
+            break;
         case WM_ACTIVATE:
             // A window that comes to the front again (after a message box, after another
             // window) gives the keyboard back to the control that had it, not to itself.
@@ -1047,6 +1013,7 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DPICHANGED:
             if (form) {
                 dpi_ = HIWORD(wp);
+                if (menus_) menus_->setDpi(dpi_);
                 auto* r = reinterpret_cast<RECT*>(lp);
                 SetWindowPos(h, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                              SWP_NOZORDER | SWP_NOACTIVATE);

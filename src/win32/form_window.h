@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/form_model.h"
+#include "win32/menu_bar.h"
 
 namespace morvane {
 class Application;
@@ -34,7 +36,7 @@ public:
 
     // The window of a control (nullptr for menus, timers and unknown keys).
     HWND handleFor(const std::string& key) const;
-    // The menu (submenu) or menu bar command id of a menu entry.
+    // The submenu of a menu entry; the command id of a menu entry, the timer id of a timer.
     HMENU menuFor(const std::string& key) const;
     UINT commandFor(const std::string& key) const;
 
@@ -50,7 +52,6 @@ private:
     struct Bound {
         HWND hwnd = nullptr;  // the control, or the panel of a frame or tab control
         HWND face = nullptr;  // the tab control inside a tab panel
-        HMENU menu = nullptr;
         UINT id = 0;
         HBITMAP picture = nullptr;          // command buttons with a picture
         COLORREF pageColour = CLR_INVALID;  // tab controls: the colour of their pages
@@ -63,7 +64,6 @@ private:
     LRESULT handleControl(HWND h, UINT msg, WPARAM wp, LPARAM lp, const std::string& key);
 
     void build();
-    void buildMenus();
     HWND create(const Control& c, HWND parent);
     void place(Bound& b, const Control& c);
     void apply(Bound& b, const Control& c, Changes what);
@@ -88,15 +88,14 @@ private:
     FormModel& model_;
     HWND hwnd_ = nullptr;
     HWND tips_ = nullptr;
-    HMENU menuBar_ = nullptr;
+    std::unique_ptr<MenuBar> menus_;
     UINT dpi_ = 96;
     bool attached_ = true;
     int applying_ = 0;  // programmatic text changes are no user edits
     bool built_ = false;
     std::map<std::string, Bound, std::less<>> bound_;
     std::map<HWND, std::string> keys_;
-    std::map<UINT, std::string> commands_;  // menu command ids and timer ids
-    std::map<HMENU, std::string> popups_;
+    std::map<UINT, std::string> timers_;
     int lastLeft_ = -2, lastTop_ = -2;
 };
 

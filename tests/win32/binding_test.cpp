@@ -11,6 +11,7 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -247,6 +248,110 @@ void startWindowAndEveryWindow(Program& p) {
     }
 }
 
+// The texts of a menu's entries as it shows them, in their order.
+std::vector<std::string> entriesOf(HMENU menu) {
+    std::vector<std::string> out;
+    const int n = GetMenuItemCount(menu);
+    for (int i = 0; i < n; ++i) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_STRING;
+        mi.dwTypeData = text;
+        mi.cch = 255;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mi);
+        out.push_back(narrow(text));
+    }
+    return out;
+}
+
+std::string joined(const std::vector<std::string>& texts) {
+    std::string out;
+    for (const std::string& t : texts) out += (out.empty() ? "" : "|") + t;
+    return out;
+}
+
+// Every caption of the start window's menu bar fits its entry whole, in the menu font; an
+// entry that the model hides leaves its menu and comes back in its place, with its submenu.
+void menuBar(Program& p) {
+    p.app.open("frmStart");
+    pump(100);
+    FormWindow& w = windowOf(p, "frmStart");
+    FormModel& m = p.app.model("frmStart");
+    HMENU bar = GetMenu(w.hwnd());
+    check(bar != nullptr, "the start window has a menu bar");
+    if (!bar) return;
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof ncm;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0, w.dpi());
+    HFONT menuFont = CreateFontIndirectW(&ncm.lfMenuFont);
+    HDC dc = GetDC(w.hwnd());
+    HGDIOBJ old = SelectObject(dc, menuFont);
+    const std::vector<std::string> texts = entriesOf(bar);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::wstring t = wide(texts[i]);
+        RECT need{0, 0, 0, 0};
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &need, DT_CALCRECT | DT_SINGLELINE);
+        RECT has{};
+        GetMenuItemRect(w.hwnd(), bar, static_cast<UINT>(i), &has);
+        check(has.right - has.left >= need.right + 4,
+              "menu bar entry \"" + texts[i] + "\" shows whole (" +
+                  std::to_string(has.right - has.left) + " px for " + std::to_string(need.right) +
+                  ")");
+    }
+    SelectObject(dc, old);
+    ReleaseDC(w.hwnd(), dc);
+    DeleteObject(menuFont);
+
+    // A submenu of the bar and a plain entry inside another submenu.
+    std::string sub, leaf, leafParent;
+    for (const Control& c : m.controls()) {
+        if (c.kind != Kind::Menu) continue;
+        if (c.parentMenu.empty() && w.menuFor(c.key()) && sub.empty() && !texts.empty() &&
+            c.text != texts.front())
+            sub = c.key();
+        else if (!c.parentMenu.empty() && !w.menuFor(c.key()) && leaf.empty() && c.text != "-")
+            leaf = c.key(), leafParent = c.parentMenu;
+    }
+    check(!sub.empty() && !leaf.empty(), "the start menu has submenus and entries");
+    if (sub.empty() || leaf.empty()) return;
+    HMENU subMenu = w.menuFor(sub);
+    HMENU leafMenu = w.menuFor(leafParent);
+    const std::string barBefore = joined(texts), leafBefore = joined(entriesOf(leafMenu));
+    const std::size_t leafCount = entriesOf(leafMenu).size();
+    m.setVisible(sub, false);
+    m.setVisible(leaf, false);
+    pump(50);
+    const std::vector<std::string> barHidden = entriesOf(bar);
+    check(barHidden.size() + 1 == texts.size(), "a hidden submenu leaves the menu bar");
+    for (const std::string& t : barHidden)
+        check(t != m.c(sub).text, "the hidden submenu " + sub + " is not on the bar");
+    const std::vector<std::string> leafHidden = entriesOf(leafMenu);
+    check(leafHidden.size() + 1 == leafCount &&
+              std::find(leafHidden.begin(), leafHidden.end(), m.c(leaf).text) == leafHidden.end(),
+          "a hidden entry leaves its menu (" + leaf + ")");
+    m.setVisible(sub, true);
+    m.setVisible(leaf, true);
+    pump(50);
+    expectEq(joined(entriesOf(bar)), barBefore, "the menu bar with the submenu back");
+    expectEq(joined(entriesOf(leafMenu)), leafBefore, "the menu with the entry back");
+    check(w.menuFor(sub) == subMenu && GetMenuItemCount(subMenu) > 0,
+          "the submenu comes back with its entries");
+    // The entry that came back still opens its window.
+    std::set<std::string> before;
+    for (FormModel* f : p.app.openForms()) before.insert(f->name());
+    SendMessageW(w.hwnd(), WM_COMMAND, MAKEWPARAM(w.commandFor(leaf), 0), 0);
+    pump(60);
+    bool opened = false;
+    for (FormModel* f : p.app.openForms())
+        if (!before.count(f->name())) {
+            opened = true;
+            p.app.close(f->name());
+        }
+    check(opened || !m.c(leaf).enabled, "the entry that came back does what it did");
+    pump(20);
+}
+
 // A test step's window: opened, settled, the boxes of earlier steps forgotten; at the end
 // it still mirrors its model and closes.
 void openStep(Program& p, BoxAnswerer& boxes, const std::string& f) {
@@ -450,6 +555,7 @@ int wmain(int argc, wchar_t** argv) {
     BoxAnswerer boxes(GetCurrentThreadId());
     if (argc == 3 && std::wstring(argv[1]) == L"--gallery") return gallery(p, argv[2]);
     startWindowAndEveryWindow(p);
+    menuBar(p);
     bottomPressure(p, boxes);
     pipeline(p, boxes);
     vat(p, boxes);

@@ -144,11 +144,11 @@ void PriceIndexForm::design() {
         .title = "Preisbasis 2003", .clientWidth = 6585, .clientHeight = 975, .focus = "Text1"};
 
     add(Kind::Frame, "Frame1").caption("Bauwerk").at(240, 0, 2655, 735);
-    add(Kind::Option, "OptKA").in("Frame1").caption("Kläranlagen").at(120, 240, 1335, 375).tab(2);
-    add(Kind::Option, "OptKanal").in("Frame1").caption("Ortskanal").at(1320, 240, 1095, 375).tab(3);
+    option("OptKA", "Frame1", "Kläranlagen", 120, 240, 1335, 375).tab(2);
+    option("OptKanal", "Frame1", "Ortskanal", 1320, 240, 1095, 375).tab(3);
     add(Kind::Frame, "Frame2").caption("Investkosteneingabe  in").at(3120, 0, 2055, 735);
-    add(Kind::Option, "OptDM").in("Frame2").caption("DM").at(120, 240, 615, 375).sel().tab(6);
-    add(Kind::Option, "OptEuro").in("Frame2").caption("€").at(1200, 240, 615, 375).tab(7);
+    option("OptDM", "Frame2", "DM", 120, 240, 615, 375).sel().tab(6);
+    option("OptEuro", "Frame2", "€", 1200, 240, 615, 375).tab(7);
     add(Kind::Command, "Command1").caption("Info").at(5520, 120, 855, 615).tab(9);
     add(Kind::Label, "Label10")
         .caption("Berechnung der Kläranlagenpreise für 2003")

@@ -230,12 +230,10 @@ void SmallPlantCostsForm::design() {
 
     add(Kind::Command, "Command1").caption("Berechnung").at(0, 5640, 4695, 375).tab(10);
     add(Kind::Line, "Line1").at(120, 6240, 10320, 6240).borderWidth = 3;
-    add(Kind::Label, "Label17")
-        .caption(
-            "*) betrift nur das Bundesland Brandenburg -  vgl. Förderrichtlinie des Landes "
-            "Brandenburg vom 19.12.2001")
-        .at(120, 6360, 4575, 495)
-        .wrap();
+    note("Label17",
+         "*) betrift nur das Bundesland Brandenburg -  vgl. Förderrichtlinie des Landes "
+         "Brandenburg vom 19.12.2001",
+         120, 6360, 4575, 495);
 }
 
 }  // namespace morvane

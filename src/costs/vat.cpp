@@ -177,16 +177,8 @@ void VatForm::design() {
         {"Text1(1)", "USTProzent", ""}};
     for (const auto& r : reading) recordRow(r[0], r[1], r[2]);
     add(Kind::Frame, "Frame1").at(120, 2040, 4935, 855);
-    add(Kind::Option, "Option1")
-        .in("Frame1")
-        .caption("in DM")
-        .at(120, 300, 1335, 375)
-        .font("MS Sans Serif", 9.75)
-        .tab(7);
-    add(Kind::Option, "Option2")
-        .in("Frame1")
-        .caption("weißer Hintergrund")
-        .at(2640, 300, 2175, 375)
+    option("Option1", "Frame1", "in DM", 120, 300, 1335, 375).font("MS Sans Serif", 9.75).tab(7);
+    option("Option2", "Frame1", "weißer Hintergrund", 2640, 300, 2175, 375)
         .font("MS Sans Serif", 9.75)
         .tab(8);
 }

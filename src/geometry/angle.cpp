@@ -62,10 +62,7 @@ void AngleForm::design() {
     const char* captions[] = {"Sinus Alpha", "Kosinus Alpha", "Tangens Alpha", "Kotangens Alpha"};
     const int tops[] = {480, 840, 1200, 1680};
     for (int i = 0; i < 4; ++i)
-        add(Kind::Option, "Option" + std::to_string(i + 1))
-            .in("Frame1")
-            .caption(captions[i])
-            .at(1080, tops[i], 2200, 315)
+        option("Option" + std::to_string(i + 1), "Frame1", captions[i], 1080, tops[i], 2200, 315)
             .tab(i);
     const struct {
         const char *output, *caption;

@@ -381,10 +381,8 @@ void PondDesignForm::design() {
         "keine Vorklärung und Mischwasserbehandlung             (>= 15  m²/E)",
         "keine Vorklärung und keine Mischwasserbehandlung   (>= 10  m²/E)"};
     for (int i = 0; i < 4; ++i)
-        add(Kind::Option, "Option" + std::to_string(i + 1))
-            .in("Frame1")
-            .caption(options[i])
-            .at(360, 420 + i * 480, 5880, 375)
+        option("Option" + std::to_string(i + 1), "Frame1", options[i], 360, 420 + i * 480, 5880,
+               375)
             .tab(tab++);
     recordRow("Frame1", "Option1");
     add(Kind::Shape, "Shape1").in(Tab, 1).at(360, 3360, 6375, 3495);

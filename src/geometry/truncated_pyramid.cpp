@@ -316,12 +316,10 @@ void TruncatedPyramidForm::design() {
         .tab(7);
     recordRow("", "Text1");
     add(Kind::Label, "Label45").caption("Datum").at(8160, 10080, 3255, 570).framed().center();
-    add(Kind::Label, "Label43")
-        .caption(
-            "Verwertung: Tabelle als Graphik ausschneiden und ggf. in Word für die "
-            "nachvollziehbare Kalkulation einfügen.")
-        .at(240, 10800, 6360, 495)
-        .wrap();
+    note("Label43",
+         "Verwertung: Tabelle als Graphik ausschneiden und ggf. in Word für die "
+         "nachvollziehbare Kalkulation einfügen.",
+         240, 10800, 6360, 495);
     add(Kind::Picture, "Image1")
         .at(6840, 10800, 480, 480)
         .pic("morvane_mark.svg")

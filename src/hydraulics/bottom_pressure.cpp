@@ -60,12 +60,10 @@ void BottomPressureForm::design() {
             .back(Color::WindowBackground)
             .fore(Color::WindowText);
 
-    add(Kind::Label, "Label5")
-        .caption(
-            "Das Programm dient z.B. der Kalkualtion der Bodendruckkkraft auf einen "
-            "geschlossenen Kanaldeckel oder auf eine Endkappe einer Rohrleitung.")
-        .at(840, 3240, 3975, 735)
-        .wrap();
+    note("Label5",
+         "Das Programm dient z.B. der Kalkualtion der Bodendruckkkraft auf einen "
+         "geschlossenen Kanaldeckel oder auf eine Endkappe einer Rohrleitung.",
+         840, 3240, 3975, 735);
     add(Kind::Command, "Command1")
         .caption("Probe: Kreisfläche = 1 m² und Druckhöhe = 10 m WS")
         .at(840, 4200, 3975, 375)

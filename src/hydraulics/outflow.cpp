@@ -162,16 +162,8 @@ void OutflowForm::design() {
                        .unitArray = "Label2"});
 
     add(Kind::Frame, "Frame1").caption("Anzahl der Bodenöffnungen").at(360, 240, 4695, 855).bold_();
-    add(Kind::Option, "Option1")
-        .in("Frame1")
-        .caption("Eine Öffnung?")
-        .at(240, 360, 2000, 315)
-        .tab(0);
-    add(Kind::Option, "Option2")
-        .in("Frame1")
-        .caption("mehr als 1 Öffnung?")
-        .at(2400, 360, 2160, 315)
-        .tab(1);
+    option("Option1", "Frame1", "Eine Öffnung?", 240, 360, 2000, 315).tab(0);
+    option("Option2", "Frame1", "mehr als 1 Öffnung?", 2400, 360, 2160, 315).tab(1);
     recordRow("Frame1", "Option1");
 
     lay.rows({
@@ -215,12 +207,10 @@ void OutflowForm::design() {
     recordRow("Label3", "lblMue");
 
     add(Kind::Shape, "Shape2").at(120, 4440, 10065, 1695);
-    add(Kind::Label, "Label4", 0)
-        .caption(
-            "Fremdwassermenge, die bei Überstau mit Regenwasser durch den Schachtdeckel in "
-            "den Kanal fließt")
-        .at(360, 4560, 4995, 900)
-        .wrap()
+    note("Label4", 0,
+         "Fremdwassermenge, die bei Überstau mit Regenwasser durch den Schachtdeckel in "
+         "den Kanal fließt",
+         360, 4560, 4995, 900)
         .bold_();
     // Three outputs under one heading.
     lay.rows({{.field = "lblQls",
@@ -281,11 +271,7 @@ void OutflowForm::design() {
              .captionWidth = 2000});
 
     add(Kind::Shape, "Shape4").at(8160, 120, 2055, 4095);
-    add(Kind::Label, "Label3")
-        .caption("Reibungsbeiwert mue")
-        .at(8280, 240, 1815, 420)
-        .wrap()
-        .center();
+    note("Label3", "Reibungsbeiwert mue", 8280, 240, 1815, 420).center();
     add(Kind::ListBox, "Listmue")
         .at(8760, 720, 795, 2460)
         .back(Color::LightYellow)
@@ -295,17 +281,12 @@ void OutflowForm::design() {
     add(Kind::Label, "lblMue").at(8760, 3360, 795, 285).framed().bold_().fore(Color::Blue);
     add(Kind::Label, "Label5").caption("gewählt").at(8760, 3720, 795, 255).fore(Color::Blue);
 
-    add(Kind::Label, "Label26")
-        .caption(
-            "Die Öffnungen in den Schachtdeckeln dienen der Belüftung des Kanals und dürfen "
-            "nicht  verschlossen werden, z.B. um zu verhindern, das Regenwasser als "
-            "Fremdwasser in den Kanal tritt.")
-        .at(360, 8760, 7200, 495)
-        .wrap();
-    add(Kind::Label, "Label27")
-        .caption("Programmierung: Morvane-Entwicklungsteam")
-        .at(7680, 8760, 2520, 495)
-        .wrap();
+    note("Label26",
+         "Die Öffnungen in den Schachtdeckeln dienen der Belüftung des Kanals und dürfen "
+         "nicht  verschlossen werden, z.B. um zu verhindern, das Regenwasser als "
+         "Fremdwasser in den Kanal tritt.",
+         360, 8760, 7200, 495);
+    note("Label27", "Programmierung: Morvane-Entwicklungsteam", 7680, 8760, 2520, 495);
 }
 
 }  // namespace morvane

@@ -189,13 +189,11 @@ void BodDecayForm::design() {
 
     add(Kind::Tab, "SSTab1").at(360, 360, 13455, 11295).tabs = {"&relativer BSB-Abbau",
                                                                 "&absoluter BSB-Abbau"};
-    add(Kind::Label, "Label32")
-        .caption(
-            "Die Schwere einer biologische Abbaubarkeit ist kein Beweis für eine "
-            "Schadstoffwirkung. Z.B. sind Huminstoffe sehr schwer abbaubar und trozdem "
-            "unbedenklich für die Umwelt.")
-        .at(360, 11820, 13455, 495)
-        .wrap();
+    note("Label32",
+         "Die Schwere einer biologische Abbaubarkeit ist kein Beweis für eine "
+         "Schadstoffwirkung. Z.B. sind Huminstoffe sehr schwer abbaubar und trozdem "
+         "unbedenklich für die Umwelt.",
+         360, 11820, 13455, 495);
 
     // Page 1: relative decay.
     add(Kind::Sheet, "OLE2").in("SSTab1", 0).at(240, 600, 5865, 9375);
@@ -206,11 +204,7 @@ void BodDecayForm::design() {
     int left = 240;
     int tab = 0;
     for (const Preset& p : Relative) {
-        add(Kind::Option, p.option)
-            .in("Frame1")
-            .caption(p.caption)
-            .at(left, 300, 900, 315)
-            .tab(tab++);
+        option(p.option, "Frame1", p.caption, left, 300, 900, 315).tab(tab++);
         left += 1080;
     }
     mut("Option3").selected = true;
@@ -294,11 +288,7 @@ void BodDecayForm::design() {
         .at(5760, 1500, 6960, 1215);
     left = 240;
     for (const Preset& p : Absolute) {
-        add(Kind::Option, p.option)
-            .in("Frame2")
-            .caption(p.caption)
-            .at(left, 300, 900, 315)
-            .tab(tab++);
+        option(p.option, "Frame2", p.caption, left, 300, 900, 315).tab(tab++);
         left += 1080;
     }
     mut("Option7").selected = true;

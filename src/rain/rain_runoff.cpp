@@ -273,11 +273,7 @@ void RainRunoffForm::design() {
     int top = 870;
     int tab = 8;
     for (const Preset& p : Runoff) {
-        add(Kind::Option, p.option)
-            .in("Frame1")
-            .caption(p.caption)
-            .at(240, top, 5280, 300)
-            .tab(tab++);
+        option(p.option, "Frame1", p.caption, 240, top, 5280, 300).tab(tab++);
         top += 330;
     }
     mut("Option1").selected = true;
@@ -296,11 +292,7 @@ void RainRunoffForm::design() {
         .fore(Color::DarkBlue);
     top = 360;
     for (const Preset& p : Frequency) {
-        add(Kind::Option, p.option)
-            .in("Frame2")
-            .caption(p.caption)
-            .at(240, top, 5280, 285)
-            .tab(tab++);
+        option(p.option, "Frame2", p.caption, 240, top, 5280, 285).tab(tab++);
         top += 300;
     }
     add(Kind::Label, "Label18")

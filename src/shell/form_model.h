@@ -319,6 +319,25 @@ protected:
     Control piece(Kind kind) const;
     // Declares a control as a copy of a model piece.
     Control& add(Control piece, std::string name, int index = -1);
+    // A label whose text wraps within its place: a note, or a heading of several lines.
+    Control& note(std::string name, int index, std::string text, int left, int top, int width,
+                  int height) {
+        return add(Kind::Label, std::move(name), index)
+            .caption(std::move(text))
+            .at(left, top, width, height)
+            .wrap();
+    }
+    Control& note(std::string name, std::string text, int left, int top, int width, int height) {
+        return note(std::move(name), -1, std::move(text), left, top, width, height);
+    }
+    // An option button in its frame.
+    Control& option(std::string name, std::string frame, std::string caption, int left, int top,
+                    int width, int height) {
+        return add(Kind::Option, std::move(name))
+            .in(std::move(frame))
+            .caption(std::move(caption))
+            .at(left, top, width, height);
+    }
     // Registers a reaction. A key without index ("Label1") catches every element of an array.
     void on(On event, std::string_view key, Reaction reaction);
     void on(On event, std::string_view key, std::function<void()> reaction);

@@ -34,11 +34,7 @@ void SludgeOriginForm::design() {
              .focus = "Option5"};
 
     add(Kind::Frame, "Frame1").caption("Wahl").at(60, 60, 4035, 2955);
-    add(Kind::Option, "Option5")
-        .in("Frame1")
-        .caption("Berechnung mit eigenen Werten")
-        .at(540, 240, 2595, 435)
-        .tab(0);
+    option("Option5", "Frame1", "Berechnung mit eigenen Werten", 540, 240, 2595, 435).tab(0);
     add(Kind::Label, "Label1")
         .in("Frame1")
         .caption("Schlammengen nach Ostrelt")
@@ -57,10 +53,7 @@ void SludgeOriginForm::design() {
     };
     for (int i = 0; i < 4; ++i) {
         const TableOption& o = options[i];
-        add(Kind::Option, "Option" + std::to_string(i + 1))
-            .in("Frame1")
-            .caption(o.caption)
-            .at(540, o.top, o.width, o.height)
+        option("Option" + std::to_string(i + 1), "Frame1", o.caption, 540, o.top, o.width, o.height)
             .tab(i + 1);
     }
     add(Kind::TextBox, "Text1")

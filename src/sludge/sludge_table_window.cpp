@@ -33,19 +33,13 @@ void SludgeTableWindow::design() {
     int top = 240;
     int tab = 0;
     for (const SludgeKind& k : kinds_) {
-        add(Kind::Option, k.option)
-            .in("Frame1")
-            .caption(k.caption)
-            .at(240, top, width_ - 600, 285)
-            .tab(tab++);
+        option(k.option, "Frame1", k.caption, 240, top, width_ - 600, 285).tab(tab++);
         top += rowHeight;
     }
-    add(Kind::Label, "Label1")
-        .caption(
-            "Mit der Option werden nur Daten in die Felder \"g/Ed\"und \"%TS\" übertragen. "
-            "Für die Berechnung ist eine Aktualisierung durch Dateneingabe erforderlich!")
-        .at(120, frameHeight + 120, width_ - 240, height_ - frameHeight - 180)
-        .wrap();
+    note("Label1",
+         "Mit der Option werden nur Daten in die Felder \"g/Ed\"und \"%TS\" übertragen. "
+         "Für die Berechnung ist eine Aktualisierung durch Dateneingabe erforderlich!",
+         120, frameHeight + 120, width_ - 240, height_ - frameHeight - 180);
 }
 
 }  // namespace morvane

@@ -49,20 +49,20 @@ Guard PondDesignForm::pondGuard(const char* text) {
 PondDesignForm::PondDesignForm(Application& app) : FormModel(app, Name) {
     for (const char* field : PondInputs) {
         on(On::KeyUp, field, [this] {
-            guarded(pondGuard("Tippfehler - Werte werden zurückgesetzt"), [this] {
+            guarded(pondGuard(TypingErrorResetValues), [this] {
                 if (loadingSet && T != 0 && BR != 0) Berechnung();
             });
         });
     }
     on(On::Scroll, "HScroll1", [this](Event& e) {
-        guarded(pondGuard("Tippfehler - Werte werden zurückgesetzt"), [this, &e] {
+        guarded(pondGuard(TypingErrorResetValues), [this, &e] {
             show("lblRaumbelastung", e.value / 10.0, Pattern::Dec1Blank);
             loadingSet = true;
             Berechnung();
         });
     });
     on(On::Scroll, "HScroll2", [this](Event& e) {
-        guarded(pondGuard("Tippfehler - Werte werden zurückgesetzt"), [this, &e] {
+        guarded(pondGuard(TypingErrorResetValues), [this, &e] {
             show("lblWassertemperatur", e.value, Pattern::Dec1Blank);
             loadingSet = true;
             Berechnung();
@@ -82,9 +82,8 @@ PondDesignForm::PondDesignForm(Application& app) : FormModel(app, Name) {
         F_DWAFlächengröße();
     });
     on(On::KeyUp, "txtDWA_EW", [this] {
-        guarded(
-            {.text = "Tippfehler - Werte werden zurückgesetzt", .reset = {{"txtDWA_EW", "500"}}},
-            [this] { F_DWAFlächengröße(); });
+        guarded({.text = TypingErrorResetValues, .reset = {{"txtDWA_EW", "500"}}},
+                [this] { F_DWAFlächengröße(); });
     });
     for (const char* button : {"Command4(1)", "Command4(2)"})
         on(On::Click, button, [this] { this->app().open("frmPyramidenstumpf"); });

@@ -15,7 +15,6 @@ namespace {
 constexpr int Folded = 4635;
 constexpr int Unfolded = 8580;
 constexpr int Hidden = 4800;
-constexpr const char* TypingError = "Tippfehler - Werte werden zurückgesetzt";
 }  // namespace
 
 const std::array<double, 411>& OxygenSaturationForm::table() {
@@ -74,14 +73,14 @@ int OxygenSaturationForm::entry(double temperature) {
 
 OxygenSaturationForm::OxygenSaturationForm(Application& app) : FormModel(app, Name) {
     on(On::KeyUp, "txtTemp", [this] {
-        guarded({.text = TypingError,
+        guarded({.text = TypingErrorResetValues,
                  .reset = {{"txtTemp", "0"}, {"txtCx", "0"}},
                  .messageFirst = true,
                  .resetAction = [this] { showRelative(0); }},
                 [this] { temperatureReaction(); });
     });
     on(On::KeyUp, "txtCx", [this] {
-        guarded({.text = TypingError,
+        guarded({.text = TypingErrorResetValues,
                  .reset = {{"txtCx", "0"}},
                  .messageFirst = true,
                  .resetAction = [this] { showRelative(0); }},

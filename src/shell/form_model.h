@@ -59,9 +59,11 @@ enum class On {
 
 // The title of the message that tells of a wrong input.
 inline constexpr const char* InputErrorTitle = "Eingabefehler";
-// The lines most guards show after the failure: the field is set to 0, or set back.
+// The lines most guards show after the failure: the field is set to 0, it or all the values
+// are set back.
 inline constexpr const char* TypingErrorToZero = "Tippfehler - Wert wird auf 0 gesetzt";
 inline constexpr const char* TypingErrorReset = "Tippfehler - Wert wird zurückgesetzt";
+inline constexpr const char* TypingErrorResetValues = "Tippfehler - Werte werden zurückgesetzt";
 
 // A guarded reaction's parameters, named where they are written:
 // {.text = "Tippfehler - Werte werden zurückgesetzt", .reset = {{"txtE", "650"}}}.

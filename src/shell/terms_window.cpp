@@ -33,8 +33,7 @@ void TermsWindow::design() {
          "Funktion des Programms ableiten lassen.",
          1440, 855},
     };
-    for (const Paragraph& p : paragraphs)
-        add(Kind::Label, p.name, p.index).caption(p.text).wrap().at(120, p.top, 5895, p.height);
+    for (const Paragraph& p : paragraphs) note(p.name, p.index, p.text, 120, p.top, 5895, p.height);
 }
 
 }  // namespace morvane

@@ -458,6 +458,8 @@ bool savePng(HBITMAP bmp, int w, int h, const std::wstring& file) {
     return ok;
 }
 
+// The window as Wine draws it, frame, title bar and menu bar included: from the window's own
+// surface (the screen shows no frame where a window manager would draw it).
 bool capture(HWND h, const std::wstring& file) {
     SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
     RedrawWindow(h, nullptr, nullptr,
@@ -470,7 +472,10 @@ bool capture(HWND h, const std::wstring& file) {
     HDC mem = CreateCompatibleDC(screen);
     HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    // The window's own surface holds its frame as the system drew it; the screen may not.
+    HDC window = GetWindowDC(h);
+    BitBlt(mem, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    ReleaseDC(h, window);
     SelectObject(mem, old);
     const bool ok = savePng(bmp, width, height, file);
     DeleteObject(bmp);

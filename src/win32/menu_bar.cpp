@@ -186,8 +186,8 @@ bool MenuBar::draw(const DRAWITEMSTRUCT& d) {
     SystemParametersInfoW(SPI_GETFLATMENU, 0, &flat, 0);
     const bool chosen = (d.itemState & (ODS_SELECTED | ODS_HOTLIGHT)) != 0;
     const bool grey = (d.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-    const int ground = chosen ? (flat ? COLOR_MENUHILIGHT : COLOR_HIGHLIGHT)
-                              : (flat ? COLOR_MENUBAR : COLOR_MENU);
+    const int ground =
+        chosen ? (flat ? COLOR_MENUHILIGHT : COLOR_HIGHLIGHT) : (flat ? COLOR_MENUBAR : COLOR_MENU);
     FillRect(d.hDC, &d.rcItem, GetSysColorBrush(ground));
     const std::wstring text = wide(model_.c(e.key).text);
     HGDIOBJ old = SelectObject(d.hDC, menuFont());

@@ -35,6 +35,8 @@ public:
         on(On::Click, "cmdGo", [this] { setText("lblOut", "Los"); });
         on(On::Submenu, "mnuUnter", [this] { ++submenus; });
         on(On::Click, "mnuEintrag", [this] { setText("lblOut", "Menü"); });
+        on(On::MouseMove, "txtFlieht",
+           [this] { setLeft("txtFlieht", c("txtFlieht").left == 3200 ? 1700 : 3200); });
     }
     int keyUpsA = 0, submenus = 0;
     std::vector<int> keyUpsB;
@@ -51,6 +53,11 @@ protected:
         add(Kind::TextBox, "txtB").at(120, 480, 1500, 285).tab(1);
         add(Kind::Command, "cmdGo").caption("Los").at(1800, 120, 1200, 375).tab(2);
         add(Kind::Label, "lblOut").at(120, 900, 1500, 255).framed();
+        // A box of lines lower than one line of its text.
+        add(Kind::TextBox, "txtFlach").at(120, 1320, 1500, 150).multi().tab(3);
+        // A box below the window's lower edge, and one that a movement over it moves away.
+        add(Kind::TextBox, "txtUnten").at(120, 2600, 1500, 285).tab(4);
+        add(Kind::TextBox, "txtFlieht").at(3200, 1320, 1500, 285).tab(5);
     }
 };
 MORVANE_REGISTER_FORM(ReplayProbe);
@@ -168,6 +175,36 @@ expect closed frmReplayProbe
     EXPECT_EQ(probe().submenus, 2);  // once shown alone, once on the way to its entry
     EXPECT_EQ(probe().keyUpsB, std::vector<int>{Key::Tab});
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(GuiReplay, ABoxOfLinesLowerThanALineIsSelectedWholeForRetypeAndPaste) {
+    expectClean(R"(open frmReplayProbe
+paste txtFlach "eins\r\nzwei\r\ndrei"
+expect txtFlach "eins\r\nzwei\r\ndrei"
+retype txtFlach "vier"
+expect txtFlach "vier"
+type txtFlach "\r\nfünf"
+expect txtFlach "vier\r\nfünf"
+paste txtFlach "sechs"
+expect txtFlach "sechs"
+paste txtFlach ""
+expect txtFlach ""
+)");
+}
+
+TEST_F(GuiReplay, AControlOutsideTheWindowOrMovingAwayFromTheMouseCannotBeClicked) {
+    const ReplayResult r = run(R"(open frmReplayProbe
+type txtUnten "1"
+type txtFlieht "1"
+expect txtFlieht ""
+)");
+    EXPECT_EQ(r.failed, 2) << output;
+    EXPECT_NE(output.find("probe:2: error: control txtUnten is disabled or invisible"),
+              std::string::npos)
+        << output;
+    EXPECT_NE(output.find("probe:3: error: control txtFlieht is gone from under the mouse"),
+              std::string::npos)
+        << output;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "widget_driver.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -84,6 +85,29 @@ KeyStroke strokeOf(char32_t cp) {
 bool waitFor(const std::function<bool()>& done) {
     return QTest::qWaitFor([&] { return done(); }, MenuWaitMs);
 }
+
+// The control a widget stands for: a text box for its viewport.
+const QWidget& controlOf(const QWidget& w) {
+    auto* area = qobject_cast<const QAbstractScrollArea*>(w.parentWidget());
+    return area && area->viewport() == &w ? *area : w;
+}
+
+// The part of a widget that its window shows, in the window's coordinates: its rectangle
+// cut by every container's, the window's surface last. Empty where the window is too small
+// for it (a panel that only a taller window shows).
+QRect shownPart(const QWidget& w) {
+    QRect r = w.rect();
+    for (const QWidget* p = &w; !p->isWindow() && p->parentWidget(); p = p->parentWidget())
+        r = r.translated(p->pos()) & p->parentWidget()->rect();
+    return r;
+}
+
+// Whether a point of the window's top widget lands on the widget (or a child of it).
+bool lands(QWidget& target, QPoint inTop) {
+    QWidget* top = target.window();
+    QWidget* hit = top->childAt(inTop);
+    return hit ? hit == &target || target.isAncestorOf(hit) : &target == top;
+}
 }  // namespace
 
 WidgetDriver::WidgetDriver() {
@@ -117,17 +141,19 @@ QWidget& WidgetDriver::widget(FormModel& f, const std::string& key) const {
 
 QPoint WidgetDriver::visiblePoint(QWidget& target, QPoint preferred) const {
     QWidget* top = target.window();
+    const std::string name = ss(controlOf(target).objectName());
+    if (shownPart(target).isEmpty())
+        throw ScriptError("control " + name + " lies outside the part of its window shown");
     int x = preferred.x(), y = preferred.y();
     if (reachablePoint(target.width(), target.height(), x, y, [&](int px, int py) {
             const QPoint p(px, py);
-            if (!target.rect().contains(p)) return false;
-            QWidget* hit = top->childAt(target.mapTo(top, p));
-            return hit == &target || target.isAncestorOf(hit);
+            return target.rect().contains(p) && lands(target, target.mapTo(top, p));
         }))
         return {x, y};
     QWidget* over = top->childAt(target.mapTo(top, preferred));
-    throw ScriptError("control " + ss(target.objectName()) + " is covered by " +
-                      (over ? ss(over->objectName()) : std::string("nothing that can be clicked")));
+    throw ScriptError(
+        "control " + name + " is covered by " +
+        (over ? ss(controlOf(*over).objectName()) : std::string("nothing that can be clicked")));
 }
 
 // ---- Input ----
@@ -145,6 +171,17 @@ void WidgetDriver::mouse(Mouse action, QWidget& target, QPoint at, Qt::KeyboardM
     if (!window) throw ScriptError("control " + ss(target.objectName()) + " is not shown");
     QPoint p = target.mapTo(top, at);
     if (p.isNull()) p = QPoint(1, 1);  // (0, 0) would mean the window's middle
+    if (action != Mouse::Move && action != Mouse::Release) {
+        // The mouse comes to the point before its button goes down; what that movement
+        // raises (a reaction that resizes the window, say) runs first, and a control that
+        // is no longer under the mouse then cannot be clicked.
+        const bool before = lands(target, p);
+        QTest::mouseMove(window, p);
+        platform_.releaseAnsweringKey();
+        if (before && !lands(target, p))
+            throw ScriptError("control " + ss(controlOf(target).objectName()) +
+                              " is gone from under the mouse when the mouse reaches it");
+    }
     switch (action) {
         case Mouse::Click: QTest::mouseClick(window, Qt::LeftButton, mods, p); break;
         case Mouse::DoubleClick: QTest::mouseDClick(window, Qt::LeftButton, mods, p); break;
@@ -190,11 +227,15 @@ void WidgetDriver::focusTextBox(QWidget& box, bool selectAll) {
             const QPoint corner =
                 visiblePoint(*view, QPoint(view->width() - 1, view->height() - 1));
             mouse(Mouse::Move, *view, corner);
-            // A box lower than a line scrolls by no page: one line at a time then.
+            // A box lower than a line scrolls by no page: one line at a time then. The
+            // mouse stirs at the corner after each step: a movement to where it already is
+            // is no movement, and the selection would not follow the scrolled text.
             const int step = std::max(1, bar->pageStep());
+            const QPoint beside = visiblePoint(*view, corner - QPoint(1, 0));
             while (m->textCursor().position() < m->document()->characterCount() - 1 &&
                    bar->value() < bar->maximum()) {
                 bar->setValue(bar->value() + step);
+                mouse(Mouse::Move, *view, beside);
                 mouse(Mouse::Move, *view, corner);
             }
             mouse(Mouse::Release, *view, corner);
@@ -411,7 +452,7 @@ void WidgetDriver::tabPage(FormModel& f, const std::string& key, int page) {
 bool WidgetDriver::reachable(FormModel& f, const std::string& key) {
     settle();
     QWidget& w = widget(f, key);
-    return w.isEnabled() && w.isVisible();
+    return w.isEnabled() && w.isVisible() && !shownPart(w).isEmpty();
 }
 
 Control WidgetDriver::shown(FormModel& f, const std::string& key) {

@@ -11,17 +11,8 @@ root=$PWD
 # metrics the windows are checked in (tests/win32/layout_check.cpp).
 packages=(cmake g++-mingw-w64-x86-64-posix wine64 nsis librsvg2-bin icoutils zip xvfb ccache
   fonts-liberation2)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source scripts/packages.sh
+install_missing "${packages[@]}"
 
 build=build/windows
 jobs=$(nproc)

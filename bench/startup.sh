@@ -23,12 +23,9 @@ fi
 first_map=$build/bench/startup/first_map
 bare=$build/bench/startup/bare_window
 
-display=:$((70 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source bench/display.sh
+trap stop_display EXIT
+start_display
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 chmod 700 "$XDG_RUNTIME_DIR"
@@ -45,7 +42,6 @@ for _ in $(seq "$runs"); do
   bare_ms+=("$ms") bare_cpu+=("$cpu") bare_kb+=("$kb")
 done
 
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 pm=$(median "${prog_ms[@]}") bm=$(median "${bare_ms[@]}")
 pc=$(median "${prog_cpu[@]}") bc=$(median "${bare_cpu[@]}")
 pk=$(median "${prog_kb[@]}") bk=$(median "${bare_kb[@]}")

@@ -24,15 +24,11 @@ wineserver="$(dirname "$wine")/wineserver"
 export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 [ -f "$WINEPREFIX/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1 || true; "$wineserver" -w; }
 
-display=:$((70 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap '"$wineserver" -k 2>/dev/null || true; kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source bench/display.sh
+trap '"$wineserver" -k 2>/dev/null || true; stop_display' EXIT
+start_display
 
 exe_w=$("$wine" winepath -w "$PWD/$build/morvane.exe" 2>/dev/null | tr -d '\r')
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
 # Wine keeps running between the starts (a persistent wineserver), as on a desktop using it.
 "$wineserver" -p 2>/dev/null || true  # (a running one stays)

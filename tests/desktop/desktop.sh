@@ -53,6 +53,18 @@ start_desktop() {
     mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 }
 
+# The start of every case: CASE_SCRIPT PROGRAM CASE starts the desktop and the program on
+# it, and sets program and case_name.
+start_case() {
+    program=$1
+    case_name=$2
+    start_desktop
+    start_program "$program"
+}
+
+# The first calculator of the start window's first menu.
+calculator="Abwasserlasten der Einwohner"
+
 stop_desktop() {
     [ -n "${app_pid:-}" ] && kill -9 "$app_pid" 2>/dev/null || true
     for p in $(leftovers); do kill "$p" 2>/dev/null || true; done

@@ -3,12 +3,7 @@
 # The program must end with status 0 within a second of its last window closing (or of the
 # quit from outside), and leave no helper process behind.
 source "$(dirname "$0")/desktop.sh"
-program=$1
-case_name=$2
-start_desktop
-start_program "$program"
-
-calculator="Abwasserlasten der Einwohner"
+start_case "$@"
 open_calculator() {  # "Abwasserbehandlung", "Einwohnergleichwert"
     menu_keys Down Return
     calc_window=$(wait_window "$calculator")

@@ -3,12 +3,7 @@
 # The X server repeats a held key by itself, and a key without a key code in the keyboard
 # map gets one assigned for the moment, as with a German keyboard's AltGr symbols.
 source "$(dirname "$0")/desktop.sh"
-program=$1
-case_name=$2
-start_desktop
-start_program "$program"
-
-calculator="Abwasserlasten der Einwohner"
+start_case "$@"
 # No message box may stand, or come again by itself, within the given seconds.
 expect_no_box() {
     local until=$((SECONDS + ${1:-1}))

@@ -5,8 +5,6 @@
 // longer runs by hand. A failure prints the seed and a shortened scenario that replays it.
 #include <gtest/gtest.h>
 
-#include <cctype>
-
 #include "random_user.h"
 #include "replay_driver.h"
 #include "shell/application.h"
@@ -78,12 +76,7 @@ TEST_P(RandomEvents, NothingEscapesNothingShowsInfOrNaNEverythingReturns) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, RandomEvents,
                          ::testing::ValuesIn(Application::registeredForms()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string n;
-                             for (unsigned char ch : info.param)
-                                 n += std::isalnum(ch) ? static_cast<char>(ch) : '_';
-                             return n;
-                         });
+                         [](const auto& info) { return random_user::testName(info.param); });
 
 }  // namespace
 }  // namespace morvane

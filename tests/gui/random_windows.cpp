@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
-#include <cctype>
 #include <chrono>
 #include <iostream>
 
@@ -31,51 +30,20 @@ namespace {
 
 using namespace random_user;
 
-int boxesShown() {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<QMessageBox*>(w) && w->isVisible()) ++n;
-    return n;
-}
-
-class Session {
-public:
-    explicit Session(const std::string& form) : form_(form) {
-        d_.open("frmStart");
-        d_.open(form);
+// What the run's checks need of Qt.
+struct QtWindows {
+    static int boxesShown() {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QMessageBox*>(w) && w->isVisible()) ++n;
+        return n;
     }
-
-    // Carries out one action; a ClickAt is given the control it hit. Returns whether it
-    // applied.
-    bool act(Action& a) {
-        messagesBefore_ = d_.recording().messages.size();
-        return random_user::act(d_, a);
-    }
-
-    // What is wrong after the action, "" if nothing.
-    std::string check() {
-        if (std::string f = d_.takeFault(); !f.empty()) return f;
-        const std::size_t boxes = d_.recording().messages.size() - messagesBefore_;
-        if (boxes > 50) return std::to_string(boxes) + " message boxes in one action";
-        if (boxesShown() > 0) return "a message box is still open";
-        // Let everything that is pending run: an answered box that comes back shows here.
-        const std::size_t answered = d_.recording().messages.size();
+    static void settle() {
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        if (d_.recording().messages.size() != answered || boxesShown() > 0)
-            return "a message box came back by itself: " +
-                   random_user::quoted(d_.recording().messages.back().text);
-        if (std::string p = problem(d_); !p.empty()) return p;
-        return mismatch(d_);
     }
-
-    WidgetDriver& driver() { return d_; }
-
-private:
-    std::string form_;
-    WidgetDriver d_;
-    std::size_t messagesBefore_ = 0;
 };
+using Session = WindowSession<WidgetDriver, QtWindows>;
 
 class RandomWindows : public ::testing::TestWithParam<std::string> {};
 
@@ -93,12 +61,7 @@ TEST_P(RandomWindows, NothingEndsHangsShowsInfNaNOrAnotherTextThanItsModel) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, RandomWindows,
                          ::testing::ValuesIn(Application::registeredForms()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string n;
-                             for (unsigned char ch : info.param)
-                                 n += std::isalnum(ch) ? static_cast<char>(ch) : '_';
-                             return n;
-                         });
+                         [](const auto& info) { return testName(info.param); });
 
 }  // namespace
 }  // namespace morvane::gui

@@ -56,6 +56,49 @@ bool act(Driver& d, Action& a) {
     return perform(d, a);
 }
 
+// One random run's windows through a window system's driver: the form opened fresh (the
+// start window first), and after every action the checks of every window system. System
+// has static int boxesShown() (the message boxes standing now) and static void settle()
+// (lets what is pending run).
+template <class Driver, class System>
+class WindowSession {
+public:
+    explicit WindowSession(const std::string& form) {
+        d_.open("frmStart");
+        d_.open(form);
+    }
+
+    // Carries out one action; a ClickAt is given the control it hit. Returns whether it
+    // applied.
+    bool act(Action& a) {
+        messagesBefore_ = d_.recording().messages.size();
+        return random_user::act(d_, a);
+    }
+
+    // What is wrong after the action, "" if nothing: a fault, a flood of message boxes, one
+    // left open or coming back by itself once answered, inf or NaN shown, a widget showing
+    // another text than its model.
+    std::string check() {
+        if (std::string f = d_.takeFault(); !f.empty()) return f;
+        const std::size_t boxes = d_.recording().messages.size() - messagesBefore_;
+        if (boxes > 50) return std::to_string(boxes) + " message boxes in one action";
+        if (System::boxesShown() > 0) return "a message box is still open";
+        const std::size_t answered = d_.recording().messages.size();
+        System::settle();
+        if (d_.recording().messages.size() != answered || System::boxesShown() > 0)
+            return "a message box came back by itself: " +
+                   morvane::quoted(d_.recording().messages.back().text);
+        if (std::string p = problem(d_); !p.empty()) return p;
+        return mismatch(d_);
+    }
+
+    Driver& driver() { return d_; }
+
+private:
+    Driver d_;
+    std::size_t messagesBefore_ = 0;
+};
+
 // The failure of the actions in fresh windows, "" if none.
 template <class Session>
 std::string replay(const std::string& form, std::vector<Action> actions) {

@@ -282,21 +282,6 @@ Action RandomUser::next(const FormModel* f) {
 
 // ---- Scenario lines ----
 
-std::string quoted(const std::string& s) {
-    std::string out = "\"";
-    for (char ch : s) {
-        switch (ch) {
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            default: out += ch;
-        }
-    }
-    return out + "\"";
-}
-
 std::string scenarioLines(const Action& a) {
     const std::string k = a.form + "." + a.key;
     switch (a.act) {
@@ -479,6 +464,12 @@ std::vector<Action> shorten(std::vector<Action> actions,
         if (budget <= 0 || (chunk == 1 && !removed)) return actions;
         if (!removed) chunk = std::max<std::size_t>(1, chunk / 2);
     }
+}
+
+std::string testName(const std::string& form) {
+    std::string n;
+    for (unsigned char ch : form) n += std::isalnum(ch) ? static_cast<char>(ch) : '_';
+    return n;
 }
 
 int envInt(const char* name, int fallback) {

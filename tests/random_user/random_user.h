@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "replay.h"
 #include "shell/form_model.h"
 
 namespace morvane {
@@ -91,8 +92,7 @@ std::string scenarioLines(const Action& a);
 // A whole scenario that replays the actions from the start of the system.
 std::string scenario(const std::string& form, const std::vector<Action>& actions,
                      const std::string& comment);
-// A text as a quoted scenario token.
-std::string quoted(const std::string& s);
+using morvane::quoted;  // a text as a quoted scenario token
 
 // Carries out an action through a driver of the scenario runners. Returns false when it no
 // longer applies (the window is closed, the control gone or out of reach). ClickAt is left
@@ -110,6 +110,9 @@ std::string problem(ReplayDriver& driver);
 std::vector<Action> shorten(std::vector<Action> actions,
                             const std::function<bool(const std::vector<Action>&)>& fails,
                             int budget = 400);
+
+// A form's name as a test's name: its letters and digits, '_' for every other byte.
+std::string testName(const std::string& form);
 
 // An integer from the environment, or fallback.
 int envInt(const char* name, int fallback);

@@ -38,58 +38,29 @@ using morvane::winreplay::NativeDriver;
 
 namespace {
 
-int boxesShown() {
-    int n = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-            wchar_t cls[16] = {};
-            GetClassNameW(h, cls, 16);
-            if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(h)) ++*reinterpret_cast<int*>(lp);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
-class Session {
-public:
-    explicit Session(const std::string& form) {
-        d_.open("frmStart");
-        d_.open(form);
+// What the run's checks need of Win32: the message boxes of this thread, its messages.
+struct Win32 {
+    static int boxesShown() {
+        int n = 0;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND h, LPARAM lp) -> BOOL {
+                wchar_t cls[16] = {};
+                GetClassNameW(h, cls, 16);
+                if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(h))
+                    ++*reinterpret_cast<int*>(lp);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&n));
+        return n;
     }
-
-    // Carries out one action; a ClickAt is given the control it hit. Returns whether it
-    // applied.
-    bool act(Action& a) {
-        messagesBefore_ = d_.recording().messages.size();
-        return random_user::act(d_, a);
-    }
-
-    // What is wrong after the action, "" if nothing.
-    std::string check() {
-        if (std::string f = d_.takeFault(); !f.empty()) return f;
-        const std::size_t boxes = d_.recording().messages.size() - messagesBefore_;
-        if (boxes > 50) return std::to_string(boxes) + " message boxes in one action";
-        if (boxesShown() > 0) return "a message box is still open";
-        // Let everything that is pending run: an answered box that comes back shows here.
-        const std::size_t answered = d_.recording().messages.size();
+    static void settle() {
         winreplay::pump();
         Sleep(20);
         winreplay::pump();
-        if (d_.recording().messages.size() != answered || boxesShown() > 0)
-            return "a message box came back by itself: " +
-                   quoted(d_.recording().messages.back().text);
-        if (std::string p = problem(d_); !p.empty()) return p;
-        return mismatch(d_);
     }
-
-    NativeDriver& driver() { return d_; }
-
-private:
-    NativeDriver d_;
-    std::size_t messagesBefore_ = 0;
 };
+using Session = WindowSession<NativeDriver, Win32>;
 
 }  // namespace
 

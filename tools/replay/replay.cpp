@@ -81,21 +81,6 @@ bool isProp(const std::string& s) {
     return std::find(Props.begin(), Props.end(), s) != Props.end();
 }
 
-std::string quote(const std::string& s) {
-    std::string out = "\"";
-    for (char ch : s) {
-        switch (ch) {
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            default: out += ch;
-        }
-    }
-    return out + "\"";
-}
-
 // Matches a message template with {nonumber}, {overflow}, {divzero}, {invalid}, {any}.
 bool matchTemplate(const std::string& tpl, std::size_t ti, const std::string& s, std::size_t si) {
     static const std::map<std::string, std::vector<FailureKind>> Holes = {
@@ -379,7 +364,7 @@ private:
         auto [f, key] = reachableControl(t[1].text);
         const auto items = driver_.shown(*f, key).items;
         auto it = std::find(items.begin(), items.end(), str(t, 2));
-        if (it == items.end()) throw ScriptError("no list item " + quote(t[2].text));
+        if (it == items.end()) throw ScriptError("no list item " + quoted(t[2].text));
         const int index = static_cast<int>(it - items.begin());
         act([&, f = f, key = key] { driver_.select(*f, key, index); }, true);
     }
@@ -469,7 +454,7 @@ private:
             FormModel& f = openForm(ref);
             const ShownWindow w = driver_.window(f);
             if (prop.empty()) {
-                check(w.title == str(t, 2), quote(t[2].text), quote(w.title));
+                check(w.title == str(t, 2), quoted(t[2].text), quoted(w.title));
             } else if (prop == "height" || prop == "width") {
                 const int v = prop == "height" ? w.outerHeight : w.outerWidth;
                 check(sameTwips(parseInt(t[2].text), v), t[2].text, std::to_string(v));
@@ -481,7 +466,7 @@ private:
         auto [f, key] = control(ref);
         const Control x = driver_.shown(*f, key);
         if (prop.empty()) {
-            check(x.text == str(t, 2), quote(t[2].text), quote(x.text));
+            check(x.text == str(t, 2), quoted(t[2].text), quoted(x.text));
             return;
         }
         const std::string& v = t[2].text;
@@ -502,7 +487,7 @@ private:
                 actual = x.flat;
             check(actual == (v == "true"), v, actual ? "true" : "false");
         } else if (prop == "tooltip") {
-            check(x.toolTip == str(t, 2), quote(v), quote(x.toolTip));
+            check(x.toolTip == str(t, 2), quoted(v), quoted(x.toolTip));
         } else if (prop == "forecolor" || prop == "backcolor") {
             auto want = parseColour(v);
             if (!want) throw ScriptError("not a colour: " + v);
@@ -549,16 +534,16 @@ private:
         if (error && t[4].text != "error") throw ScriptError("unexpected " + t[4].text);
         const auto& messages = driver_.recording().messages;
         if (checkedMessages_ >= messages.size()) {
-            fail("expected message " + quote(text) + ", found none");
+            fail("expected message " + quoted(text) + ", found none");
             return;
         }
         const RecordedMessage& m = messages[checkedMessages_++];
         const bool ok = (anyTitle || m.title == t[2].text) && matchTemplate(text, 0, m.text, 0) &&
                         ((m.icon == MessageIcon::Error) == error);
         check(ok,
-              "message " + (anyTitle ? std::string("*") : quote(t[2].text)) + " " + quote(text) +
+              "message " + (anyTitle ? std::string("*") : quoted(t[2].text)) + " " + quoted(text) +
                   (error ? " error" : ""),
-              "message " + quote(m.title) + " " + quote(m.text) +
+              "message " + quoted(m.title) + " " + quoted(m.text) +
                   (m.icon == MessageIcon::Error ? " error" : ""));
     }
     void expectNoMessage(const Args&) {
@@ -567,8 +552,8 @@ private:
         std::string found = "no further message";
         if (left > 0) {
             const auto& m = messages[checkedMessages_];
-            found = std::to_string(left) + " unchecked, the first " + quote(m.title) + " " +
-                    quote(m.text);
+            found = std::to_string(left) + " unchecked, the first " + quoted(m.title) + " " +
+                    quoted(m.text);
         }
         check(left == 0, "no unchecked message", found);
     }
@@ -579,12 +564,12 @@ private:
             check(left > 0, "a shell call", "none");
             if (left > 0) ++checkedShell_;
         } else {
-            check(left == 0, "no shell call", left ? quote(shell[checkedShell_]) : "");
+            check(left == 0, "no shell call", left ? quoted(shell[checkedShell_]) : "");
         }
     }
     void expectClipboard(const Args& t) {
         const std::string& clipboard = driver_.recording().clipboard;
-        check(clipboard == str(t, 2), quote(t[2].text), quote(clipboard));
+        check(clipboard == str(t, 2), quoted(t[2].text), quoted(clipboard));
     }
     void expectPrinted(const Args& t) {
         const auto& printouts = driver_.recording().printouts;
@@ -595,13 +580,13 @@ private:
             const auto& lines = printouts.back().lines;
             for (std::size_t i = 0; i < lines.size(); ++i) found += (i ? "\n" : "") + lines[i].text;
             ok = found == str(t, 2);
-            found = quote(found);
+            found = quoted(found);
         }
-        check(ok, quote(t[2].text), found);
+        check(ok, quoted(t[2].text), found);
     }
     void expectRecord(const Args& t) {
-        check(record_ && *record_ == str(t, 2), quote(t[2].text),
-              record_ ? quote(*record_) : "no record");
+        check(record_ && *record_ == str(t, 2), quoted(t[2].text),
+              record_ ? quoted(*record_) : "no record");
     }
     void expectCell(const Args& t) {
         auto [f, key] = control(t[2].text);
@@ -610,8 +595,8 @@ private:
             ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
         const auto cells = driver_.shown(*f, key).cells;
         auto it = cells.find(address);
-        check(it != cells.end() && it->second == str(t, 4), quote(t[4].text),
-              it == cells.end() ? "no value written" : quote(it->second));
+        check(it != cells.end() && it->second == str(t, 4), quoted(t[4].text),
+              it == cells.end() ? "no value written" : quoted(it->second));
     }
 
     std::string source_;
@@ -628,6 +613,21 @@ private:
 };
 
 }  // namespace
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char ch : s) {
+        switch (ch) {
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            default: out += ch;
+        }
+    }
+    return out + "\"";
+}
 
 ReplayResult runScenario(std::istream& in, const std::string& sourceName, std::ostream& err,
                          ReplayDriver& driver) {

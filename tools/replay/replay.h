@@ -11,6 +11,9 @@ namespace morvane {
 
 class ReplayDriver;
 
+// A text as a quoted scenario token, with the escapes \" \\ \r \n \t.
+std::string quoted(const std::string& s);
+
 struct ReplayResult {
     int passed = 0;
     int failed = 0;

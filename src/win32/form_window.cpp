@@ -697,9 +697,8 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
     const std::uint32_t back = box ? (box->kind == Kind::Frame ? box->backColor : Color::ButtonFace)
                                    : model_.window().backColor;
     // A frame on a tab page in the page's colour takes the colour the tab control draws.
-    const bool onPage = box && box->kind == Kind::Frame && back == model_.containerBack(*box) &&
-                        !box->container.empty() && model_.c(box->container).kind == Kind::Tab;
-    const COLORREF backColour = onPage ? pageColour(box->container) : toColor(back);
+    const COLORREF backColour =
+        box && box->kind == Kind::Frame ? groundOf(*box, back) : toColor(back);
     FillRect(dc, &all, brush(backColour));
     if (box && box->kind == Kind::Frame) {
         // The group box: an etched frame with its caption in the top line.
@@ -766,9 +765,7 @@ HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
     // A background like the container's is left to the container: on a tab page that is
     // the colour the tab control draws its page in.
     const bool plain = c.kind == Kind::Label || c.kind == Kind::Option || c.kind == Kind::CheckBox;
-    if (plain && back == model_.containerBack(c) && !c.container.empty() &&
-        model_.has(c.container) && model_.c(c.container).kind == Kind::Tab)
-        colour = pageColour(c.container);
+    if (plain) colour = groundOf(c, back);
     // A disabled text box in the window's colour shows the face colour behind its grey text,
     // as Windows draws it; enabled texts stay readable on whatever the desktop's colours are.
     if (c.kind == Kind::TextBox && !c.enabled &&
@@ -779,6 +776,19 @@ HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
     SetBkColor(dc, colour);
     SetBkMode(dc, OPAQUE);
     return brush(colour);
+}
+
+// The colour of a control whose background is its container's: on a tab page, directly or
+// inside frames in the page's colour, the colour the tab control draws its page in.
+COLORREF FormWindow::groundOf(const Control& c, std::uint32_t back) {
+    const Control* x = &c;
+    while (back == model_.containerBack(*x) && !x->container.empty() && model_.has(x->container)) {
+        const Control& box = model_.c(x->container);
+        if (box.kind == Kind::Tab) return pageColour(box.key());
+        if (box.kind != Kind::Frame) break;
+        x = &box;
+    }
+    return toColor(back);
 }
 
 COLORREF FormWindow::pageColour(const std::string& tabKey) {
@@ -892,9 +902,7 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             const std::string* key = keyOf(h);
             if (picture && key) {
                 const Control& c = model_.c(*key);
-                const bool onPage = c.backColor == model_.containerBack(c) &&
-                                    !c.container.empty() && model_.c(c.container).kind == Kind::Tab;
-                FillRect(mem, &r, brush(onPage ? pageColour(c.container) : toColor(c.backColor)));
+                FillRect(mem, &r, brush(groundOf(c, c.backColor)));
                 const bool drawn = drawPicture(mem, r, c.picture, dpi_);
                 if (c.border || !drawn) {
                     HGDIOBJ ob = SelectObject(mem, GetStockObject(NULL_BRUSH));

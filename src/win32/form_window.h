@@ -83,6 +83,7 @@ private:
     void scrolled(const std::string& key, HWND h, int code);
     HBRUSH colorsFor(HWND control, HDC dc);
     COLORREF pageColour(const std::string& tabKey);
+    COLORREF groundOf(const Control& c, std::uint32_t back);
 
     Application& app_;
     FormModel& model_;

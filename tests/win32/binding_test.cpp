@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "desktop.h"
 #include "shell/application.h"
 #include "win32/form_window.h"
 #include "win32/win_look.h"
@@ -83,33 +84,9 @@ public:
     }
 
 private:
-    static void send(WORD vk, bool up) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        SendInput(1, &in, sizeof in);
-    }
-    HWND findBox() {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            thread_,
-            [](HWND h, LPARAM lp) -> BOOL {
-                wchar_t cls[16] = {};
-                GetClassNameW(h, cls, 16);
-                if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(h)) {
-                    *reinterpret_cast<HWND*>(lp) = h;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found;
-    }
     void run() {
         while (!stop_) {
-            HWND box = findBox();
+            HWND box = winreplay::messageBoxOf(thread_);
             if (!box) {
                 Sleep(20);
                 continue;
@@ -121,7 +98,7 @@ private:
             GetDlgItemTextW(box, 0xFFFF, text, 2048);
             b.text = narrow(text);
             SetForegroundWindow(box);
-            send(VK_RETURN, false);
+            winreplay::sendKey(VK_RETURN, false);
             for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);
             if (IsWindow(box) && IsWindowVisible(box)) {  // the key did not arrive
                 b.byEnter = false;
@@ -129,7 +106,7 @@ private:
                 for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(10);
             }
             Sleep(30);
-            send(VK_RETURN, true);
+            winreplay::sendKey(VK_RETURN, true);
             std::lock_guard<std::mutex> lock(mutex_);
             boxes_.push_back(b);
         }
@@ -149,14 +126,7 @@ struct Program {
 
 FormWindow& windowOf(Program& p, const std::string& form) { return *p.windows.window(form); }
 
-void key(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
+void key(WORD vk, bool up) { winreplay::sendKey(vk, up); }
 
 void press(WORD vk) {
     key(vk, false);

@@ -28,23 +28,6 @@ bool extended(WORD vk) {
     }
 }
 
-HWND messageBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM lp) -> BOOL {
-            wchar_t cls[16] = {};
-            GetClassNameW(h, cls, 16);
-            if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(h)) {
-                *reinterpret_cast<HWND*>(lp) = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 std::string textOf(HWND h) {
     const int n = GetWindowTextLengthW(h);
     std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
@@ -67,6 +50,23 @@ MessageIcon iconOf(HWND box) {
     return MessageIcon::None;
 }
 }  // namespace
+
+HWND messageBoxOf(DWORD thread) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        thread,
+        [](HWND h, LPARAM lp) -> BOOL {
+            wchar_t cls[16] = {};
+            GetClassNameW(h, cls, 16);
+            if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(h)) {
+                *reinterpret_cast<HWND*>(lp) = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 void sendKey(WORD vk, bool up) {
     INPUT in{};
@@ -137,7 +137,7 @@ void CALLBACK Desktop::onTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void Desktop::answer() {
     if (state_ == State::Waiting) {
-        HWND box = messageBox();
+        HWND box = messageBoxOf(GetCurrentThreadId());
         if (!box || GetForegroundWindow() != box) {
             if (++attempts_ > AnswerAttempts) {
                 state_ = State::Idle;

@@ -20,6 +20,8 @@ namespace morvane::winreplay {
 void sendKey(WORD vk, bool up);
 void sendChar(wchar_t ch, bool up);
 void sendButton(bool up);
+// The message box that a thread shows, or nullptr.
+HWND messageBoxOf(DWORD thread);
 // Handles every message that is waiting, the input just sent included.
 void pump();
 

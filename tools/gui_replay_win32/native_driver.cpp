@@ -31,6 +31,21 @@ std::string textOf(HWND h) {
     return narrow(w);
 }
 
+// Whether some of a control lies inside the client areas of its containers and of its
+// window: not below the lower edge of a window made too low for it.
+bool insideItsWindow(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    for (HWND p = GetParent(h); p; p = GetParent(p)) {
+        RECT c;
+        GetClientRect(p, &c);
+        MapWindowPoints(p, nullptr, reinterpret_cast<POINT*>(&c), 2);
+        if (!IntersectRect(&r, &r, &c)) return false;
+        if (!(GetWindowLongW(p, GWL_STYLE) & WS_CHILD)) break;  // the window itself
+    }
+    return true;
+}
+
 bool isFormWindow(HWND h) {
     wchar_t cls[16] = {};
     GetClassNameW(h, cls, 16);
@@ -631,7 +646,7 @@ bool NativeDriver::reachable(FormModel& f, const std::string& key) {
     HWND h = handle(f, key);
     for (HWND p = h; p; p = GetParent(p))
         if (!IsWindowEnabled(p)) return false;
-    return IsWindowVisible(h) != FALSE;
+    return IsWindowVisible(h) != FALSE && insideItsWindow(h);
 }
 
 Control NativeDriver::shown(FormModel& f, const std::string& key) {

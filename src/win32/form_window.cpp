@@ -36,26 +36,22 @@ std::string windowText(HWND h) {
     return narrow(w);
 }
 
-void setStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
-    const LONG_PTR s = GetWindowLongPtrW(h, GWL_STYLE);
+// Changes a window's style (GWL_STYLE) or extended style (GWL_EXSTYLE); true if it changed.
+bool changeStyle(HWND h, int which, LONG_PTR add, LONG_PTR remove) {
+    const LONG_PTR s = GetWindowLongPtrW(h, which);
     const LONG_PTR n = (s & ~remove) | add;
-    if (n != s) {
-        SetWindowLongPtrW(h, GWL_STYLE, n);
-        SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        InvalidateRect(h, nullptr, TRUE);
-    }
+    if (n == s) return false;
+    SetWindowLongPtrW(h, which, n);
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return true;
 }
 
-void setExStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
-    const LONG_PTR s = GetWindowLongPtrW(h, GWL_EXSTYLE);
-    const LONG_PTR n = (s & ~remove) | add;
-    if (n != s) {
-        SetWindowLongPtrW(h, GWL_EXSTYLE, n);
-        SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
+void setStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
+    if (changeStyle(h, GWL_STYLE, add, remove)) InvalidateRect(h, nullptr, TRUE);
 }
+
+void setExStyle(HWND h, LONG_PTR add, LONG_PTR remove) { changeStyle(h, GWL_EXSTYLE, add, remove); }
 
 // Scroll bars whose minimum lies above the maximum run backwards: the position on the bar
 // and the value mirror each other.

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +46,40 @@ void replaceChangedPart(QPlainTextEdit& box, const QString& shown, const QString
     c.setPosition(static_cast<int>(shown.size() - tail), QTextCursor::KeepAnchor);
     c.insertText(text.mid(head, text.size() - head - tail));
 }
+// Qt wraps a word that is wider than the box by looking for its end again on every line it
+// breaks, so a pasted megabyte without a blank takes minutes to lay out. A box that holds such
+// a word breaks its lines anywhere; prose keeps breaking at word boundaries.
+constexpr qsizetype LongestWrappedWord = 2000;
+
+bool hasLongWord(const QString& text) {
+    qsizetype run = 0;
+    for (const QChar ch : text) {
+        run = ch.isSpace() ? 0 : run + 1;
+        if (run > LongestWrappedWord) return true;
+    }
+    return false;
+}
+
+void wrapFor(QPlainTextEdit& box, bool longWord) {
+    QTextOption opt = box.document()->defaultTextOption();
+    const auto mode = longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (opt.wrapMode() == mode) return;
+    opt.setWrapMode(mode);
+    box.document()->setDefaultTextOption(opt);
+}
+
+// A multi-line box that chooses its wrapping before a paste is laid out.
+class MultiLineBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source->hasText() && hasLongWord(source->text())) wrapFor(*this, true);
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+};
+
 Qt::Alignment horizontal(Align a) {
     switch (a) {
         case Align::Right: return Qt::AlignRight;
@@ -77,7 +112,7 @@ struct FormWindow::Kinds {
             const std::string key = c.key();
             QWidget* w = nullptr;
             if (c.multiLine) {
-                auto* e = new QPlainTextEdit(window.surface_);
+                auto* e = new MultiLineBox(window.surface_);
                 e->setTabChangesFocus(true);
                 e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
                 e->document()->setDocumentMargin(2);
@@ -114,7 +149,12 @@ struct FormWindow::Kinds {
             } else if (auto* m = qobject_cast<QPlainTextEdit*>(b.widget)) {
                 if (const QString shown = m->toPlainText(); shown != text) {
                     QSignalBlocker block(m);
+                    // Breaking anywhere before a long word comes in, at word boundaries again
+                    // only once it is gone.
+                    const bool longWord = hasLongWord(text);
+                    if (longWord) wrapFor(*m, true);
                     replaceChangedPart(*m, shown, text);
+                    if (!longWord) wrapFor(*m, false);
                     if (m->hasFocus()) m->moveCursor(QTextCursor::End);
                 }
                 m->setReadOnly(c.readOnly);

@@ -100,8 +100,26 @@ SheetWidget::SheetWidget(QWidget* parent)
     table_->horizontalHeader()->setDefaultSectionSize(72);
 }
 
+// A window writes a sheet cell by cell, so one reaction may change it a hundred times: the
+// table and the chart are drawn afresh once, when the reaction is over (or when a reader asks).
 void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
                            const QStringList& highlighted) {
+    cells_ = cells;
+    highlighted_ = highlighted;
+    if (pending_) return;
+    pending_ = true;
+    QMetaObject::invokeMethod(this, &SheetWidget::flush, Qt::QueuedConnection);
+}
+
+void SheetWidget::flush() {
+    if (!pending_) return;
+    pending_ = false;
+    ++rebuilds_;
+    rebuild(cells_, highlighted_);
+}
+
+void SheetWidget::rebuild(const std::map<std::string, std::string>& cells,
+                          const QStringList& highlighted) {
     std::vector<std::string> hi;
     for (const QString& h : highlighted) hi.push_back(ss(h.trimmed().toUpper()));
     const SheetData d = sheetData(cells, hi);
@@ -143,8 +161,18 @@ void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
     chart_->update();
 }
 
-const std::vector<QPointF>& SheetWidget::points() const { return chart_->points; }
-const std::vector<int>& SheetWidget::marked() const { return chart_->marked; }
+QTableWidget* SheetWidget::table() {
+    flush();
+    return table_;
+}
+const std::vector<QPointF>& SheetWidget::points() {
+    flush();
+    return chart_->points;
+}
+const std::vector<int>& SheetWidget::marked() {
+    flush();
+    return chart_->marked;
+}
 
 void SheetWidget::resizeEvent(QResizeEvent*) { arrange(); }
 

@@ -34,16 +34,26 @@ public:
     void setCells(const std::map<std::string, std::string>& cells,
                   const QStringList& highlighted = {});
 
-    QTableWidget* table() const { return table_; }
+    // The table, drawn from the last cells set (for the runners and tests).
+    QTableWidget* table();
     // The points of the curve and the indices of the marked ones (for tests).
-    const std::vector<QPointF>& points() const;
-    const std::vector<int>& marked() const;
+    const std::vector<QPointF>& points();
+    const std::vector<int>& marked();
+    // How often the table and chart were drawn afresh (for tests).
+    int rebuilds() const { return rebuilds_; }
 
 protected:
     void resizeEvent(QResizeEvent*) override;
 
 private:
     void arrange();
+    void flush();
+    void rebuild(const std::map<std::string, std::string>& cells, const QStringList& highlighted);
+
+    std::map<std::string, std::string> cells_;
+    QStringList highlighted_;
+    bool pending_ = false;
+    int rebuilds_ = 0;
 
     QTableWidget* table_;
     ChartWidget* chart_;

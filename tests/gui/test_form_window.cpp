@@ -349,6 +349,28 @@ TEST_F(Gui, TimersTickUntilTheWindowCloses) {
     EXPECT_EQ(probe().ticks, ticks);
 }
 
+// A key in the BOD window rewrites its table cell by cell (some 120 cells); the table and the
+// chart are drawn afresh once for the key, not once for every cell.
+TEST_F(Gui, ASheetIsDrawnOnceAReaction) {
+    FormWindow* w = open("frmBSB");
+    ASSERT_NE(w, nullptr);
+    app.model("frmBSB").setCurrentTab("SSTab1", 1);
+    auto* sheet = find<SheetWidget>(w, "OLE1");
+    auto* txtK1 = find<QLineEdit>(w, "txtK1");
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_NE(txtK1, nullptr);
+    QCoreApplication::processEvents();
+    const int before = sheet->rebuilds();
+    txtK1->setFocus();
+    txtK1->selectAll();
+    QTest::keyClick(txtK1, Qt::Key_2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sheet->rebuilds(), before + 1);
+    // What the table shows is the model's, also when read before the window drew it.
+    app.model("frmBSB").setCell("OLE1", "B2", "7,5");
+    EXPECT_EQ(sheet->table()->item(1, 1)->text(), QString("7,5"));
+}
+
 TEST_F(Gui, PicturesAndTables) {
     EXPECT_TRUE(QFile::exists(":/icons/morvane.svg"));
     FormWindow* w = open("frmGuiProbe");

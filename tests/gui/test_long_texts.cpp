@@ -42,5 +42,26 @@ TEST(LongTexts, EachKeyInALongTextAddsOneLineBreakAndTheBoxShowsTheModelsText) {
     EXPECT_EQ(ui::fromDisplay(box.toPlainText()), f.text("Text1"));
 }
 
+// A word longer than a line, pasted whole (a megabyte of digits took minutes to lay out when
+// lines broke only at word boundaries): the box breaks anywhere while it holds such a word and
+// at word boundaries again once it is gone, and shows the model's text throughout.
+TEST(LongTexts, ABoxBreaksAnywhereOnlyWhileItHoldsAWordLongerThanALine) {
+    WidgetDriver d;
+    d.open("frmEuro");
+    FormModel& f = d.app().model("frmEuro");
+    auto& box = static_cast<QPlainTextEdit&>(d.widget(f, "NettoEuro"));
+    auto wrap = [&] { return box.document()->defaultTextOption().wrapMode(); };
+    EXPECT_EQ(wrap(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    const std::string word(256 << 10, '1');  // a megabyte took minutes
+    d.paste(f, "NettoEuro", word);
+    EXPECT_EQ(wrap(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(ui::fromDisplay(box.toPlainText()), f.text("NettoEuro"));
+
+    f.setText("NettoEuro", "100");
+    EXPECT_EQ(wrap(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    EXPECT_EQ(ui::fromDisplay(box.toPlainText()), "100");
+}
+
 }  // namespace
 }  // namespace morvane::gui

@@ -62,7 +62,8 @@ bool hasLongWord(const QString& text) {
 
 void wrapFor(QPlainTextEdit& box, bool longWord) {
     QTextOption opt = box.document()->defaultTextOption();
-    const auto mode = longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    const auto mode =
+        longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
     if (opt.wrapMode() == mode) return;
     opt.setWrapMode(mode);
     box.document()->setDefaultTextOption(opt);

@@ -227,16 +227,25 @@ void WidgetDriver::focusTextBox(QWidget& box, bool selectAll) {
             const QPoint corner =
                 visiblePoint(*view, QPoint(view->width() - 1, view->height() - 1));
             mouse(Mouse::Move, *view, corner);
-            // A box lower than a line scrolls by no page: one line at a time then. The
-            // mouse stirs at the corner after each step: a movement to where it already is
-            // is no movement, and the selection would not follow the scrolled text.
+            // Then the text scrolls on to its end, as holding the mouse there does: to two
+            // pages before the end in one step (a megabyte would take thousands of pages),
+            // then a page at a time. A box lower than a line scrolls by no page: one line at
+            // a time then. The mouse stirs at the corner after each step: a movement to where
+            // it already is is no movement, and the selection would not follow the text.
             const int step = std::max(1, bar->pageStep());
             const QPoint beside = visiblePoint(*view, corner - QPoint(1, 0));
+            auto stir = [&] {
+                mouse(Mouse::Move, *view, beside);
+                mouse(Mouse::Move, *view, corner);
+            };
+            if (bar->maximum() - 2 * step > bar->value()) {
+                bar->setValue(bar->maximum() - 2 * step);
+                stir();
+            }
             while (m->textCursor().position() < m->document()->characterCount() - 1 &&
                    bar->value() < bar->maximum()) {
                 bar->setValue(bar->value() + step);
-                mouse(Mouse::Move, *view, beside);
-                mouse(Mouse::Move, *view, corner);
+                stir();
             }
             mouse(Mouse::Release, *view, corner);
             if (m->textCursor().selectedText().size() != m->document()->characterCount() - 1)

@@ -115,14 +115,13 @@ void SheetWidget::flush() {
     if (!pending_) return;
     pending_ = false;
     ++rebuilds_;
-    rebuild(cells_, highlighted_);
+    rebuild();
 }
 
-void SheetWidget::rebuild(const std::map<std::string, std::string>& cells,
-                          const QStringList& highlighted) {
+void SheetWidget::rebuild() {
     std::vector<std::string> hi;
-    for (const QString& h : highlighted) hi.push_back(ss(h.trimmed().toUpper()));
-    const SheetData d = sheetData(cells, hi);
+    for (const QString& h : highlighted_) hi.push_back(ss(h.trimmed().toUpper()));
+    const SheetData d = sheetData(cells_, hi);
 
     table_->clear();
     table_->setRowCount(d.rows);

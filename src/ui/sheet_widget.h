@@ -48,7 +48,7 @@ protected:
 private:
     void arrange();
     void flush();
-    void rebuild(const std::map<std::string, std::string>& cells, const QStringList& highlighted);
+    void rebuild();  // the table and the chart from cells_
 
     std::map<std::string, std::string> cells_;
     QStringList highlighted_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "shell/application.h"
+#include "win32/label_text.h"
 #include "win32/pictures.h"
 #include "win32/sheet_view.h"
 #include "win32/win_look.h"
@@ -357,12 +358,11 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
             SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
             TEXTMETRICW tm{};
             GetTextMetricsW(dc, &tm);
-            RECT r{0, 0, std::max(1, px(c.width, dpi_) - (c.border ? 8 : 0)), 0};
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-                      DT_CALCRECT | DT_WORDBREAK);
+            const SIZE r =
+                wrappedSize(dc, text, std::max(1, px(c.width, dpi_) - (c.border ? 8 : 0)));
             ReleaseDC(h, dc);
             const int line = tm.tmHeight + tm.tmExternalLeading;
-            const bool oneLine = px(c.height, dpi_) < 2 * line && r.bottom - r.top < 2 * line;
+            const bool oneLine = px(c.height, dpi_) < 2 * line && r.cy < 2 * line;
             const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
                                : c.align == Align::Center ? SS_CENTER
                                                           : SS_LEFT;
@@ -460,8 +460,7 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
     // control below it and the container's edge.
     {
         HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
-        RECT r{0, 0, room.right, 0};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+        const SIZE r = wrappedSize(dc, text, room.right);
         SelectObject(dc, old);
         HWND parent = GetParent(h);
         RECT g, pr;
@@ -479,8 +478,8 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
             if (og.right > g.left && og.left < g.right && og.top >= g.bottom)
                 limit = std::min(limit, og.top);
         }
-        if (r.bottom > room.bottom && r.right <= room.right && g.top + r.bottom + border <= limit) {
-            SetWindowPos(h, nullptr, 0, 0, g.right - g.left, r.bottom + border,
+        if (r.cy > room.bottom && r.cx <= room.right && g.top + r.cy + border <= limit) {
+            SetWindowPos(h, nullptr, 0, 0, g.right - g.left, r.cy + border,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             GetClientRect(h, &room);
         }
@@ -493,10 +492,9 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
                       ? chosen
                       : font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
         HGDIOBJ old = SelectObject(dc, f);
-        RECT r{0, 0, room.right, 0};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK);
+        const SIZE r = wrappedSize(dc, text, room.right);
         SelectObject(dc, old);
-        if (r.right <= room.right && r.bottom <= room.bottom + 1) {
+        if (r.cx <= room.right && r.cy <= room.bottom + 1) {
             chosen = f;
             break;
         }
@@ -594,11 +592,10 @@ RECT FormWindow::widened(const Control& c, HWND self, RECT r, int need, bool lef
             HDC dc = GetDC(w);
             HGDIOBJ old = SelectObject(dc, font(o.fontName, o.fontSize, o.bold, o.underline, dpi_));
             const std::wstring t = wide(o.text);
-            RECT tr{0, 0, g.right - g.left, 0};
-            DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr, DT_CALCRECT | DT_WORDBREAK);
+            const SIZE tr = wrappedSize(dc, t, g.right - g.left);
             SelectObject(dc, old);
             ReleaseDC(w, dc);
-            const int tw = std::min<int>(tr.right, g.right - g.left);
+            const int tw = std::min<int>(tr.cx, g.right - g.left);
             if (o.align == Align::Right)
                 g.left = g.right - tw;
             else if (o.align == Align::Center)
@@ -748,6 +745,45 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
         SelectObject(dc, oldPen);
         DeleteObject(pen);
     }
+}
+
+// A label draws its own text (label_text.h). Where its background is its container's, it
+// shows what the container draws under it, the lines of frames and shapes included.
+void FormWindow::paintLabel(HWND h, HDC target, const Control& c) {
+    RECT r;
+    GetClientRect(h, &r);
+    HDC dc = CreateCompatibleDC(target);
+    HBITMAP bmp =
+        CreateCompatibleBitmap(target, std::max<LONG>(1, r.right), std::max<LONG>(1, r.bottom));
+    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    HBRUSH back = colorsFor(h, dc);
+    HWND parent = GetParent(h);
+    const std::string* parentKey = parent == hwnd_ ? nullptr : keyOf(parent);
+    const bool surface = parent == hwnd_ || (parentKey && model_.c(*parentKey).kind == Kind::Frame);
+    if (surface && (c.transparent || c.backColor == model_.containerBack(c))) {
+        POINT at{0, 0};
+        MapWindowPoints(h, parent, &at, 1);
+        SetViewportOrgEx(dc, -at.x, -at.y, nullptr);
+        paintSurface(parent, dc);
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+        colorsFor(h, dc);  // the surface leaves its own colours in the DC
+    } else {
+        FillRect(dc, &r, back);
+    }
+    const int length = GetWindowTextLengthW(h);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), length + 1)));
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+    const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+    const UINT align = (style & SS_TYPEMASK) == SS_RIGHT    ? DT_RIGHT
+                       : (style & SS_TYPEMASK) == SS_CENTER ? DT_CENTER
+                                                            : DT_LEFT;
+    drawLabelText(dc, r, text, align, (style & SS_CENTERIMAGE) != 0);
+    SelectObject(dc, oldFont);
+    BitBlt(target, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(dc);
 }
 
 HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
@@ -1049,6 +1085,20 @@ LRESULT CALLBACK FormWindow::controlProc(HWND h, UINT msg, WPARAM wp, LPARAM lp,
 }
 
 LRESULT FormWindow::handleControl(HWND h, UINT msg, WPARAM wp, LPARAM lp, const std::string& key) {
+    if (model_.has(key) && model_.c(key).kind == Kind::Label) {
+        switch (msg) {
+            case WM_ERASEBKGND: return 1;
+            case WM_PAINT: {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(h, &ps);
+                paintLabel(h, dc, model_.c(key));
+                EndPaint(h, &ps);
+                return 0;
+            }
+            case WM_PRINTCLIENT: paintLabel(h, reinterpret_cast<HDC>(wp), model_.c(key)); return 0;
+            default: break;
+        }
+    }
     if (!attached_) {
         if (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) return 0;
         return DefSubclassProc(h, msg, wp, lp);

@@ -76,6 +76,7 @@ private:
     HWND containerOf(const Control& c) const;
     void showPage(const std::string& tabKey);
     void paintSurface(HWND h, HDC dc);
+    void paintLabel(HWND h, HDC target, const Control& c);
     void relayout();
     const std::string* keyOf(HWND h) const;
     void moveFocus(const std::string& from, bool back);

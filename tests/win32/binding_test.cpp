@@ -24,6 +24,7 @@
 #include "desktop.h"
 #include "shell/application.h"
 #include "win32/form_window.h"
+#include "win32/label_text.h"
 #include "win32/win_look.h"
 #include "win32/win_platform.h"
 #include "win32/window_manager.h"
@@ -454,6 +455,95 @@ bool capture(HWND h, const std::wstring& file) {
     return ok;
 }
 
+// The rightmost column of a bitmap that is not white, or -1.
+int inkRight(HDC dc, int width, int height) {
+    int right = -1;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            if (GetPixel(dc, x, y) != RGB(255, 255, 255)) right = x;
+    return right;
+}
+
+// A label's lines are broken by the widths they are drawn in: none runs into the box's edge,
+// where its last letter would be cut. Texts break at blanks and at their own line breaks; a
+// word longer than the box breaks inside.
+void labelTexts() {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    const int width = 440, height = 200;
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    SelectObject(dc, font("MS Sans Serif", 8.25, false, false, 96));
+    SetTextColor(dc, RGB(0, 0, 0));
+    const std::wstring text =
+        L"Bedingt durch die logarithmische Eigenschaft der Funktion gibt es keinen 100 %-igen "
+        L"Abbau in einer berechenbaren Zeit. Wenn hier dennoch 100 % ausgewiesen wurden, dann "
+        L"nur durch Rundungen im Programm und die Annahme dass ein 99 %-iger Abbau 100 % "
+        L"entspricht.";
+    for (int w = 120; w <= width; w += 40) {
+        RECT all{0, 0, width, height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        RECT box{0, 0, w, height};
+        drawLabelText(dc, box, text, DT_LEFT, false);
+        const int right = inkRight(dc, width, height);
+        check(right >= 0 && right < w - 1, "a label " + std::to_string(w) +
+                                               " pixels wide draws its lines inside (ink up to " +
+                                               std::to_string(right) + ")");
+        for (const std::wstring& line : brokenLines(dc, text, w)) {
+            SIZE size{};
+            GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
+            check(size.cx <= w && !line.empty() && line.front() != L' ' && line.back() != L' ',
+                  "a broken line fits without blanks at its ends: \"" + narrow(line) + "\"");
+        }
+    }
+    const auto lines = brokenLines(dc, L"eins zwei\r\ndrei\n\nvier", 400);
+    check(lines == std::vector<std::wstring>{L"eins zwei", L"drei", L"", L"vier"},
+          "a label keeps the line breaks of its text");
+    const auto word = brokenLines(dc, std::wstring(200, L'8'), 100);
+    check(word.size() > 1 && word.front().size() > 1, "a word longer than the box breaks inside");
+    SelectObject(dc, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
+// A label over the line of a frame or shape lets the line show through, as in the Qt edition:
+// frmRegenspende's "Jahre erreicht ..." reaches across the right edge of its box.
+void labelOverShape(Program& p) {
+    p.app.open("frmRegenspende");
+    pump(200);
+    FormWindow& w = windowOf(p, "frmRegenspende");
+    const FormModel& m = p.app.model("frmRegenspende");
+    HWND label = w.handleFor("Label4");
+    RECT r;
+    GetClientRect(label, &r);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    // The shape's right edge, in the label's pixels, from the top to below the text.
+    const Control& shape = m.c("Shape2");
+    const Control& c = m.c("Label4");
+    const int x = px(shape.left + shape.width - c.left, GetDpiForWindow(label)) - 1;
+    int drawn = 0;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (x + dx >= 0 && x + dx < r.right &&
+                GetPixel(dc, x + dx, y) == toColor(shape.foreColor)) {
+                ++drawn;
+                break;
+            }
+    check(drawn > r.bottom / 2, "the frame line runs on under a label (" + std::to_string(drawn) +
+                                    " of " + std::to_string(r.bottom) + " pixels)");
+    SelectObject(dc, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    p.app.close("frmRegenspende");
+    pump(100);
+}
+
 int gallery(Program& p, const std::wstring& dir) {
     CreateDirectoryW(dir.c_str(), nullptr);
     int written = 0;
@@ -531,6 +621,8 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wstring(argv[1]) == L"--gallery") return gallery(p, argv[2]);
     startWindowAndEveryWindow(p);
     menuBar(p);
+    labelTexts();
+    labelOverShape(p);
     bottomPressure(p, boxes);
     pipeline(p, boxes);
     vat(p, boxes);

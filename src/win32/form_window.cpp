@@ -15,9 +15,6 @@ namespace morvane::win32 {
 
 namespace {
 const wchar_t* const FormClass = L"MorvaneForm";
-const wchar_t* const PanelClass = L"MorvanePanel";
-const wchar_t* const PictureClass = L"MorvanePicture";
-const wchar_t* const SheetClass = L"MorvaneSheet";
 constexpr UINT FirstId = 100;
 
 // Shapes and lines are drawn on their container's surface, below every control.
@@ -164,7 +161,7 @@ void FormWindow::build() {
             if (c.kind == Kind::Timer) {
                 timers_[b.id] = c.key();
             } else if (!drawnOnSurface(c.kind)) {
-                b.hwnd = create(c, containerOf(c));
+                b.hwnd = create(b, c, containerOf(c));
                 if (b.hwnd) keys_[b.hwnd] = c.key();
             }
         }
@@ -191,71 +188,11 @@ void FormWindow::build() {
     applyWindow();
 }
 
-HWND FormWindow::create(const Control& c, HWND parent) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(bound_[c.key()].id));
-    const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
-    const DWORD stop = takesKeys(c.kind) ? WS_TABSTOP : 0;
-    HWND h = nullptr;
-    auto make = [&](DWORD ex, const wchar_t* cls, DWORD style) {
-        return CreateWindowExW(ex, cls, L"", child | stop | style, 0, 0, 0, 0, parent, id, instance,
-                               nullptr);
-    };
-    switch (c.kind) {
-        case Kind::TextBox: {
-            DWORD style = ES_AUTOHSCROLL;
-            // Single-line edit controls take their alignment when they are made.
-            if (c.align == Align::Right) style |= ES_RIGHT;
-            if (c.align == Align::Center) style |= ES_CENTER;
-            if (c.multiLine)
-                style =
-                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (c.scrollBar ? WS_VSCROLL : 0);
-            h = make(0, WC_EDITW, style);
-            break;
-        }
-        case Kind::Label: h = make(0, WC_STATICW, SS_NOTIFY); break;
-        case Kind::Option: h = make(0, WC_BUTTONW, BS_RADIOBUTTON | BS_MULTILINE); break;
-        case Kind::CheckBox: h = make(0, WC_BUTTONW, BS_CHECKBOX | BS_MULTILINE); break;
-        case Kind::Command: h = make(0, WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE); break;
-        case Kind::Frame:
-            h = make(WS_EX_CONTROLPARENT, PanelClass, WS_CLIPCHILDREN);
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-            break;
-        case Kind::Tab: {
-            h = make(WS_EX_CONTROLPARENT, PanelClass, 0);
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-            Bound& b = bound_[c.key()];
-            b.face = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_FOCUSNEVER, 0, 0,
-                                     0, 0, h, id, instance, nullptr);
-            keys_[b.face] = c.key();
-            for (std::size_t i = 0; i < c.tabs.size(); ++i) {
-                std::wstring caption = wide(c.tabs[i]);
-                TCITEMW item{};
-                item.mask = TCIF_TEXT;
-                item.pszText = caption.data();
-                SendMessageW(b.face, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-            }
-            break;
-        }
-        case Kind::ListBox:
-            h = make(WS_EX_CLIENTEDGE, WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL);
-            break;
-        case Kind::Picture:
-            h = make(0, PictureClass, SS_NOTIFY);
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-            break;
-        case Kind::Sheet:
-            h = make(0, SheetClass, 0);
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-            break;
-        case Kind::HScroll: h = make(0, WC_SCROLLBARW, SBS_HORZ); break;
-        default: return nullptr;
-    }
-    if (h && c.kind != Kind::Frame && c.kind != Kind::Tab && c.kind != Kind::Picture &&
-        c.kind != Kind::Sheet)
-        SetWindowSubclass(h, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    if (h && (c.kind == Kind::Picture || c.kind == Kind::Sheet))
+HWND FormWindow::create(Bound& b, const Control& c, HWND parent) {
+    const Binder& binder = binderOf(c.kind);
+    if (!binder.create) return nullptr;
+    HWND h = binder.create(*this, b, c, parent);
+    if (h && binder.subclassed)
         SetWindowSubclass(h, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
     return h;
 }

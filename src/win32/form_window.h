@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/form_model.h"
+#include "win32/control_binders.h"
 #include "win32/menu_bar.h"
 
 namespace morvane {
@@ -49,14 +50,7 @@ public:
     static void registerClasses(HINSTANCE instance);
 
 private:
-    struct Bound {
-        HWND hwnd = nullptr;  // the control, or the panel of a frame or tab control
-        HWND face = nullptr;  // the tab control inside a tab panel
-        UINT id = 0;
-        HBITMAP picture = nullptr;          // command buttons with a picture
-        COLORREF pageColour = CLR_INVALID;  // tab controls: the colour of their pages
-        std::string tip;                    // the tool tip shown
-    };
+    friend struct ControlBinders;  // the binders of the kinds of controls
 
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
@@ -64,7 +58,7 @@ private:
     LRESULT handleControl(HWND h, UINT msg, WPARAM wp, LPARAM lp, const std::string& key);
 
     void build();
-    HWND create(const Control& c, HWND parent);
+    HWND create(Bound& b, const Control& c, HWND parent);
     void place(Bound& b, const Control& c);
     void apply(Bound& b, const Control& c, Changes what);
     void applyWindow();

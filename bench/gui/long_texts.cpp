@@ -125,7 +125,7 @@ void SheetKeys(benchmark::State& state) {
     if (boxShown || box.text() != "25") state.SkipWithError("the window answered with a box");
     state.counters["keys"] = benchmark::Counter(2.0 * static_cast<double>(state.iterations()));
 }
-BENCHMARK(SheetKeys)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(SheetKeys)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 }  // namespace
 }  // namespace morvane

@@ -91,9 +91,9 @@ Qt::Alignment horizontal(Align a) {
 
 // The cells a table's tip names ("J40, J41"); none where the tip is a text.
 QStringList cellAddresses(const std::string& tip) {
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));  // compiled once
     QStringList out;
-    for (const QString& part :
-         qs(tip).split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
+    for (const QString& part : qs(tip).split(separators, Qt::SkipEmptyParts)) {
         int c = 0, r = 0;
         if (!parseCellAddress(ss(part.toUpper()), c, r)) return {};
         out << part;
@@ -199,8 +199,11 @@ struct FormWindow::Kinds {
             // never breaks (see fitWrappedLabel).
             l->setWordWrap(!isResult(c));
             const int lineHeight = QFontMetrics(l->font()).lineSpacing();
-            const bool oneLine = px(c.height) < 2 * lineHeight &&
-                                 l->heightForWidth(std::max(1, px(c.width))) < 2 * lineHeight;
+            // A result's text is one line unless it breaks itself: no layout needed to know.
+            const bool oneLine =
+                px(c.height) < 2 * lineHeight &&
+                (isResult(c) ? c.text.find('\n') == std::string::npos
+                             : l->heightForWidth(std::max(1, px(c.width))) < 2 * lineHeight);
             l->setAlignment(horizontal(c.align) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
             if (!namedByRecord(l)) l->setAccessibleName(toDisplay(plainCaption(c.text)));
             if (!what.all()) fit(window, l, c);

@@ -194,8 +194,8 @@ void FormWindow::fitWrappedLabel(QLabel* l, const Control& c) {
     auto fits = [&] {
         const QFontMetrics fm(f);
         const int width = l->contentsRect().width() - std::max(0, l->indent());
-        for (const QString& word :
-             l->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));  // compiled once
+        for (const QString& word : l->text().split(blanks, Qt::SkipEmptyParts))
             if (fm.horizontalAdvance(word) > width) return false;
         return !l->wordWrap() || l->heightForWidth(r.width()) <= r.height() + 1;
     };
@@ -236,6 +236,9 @@ QRect FormWindow::widened(const Control& c, QRect r, int need, bool leftFirst) c
             continue;
         QWidget* w = widgetFor(o.key());
         if (!w || w->parentWidget() != parent) continue;
+        // The ink lies within the box: a box outside the row needs no measuring.
+        const QRect box = w->geometry();
+        if (box.bottom() < r.top() || box.top() > r.bottom()) continue;
         const QRect g = inkOf(w);
         if (g.isEmpty() || g.bottom() < r.top() || g.top() > r.bottom()) continue;
         if (g.right() < r.left())

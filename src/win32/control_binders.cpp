@@ -3,14 +3,38 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "win32/form_window.h"
+#include "win32/label_text.h"
+#include "win32/pictures.h"
 #include "win32/win_look.h"
 
 namespace morvane::win32 {
 
+std::string windowText(HWND h) {
+    const int n = GetWindowTextLengthW(h);
+    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
+    GetWindowTextW(h, w.data(), n + 1);
+    w.resize(static_cast<std::size_t>(n));
+    return narrow(w);
+}
+
 namespace {
+
+// Changes a window's style (GWL_STYLE) or extended style (GWL_EXSTYLE); true if it changed.
+bool changeStyle(HWND h, int which, LONG_PTR add, LONG_PTR remove) {
+    const LONG_PTR s = GetWindowLongPtrW(h, which);
+    const LONG_PTR n = (s & ~remove) | add;
+    if (n == s) return false;
+    SetWindowLongPtrW(h, which, n);
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return true;
+}
+
+void setExStyle(HWND h, LONG_PTR add, LONG_PTR remove) { changeStyle(h, GWL_EXSTYLE, add, remove); }
 
 // A child control of the window's form, with its command id; a control that takes the
 // keyboard is a tab stop.
@@ -30,11 +54,20 @@ HWND owned(FormWindow& window, const Bound& b, const Control& c, HWND parent, DW
     return h;
 }
 
+void setText(HWND h, const Control& c, Changes what) {
+    if (what.has(Property::Text)) SetWindowTextW(h, wide(c.text).c_str());
+}
+
 }  // namespace
 
-// Each kind of control has its own binder: it makes the kind's native control. What every
-// control shares (the subclassing, the window's map of handles) FormWindow::create() does
-// itself; the table at the end names each kind's binder.
+void setStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
+    if (changeStyle(h, GWL_STYLE, add, remove)) InvalidateRect(h, nullptr, TRUE);
+}
+
+// Each kind of control has its own binder: it makes the kind's native control, and it
+// mirrors a change of the model's control to it. What every control shares (the subclassing;
+// place, font, colours, enabled, tool tip, tab stop, visibility) FormWindow::create() and
+// FormWindow::apply() do themselves; the table at the end names each kind's binder.
 struct ControlBinders {
     struct TextBox {
         static HWND create(FormWindow&, Bound& b, const Control& c, HWND parent) {
@@ -47,11 +80,69 @@ struct ControlBinders {
                     ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (c.scrollBar ? WS_VSCROLL : 0);
             return child(b, c, parent, 0, WC_EDITW, style);
         }
+        static void apply(FormWindow&, Bound& b, const Control& c, Changes what) {
+            HWND h = b.hwnd;
+            if (windowText(h) != c.text) {
+                const std::wstring text = wide(c.text);
+                SetWindowTextW(h, text.c_str());
+                // A text that does not fit shows its beginning, unless the user is at it.
+                const auto end = static_cast<WPARAM>(text.size());
+                if (GetFocus() == h) SendMessageW(h, EM_SETSEL, end, static_cast<LPARAM>(end));
+            }
+            if (what.has(Property::ReadOnly))
+                SendMessageW(h, EM_SETREADONLY, c.readOnly ? TRUE : FALSE, 0);
+            if (what.all()) {
+                const LONG_PTR a = c.align == Align::Right    ? ES_RIGHT
+                                   : c.align == Align::Center ? ES_CENTER
+                                                              : ES_LEFT;
+                setStyle(h, a, (ES_RIGHT | ES_CENTER) & ~a);
+            }
+            if (what.has(Property::Flat)) {
+                const bool sunken = c.border && !c.flat;
+                setExStyle(h, sunken ? WS_EX_CLIENTEDGE : 0, sunken ? 0 : WS_EX_CLIENTEDGE);
+                setStyle(h, c.border && c.flat ? WS_BORDER : 0, c.border && c.flat ? 0 : WS_BORDER);
+            }
+        }
     };
 
     struct Label {
         static HWND create(FormWindow&, Bound& b, const Control& c, HWND parent) {
             return child(b, c, parent, 0, WC_STATICW, SS_NOTIFY);
+        }
+        static void apply(FormWindow& window, Bound& b, const Control& c, Changes what) {
+            HWND h = b.hwnd;
+            const UINT dpi = window.dpi_;
+            setText(h, c, what);
+            // A text that fits on the line of a one-line label stands in its middle; longer
+            // texts break at blanks and start at the top.
+            const std::wstring text = wide(c.text);
+            HDC dc = GetDC(h);
+            SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi));
+            TEXTMETRICW tm{};
+            GetTextMetricsW(dc, &tm);
+            const SIZE r =
+                wrappedSize(dc, text, std::max(1, px(c.width, dpi) - (c.border ? 8 : 0)));
+            ReleaseDC(h, dc);
+            const int line = tm.tmHeight + tm.tmExternalLeading;
+            const bool oneLine = px(c.height, dpi) < 2 * line && r.cy < 2 * line;
+            const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
+                               : c.align == Align::Center ? SS_CENTER
+                                                          : SS_LEFT;
+            setStyle(h, a | (oneLine ? SS_CENTERIMAGE : 0) | (c.border ? WS_BORDER : 0),
+                     ((SS_RIGHT | SS_CENTER) & ~a) | (oneLine ? 0 : SS_CENTERIMAGE) |
+                         (c.border ? 0 : WS_BORDER));
+            if (!isResult(c)) {  // after the border, which takes from the room
+                if (!oneLine) {
+                    window.fitCaption(h, c);
+                } else if (HFONT full = font(c.fontName, c.fontSize, c.bold, c.underline, dpi);
+                           reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) != full) {
+                    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(full), TRUE);
+                }
+            }
+            if (window.built_) fit(window, b, c);
+        }
+        static void fit(FormWindow& window, Bound& b, const Control& c) {
+            if (isResult(c)) window.fitResult(b, c);
         }
     };
 
@@ -61,11 +152,31 @@ struct ControlBinders {
             const DWORD button = c.kind == Kind::Option ? BS_RADIOBUTTON : BS_CHECKBOX;
             return child(b, c, parent, 0, WC_BUTTONW, button | BS_MULTILINE);
         }
+        static void apply(FormWindow& window, Bound& b, const Control& c, Changes what) {
+            setText(b.hwnd, c, what);
+            if (window.built_ && what.any(Property::Text | Property::Geometry)) fit(window, b, c);
+            SendMessageW(b.hwnd, BM_SETCHECK, c.selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+        static void fit(FormWindow& window, Bound& b, const Control& c) {
+            window.fitButton(b.hwnd, c);
+        }
     };
 
     struct Command {
         static HWND create(FormWindow&, Bound& b, const Control& c, HWND parent) {
             return child(b, c, parent, 0, WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE);
+        }
+        static void apply(FormWindow& window, Bound& b, const Control& c, Changes what) {
+            setText(b.hwnd, c, what);
+            if (!what.any(Property::Picture | Property::Geometry)) return;
+            if (b.picture) DeleteObject(b.picture);
+            b.picture = nullptr;
+            if (!c.picture.empty()) {
+                const UINT dpi = window.dpi_;
+                const int side = std::max(8, std::min(px(c.width, dpi), px(c.height, dpi)) - 8);
+                b.picture = pictureBitmap(c.picture, side, side, dpi, toColor(c.backColor));
+            }
+            SendMessageW(b.hwnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(b.picture));
         }
     };
 
@@ -73,12 +184,47 @@ struct ControlBinders {
         static HWND create(FormWindow& window, Bound& b, const Control& c, HWND parent) {
             return owned(window, b, c, parent, WS_EX_CONTROLPARENT, PanelClass, WS_CLIPCHILDREN);
         }
+        static void apply(FormWindow& window, Bound& b, const Control& c, Changes what) {
+            setText(b.hwnd, c, what);
+            InvalidateRect(b.hwnd, nullptr, TRUE);
+            // The controls that took the frame's colour take the new one.
+            if (!what.all() && what.has(Property::BackColor))
+                for (const Control& child : window.model_.controls())
+                    if (child.container == c.key())
+                        if (HWND ch = window.handleFor(child.key()))
+                            InvalidateRect(ch, nullptr, TRUE);
+        }
     };
 
     struct ListBox {
         static HWND create(FormWindow&, Bound& b, const Control& c, HWND parent) {
             return child(b, c, parent, WS_EX_CLIENTEDGE, WC_LISTBOXW,
                          LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL);
+        }
+        static void apply(FormWindow&, Bound& b, const Control& c, Changes what) {
+            HWND h = b.hwnd;
+            if (what.has(Property::Items)) {
+                SendMessageW(h, LB_RESETCONTENT, 0, 0);
+                for (const auto& item : c.items)
+                    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+            }
+            if (static_cast<int>(SendMessageW(h, LB_GETCURSEL, 0, 0)) != c.listIndex)
+                SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(c.listIndex), 0);
+        }
+    };
+
+    // Shapes and lines: drawn on their container's surface, which draws them anew.
+    struct Drawn {
+        static void apply(FormWindow& window, Bound&, const Control& c, Changes what) {
+            if (!what.all()) InvalidateRect(window.containerOf(c), nullptr, TRUE);
+        }
+    };
+
+    // Pictures and tables, which the window paints itself (FormWindow::handle): painted anew
+    // on any change.
+    struct Painted {
+        static void apply(FormWindow&, Bound& b, const Control&, Changes) {
+            InvalidateRect(b.hwnd, nullptr, TRUE);
         }
     };
 
@@ -88,9 +234,25 @@ struct ControlBinders {
         }
     };
 
+    struct Sheet {
+        static HWND create(FormWindow& window, Bound& b, const Control& c, HWND parent) {
+            return owned(window, b, c, parent, 0, SheetClass, 0);
+        }
+    };
+
     struct HScroll {
         static HWND create(FormWindow&, Bound& b, const Control& c, HWND parent) {
             return child(b, c, parent, 0, WC_SCROLLBARW, SBS_HORZ);
+        }
+        static void apply(FormWindow&, Bound& b, const Control& c, Changes) {
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_RANGE | SIF_POS | SIF_PAGE | SIF_DISABLENOSCROLL;
+            si.nMin = std::min(c.min, c.max);
+            si.nMax = std::max(c.min, c.max);
+            si.nPage = 0;
+            si.nPos = scrollPos(c, c.value);
+            SetScrollInfo(b.hwnd, SB_CTL, &si, TRUE);
         }
     };
 
@@ -104,43 +266,62 @@ struct ControlBinders {
                                      0, 0, h, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(b.id)),
                                      GetModuleHandleW(nullptr), nullptr);
             window.keys_[b.face] = c.key();
-            for (std::size_t i = 0; i < c.tabs.size(); ++i) {
-                std::wstring caption = wide(c.tabs[i]);
-                TCITEMW item{};
-                item.mask = TCIF_TEXT;
-                item.pszText = caption.data();
-                SendMessageW(b.face, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-            }
+            for (std::size_t i = 0; i < c.tabs.size(); ++i) setCaption(b, c, i, TCM_INSERTITEMW);
             return h;
+        }
+        static void apply(FormWindow& window, Bound& b, const Control& c, Changes what) {
+            for (std::size_t i = 0; what.all() && i < c.tabs.size(); ++i)
+                setCaption(b, c, i, TCM_SETITEMW);
+            if (static_cast<int>(SendMessageW(b.face, TCM_GETCURSEL, 0, 0)) != c.currentTab)
+                SendMessageW(b.face, TCM_SETCURSEL, static_cast<WPARAM>(c.currentTab), 0);
+            if (!what.all() && what.has(Property::CurrentTab)) window.showPage(c.key());
+        }
+        // Inserts (TCM_INSERTITEMW) or sets (TCM_SETITEMW) the caption of tab i.
+        static void setCaption(const Bound& b, const Control& c, std::size_t i, UINT message) {
+            std::wstring caption = wide(c.tabs[i]);
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = caption.data();
+            SendMessageW(b.face, message, i, reinterpret_cast<LPARAM>(&item));
         }
     };
 
-    struct Sheet {
-        static HWND create(FormWindow& window, Bound& b, const Control& c, HWND parent) {
-            return owned(window, b, c, parent, 0, SheetClass, 0);
+    struct Timer {
+        static void apply(FormWindow& window, Bound& b, const Control& c, Changes what) {
+            const bool run = window.attached_ && c.enabled && c.interval > 0;
+            if (!run)
+                KillTimer(window.hwnd_, b.id);
+            else if (what.any(Property::Interval | Property::Enabled))
+                SetTimer(window.hwnd_, b.id, static_cast<UINT>(c.interval), nullptr);
+        }
+    };
+
+    struct Menu {
+        static void apply(FormWindow& window, Bound&, const Control& c, Changes what) {
+            if (window.menus_) window.menus_->apply(c, what);
         }
     };
 };
 
 const Binder& binderOf(Kind kind) {
     using K = ControlBinders;
-    // kind: makes its native control, subclassed
+    // kind: makes its native control, mirrors a change, fits it to its text, subclassed
     static const std::pair<Kind, Binder> binders[] = {
-        {Kind::TextBox, {K::TextBox::create}},
-        {Kind::Label, {K::Label::create}},
-        {Kind::Option, {K::Choice::create}},
-        {Kind::CheckBox, {K::Choice::create}},
-        {Kind::Command, {K::Command::create}},
-        {Kind::Frame, {K::Frame::create, false}},
-        {Kind::ListBox, {K::ListBox::create}},
-        {Kind::Shape, {}},
-        {Kind::Line, {}},
-        {Kind::Picture, {K::Picture::create}},
-        {Kind::HScroll, {K::HScroll::create}},
-        {Kind::Timer, {}},
-        {Kind::Tab, {K::Tab::create, false}},
-        {Kind::Menu, {}},
-        {Kind::Sheet, {K::Sheet::create}},
+        {Kind::TextBox, {K::TextBox::create, K::TextBox::apply}},
+        {Kind::Label, {K::Label::create, K::Label::apply, K::Label::fit}},
+        {Kind::Option, {K::Choice::create, K::Choice::apply, K::Choice::fit}},
+        {Kind::CheckBox, {K::Choice::create, K::Choice::apply, K::Choice::fit}},
+        {Kind::Command, {K::Command::create, K::Command::apply}},
+        {Kind::Frame, {K::Frame::create, K::Frame::apply, nullptr, false}},
+        {Kind::ListBox, {K::ListBox::create, K::ListBox::apply}},
+        {Kind::Shape, {nullptr, K::Drawn::apply}},
+        {Kind::Line, {nullptr, K::Drawn::apply}},
+        {Kind::Picture, {K::Picture::create, K::Painted::apply}},
+        {Kind::HScroll, {K::HScroll::create, K::HScroll::apply}},
+        {Kind::Timer, {nullptr, K::Timer::apply}},
+        {Kind::Tab, {K::Tab::create, K::Tab::apply, nullptr, false}},
+        {Kind::Menu, {nullptr, K::Menu::apply}},
+        {Kind::Sheet, {K::Sheet::create, K::Painted::apply}},
     };
     for (const auto& [k, binder] : binders)
         if (k == kind) return binder;

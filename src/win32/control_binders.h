@@ -1,6 +1,7 @@
 // The kinds of controls on Windows: what the form window keeps of each control, and one
-// binder for each kind, which makes the kind's native control. The binders and the table
-// that names them are in control_binders.cpp.
+// binder for each kind, which makes the kind's native control and mirrors a change of the
+// model's control to it. The binders and the table that names them are in
+// control_binders.cpp.
 #pragma once
 
 #include <windows.h>
@@ -31,13 +32,27 @@ struct Bound {
 // What the window does with one kind of control.
 struct Binder {
     // Makes the native control as a child of parent; nullptr for kinds without one of their
-    // own (menus and timers, which the window serves itself; shapes and lines, which it draws
-    // on their container's surface).
+    // own: menus (entries of the menu bar), timers, and shapes and lines (drawn on their
+    // container's surface), whose binders only mirror their changes.
     HWND (*create)(FormWindow& window, Bound& b, const Control& c, HWND parent) = nullptr;
+    // Mirrors a change of the control that is the kind's own.
+    void (*apply)(FormWindow& window, Bound& b, const Control& c, Changes what) = nullptr;
+    // Fits the control to its text once every control stands in place.
+    void (*fit)(FormWindow& window, Bound& b, const Control& c) = nullptr;
     // The window subclasses the control to pass its keys, focus and mouse to the model; the
     // panels of frames and tab controls are of the window's own class and go without.
     bool subclassed = true;
 };
 const Binder& binderOf(Kind kind);
+
+// The text of a window, as UTF-8.
+std::string windowText(HWND h);
+// Changes a window's style (GWL_STYLE) and redraws it where the style changed.
+void setStyle(HWND h, LONG_PTR add, LONG_PTR remove);
+// Scroll bars whose minimum lies above the maximum run backwards: the position on the bar
+// and the value mirror each other.
+inline int scrollPos(const Control& c, int value) {
+    return c.min <= c.max ? value : c.min + c.max - value;
+}
 
 }  // namespace morvane::win32

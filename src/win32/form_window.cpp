@@ -24,38 +24,6 @@ UINT windowDpi(HWND h) {
     const UINT d = h ? GetDpiForWindow(h) : 0;
     return d ? d : 96;
 }
-
-// The text of a window, as UTF-8.
-std::string windowText(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(h, w.data(), n + 1);
-    w.resize(static_cast<std::size_t>(n));
-    return narrow(w);
-}
-
-// Changes a window's style (GWL_STYLE) or extended style (GWL_EXSTYLE); true if it changed.
-bool changeStyle(HWND h, int which, LONG_PTR add, LONG_PTR remove) {
-    const LONG_PTR s = GetWindowLongPtrW(h, which);
-    const LONG_PTR n = (s & ~remove) | add;
-    if (n == s) return false;
-    SetWindowLongPtrW(h, which, n);
-    SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    return true;
-}
-
-void setStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
-    if (changeStyle(h, GWL_STYLE, add, remove)) InvalidateRect(h, nullptr, TRUE);
-}
-
-void setExStyle(HWND h, LONG_PTR add, LONG_PTR remove) { changeStyle(h, GWL_EXSTYLE, add, remove); }
-
-// Scroll bars whose minimum lies above the maximum run backwards: the position on the bar
-// and the value mirror each other.
-int scrollPos(const Control& c, int value) {
-    return c.min <= c.max ? value : c.min + c.max - value;
-}
 }  // namespace
 
 void FormWindow::registerClasses(HINSTANCE instance) {
@@ -168,10 +136,8 @@ void FormWindow::build() {
     }
     for (const Control& c : model_.controls()) apply(bound_[c.key()], c, Changes::everything());
     built_ = true;
-    for (const Control& c : model_.controls()) {
-        if (isResult(c)) fitResult(bound_[c.key()], c);
-        if (c.kind == Kind::Option || c.kind == Kind::CheckBox) fitButton(bound_[c.key()].hwnd, c);
-    }
+    for (const Control& c : model_.controls())
+        if (const auto fit = binderOf(c.kind).fit) fit(*this, bound_[c.key()], c);
     // Stacking: drawn controls (labels, pictures) below windowed ones, each group in
     // declaration order, the later above the earlier; a tab control below its pages.
     for (int pass = 0; pass < 2; ++pass)
@@ -224,22 +190,10 @@ void FormWindow::place(Bound& b, const Control& c) {
 // ---- Mirroring the model ----
 
 void FormWindow::apply(Bound& b, const Control& c, Changes what) {
-    const bool all = what.all();
-
-    if (c.kind == Kind::Menu) {
-        if (menus_) menus_->apply(c, what);
-        return;
-    }
-    if (c.kind == Kind::Timer) {
-        const bool run = attached_ && c.enabled && c.interval > 0;
-        if (!run)
-            KillTimer(hwnd_, b.id);
-        else if (what.any(Property::Interval | Property::Enabled))
-            SetTimer(hwnd_, b.id, static_cast<UINT>(c.interval), nullptr);
-        return;
-    }
-    if (drawnOnSurface(c.kind)) {
-        if (!all) InvalidateRect(containerOf(c), nullptr, TRUE);
+    const Binder& binder = binderOf(c.kind);
+    // Kinds without a native control of their own are their binder's alone.
+    if (!binder.create) {
+        binder.apply(*this, b, c, what);
         return;
     }
     HWND h = b.hwnd;
@@ -253,133 +207,12 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
         if (b.face) SendMessageW(b.face, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);
     }
     if (what.any(Property::BackColor | Property::ForeColor)) InvalidateRect(h, nullptr, TRUE);
-    if (c.kind == Kind::Frame && !all && what.has(Property::BackColor))
-        for (const Control& child : model_.controls())
-            if (child.container == c.key())
-                if (HWND ch = handleFor(child.key())) InvalidateRect(ch, nullptr, TRUE);
     if (what.has(Property::Enabled)) EnableWindow(h, c.enabled ? TRUE : FALSE);
     if (what.has(Property::ToolTip) && c.kind != Kind::Sheet && !isResult(c))
         applyTip(h, c.toolTip);
     if (what.has(Property::TabStop) && takesKeys(c.kind))
         setStyle(h, c.tabStop ? WS_TABSTOP : 0, c.tabStop ? 0 : WS_TABSTOP);
-
-    const std::wstring text = wide(c.text);
-    switch (c.kind) {
-        case Kind::TextBox: {
-            if (windowText(h) != c.text) {
-                SetWindowTextW(h, text.c_str());
-                // A text that does not fit shows its beginning, unless the user is at it.
-                const auto end = static_cast<WPARAM>(text.size());
-                if (GetFocus() == h) SendMessageW(h, EM_SETSEL, end, static_cast<LPARAM>(end));
-            }
-            if (what.has(Property::ReadOnly))
-                SendMessageW(h, EM_SETREADONLY, c.readOnly ? TRUE : FALSE, 0);
-            if (all) {
-                const LONG_PTR a = c.align == Align::Right    ? ES_RIGHT
-                                   : c.align == Align::Center ? ES_CENTER
-                                                              : ES_LEFT;
-                setStyle(h, a, (ES_RIGHT | ES_CENTER) & ~a);
-            }
-            if (what.has(Property::Flat)) {
-                const bool sunken = c.border && !c.flat;
-                setExStyle(h, sunken ? WS_EX_CLIENTEDGE : 0, sunken ? 0 : WS_EX_CLIENTEDGE);
-                setStyle(h, c.border && c.flat ? WS_BORDER : 0, c.border && c.flat ? 0 : WS_BORDER);
-            }
-            break;
-        }
-        case Kind::Label: {
-            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
-            // A text that fits on the line of a one-line label stands in its middle; longer
-            // texts break at blanks and start at the top.
-            HDC dc = GetDC(h);
-            SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
-            TEXTMETRICW tm{};
-            GetTextMetricsW(dc, &tm);
-            const SIZE r =
-                wrappedSize(dc, text, std::max(1, px(c.width, dpi_) - (c.border ? 8 : 0)));
-            ReleaseDC(h, dc);
-            const int line = tm.tmHeight + tm.tmExternalLeading;
-            const bool oneLine = px(c.height, dpi_) < 2 * line && r.cy < 2 * line;
-            const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
-                               : c.align == Align::Center ? SS_CENTER
-                                                          : SS_LEFT;
-            setStyle(h, a | (oneLine ? SS_CENTERIMAGE : 0) | (c.border ? WS_BORDER : 0),
-                     ((SS_RIGHT | SS_CENTER) & ~a) | (oneLine ? 0 : SS_CENTERIMAGE) |
-                         (c.border ? 0 : WS_BORDER));
-            if (!isResult(c)) {  // after the border, which takes from the room
-                if (!oneLine) {
-                    fitCaption(h, c);
-                } else if (HFONT full = font(c.fontName, c.fontSize, c.bold, c.underline, dpi_);
-                           reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)) != full) {
-                    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(full), TRUE);
-                }
-            }
-            if (isResult(c) && built_) fitResult(b, c);
-            break;
-        }
-        case Kind::Option:
-        case Kind::CheckBox:
-            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
-            if (built_ && what.any(Property::Text | Property::Geometry)) fitButton(h, c);
-            SendMessageW(h, BM_SETCHECK, c.selected ? BST_CHECKED : BST_UNCHECKED, 0);
-            break;
-        case Kind::Command:
-            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
-            if (what.any(Property::Picture | Property::Geometry)) {
-                if (b.picture) DeleteObject(b.picture);
-                b.picture = nullptr;
-                if (!c.picture.empty()) {
-                    const int side =
-                        std::max(8, std::min(px(c.width, dpi_), px(c.height, dpi_)) - 8);
-                    b.picture = pictureBitmap(c.picture, side, side, dpi_, toColor(c.backColor));
-                }
-                SendMessageW(h, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(b.picture));
-            }
-            break;
-        case Kind::Frame:
-            if (what.has(Property::Text)) SetWindowTextW(h, text.c_str());
-            InvalidateRect(h, nullptr, TRUE);
-            break;
-        case Kind::ListBox:
-            if (what.has(Property::Items)) {
-                SendMessageW(h, LB_RESETCONTENT, 0, 0);
-                for (const auto& item : c.items)
-                    SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
-            }
-            if (static_cast<int>(SendMessageW(h, LB_GETCURSEL, 0, 0)) != c.listIndex)
-                SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(c.listIndex), 0);
-            break;
-        case Kind::Picture:
-        case Kind::Sheet: InvalidateRect(h, nullptr, TRUE); break;
-        case Kind::HScroll: {
-            SCROLLINFO si{};
-            si.cbSize = sizeof si;
-            si.fMask = SIF_RANGE | SIF_POS | SIF_PAGE | SIF_DISABLENOSCROLL;
-            si.nMin = std::min(c.min, c.max);
-            si.nMax = std::max(c.min, c.max);
-            si.nPage = 0;
-            si.nPos = scrollPos(c, c.value);
-            SetScrollInfo(h, SB_CTL, &si, TRUE);
-            break;
-        }
-        case Kind::Tab: {
-            for (std::size_t i = 0; all && i < c.tabs.size(); ++i) {
-                std::wstring caption = wide(c.tabs[i]);
-                TCITEMW item{};
-                item.mask = TCIF_TEXT;
-                item.pszText = caption.data();
-                SendMessageW(b.face, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
-            }
-            if (static_cast<int>(SendMessageW(b.face, TCM_GETCURSEL, 0, 0)) != c.currentTab)
-                SendMessageW(b.face, TCM_SETCURSEL, static_cast<WPARAM>(c.currentTab), 0);
-            if (!all && what.has(Property::CurrentTab)) showPage(c.key());
-            break;
-        }
-        case Kind::Shape:
-        case Kind::Line:
-        case Kind::Timer:
-        case Kind::Menu: break;
-    }
+    binder.apply(*this, b, c, what);
     if (what.has(Property::Visible))
         ShowWindow(h, c.visible && model_.shownOnPage(c) ? SW_SHOWNA : SW_HIDE);
     --applying_;

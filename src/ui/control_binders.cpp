@@ -403,11 +403,15 @@ struct FormWindow::Kinds {
         static QWidget* create(FormWindow& window, const Control&) {
             return new SheetWidget(window.surface_);
         }
-        static void apply(FormWindow&, Bound& b, const Control& c, Changes) {
+        static void apply(FormWindow& window, Bound& b, const Control& c, Changes) {
             // A tip that names cells marks them instead of standing as a tip.
             const QStringList hi = cellAddresses(c.toolTip);
             if (hi.isEmpty()) b.widget->setToolTip(toDisplay(c.toolTip));
-            static_cast<SheetWidget*>(b.widget)->setCells(c.cells, hi);
+            static_cast<SheetWidget*>(b.widget)->setCells(
+                [&state = window.state_, key = c.key()]() -> const SheetWidget::Cells& {
+                    return state.c(key).cells;
+                },
+                hi);
         }
     };
 

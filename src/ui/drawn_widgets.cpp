@@ -207,6 +207,7 @@ void PictureWidget::setPicture(const QString& path) {
     path_ = path;
     delete svg_;
     svg_ = nullptr;
+    rendered_ = QPixmap();
     delete pixmap_;
     pixmap_ = nullptr;
     if (path.startsWith(QLatin1Char('<'))) {
@@ -244,7 +245,19 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRectF r = rect();
     if (svg_) {
-        svg_->render(&p, fitted(r, svg_->defaultSize()));
+        // A drawing is rendered once for its size, not on every repaint of the window.
+        const QRectF target = fitted(r, svg_->defaultSize());
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (target.size() * ratio).toSize();
+        if (rendered_.size() != pixels || rendered_.devicePixelRatio() != ratio) {
+            rendered_ = QPixmap(pixels);
+            rendered_.fill(Qt::transparent);
+            QPainter q(&rendered_);
+            svg_->render(&q, QRectF(QPointF(0, 0), QSizeF(pixels)));
+            q.end();
+            rendered_.setDevicePixelRatio(ratio);
+        }
+        p.drawPixmap(target.topLeft(), rendered_);
     } else if (pixmap_) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(fitted(r, pixmap_->size()), *pixmap_, QRectF(pixmap_->rect()));

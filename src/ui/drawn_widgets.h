@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QGroupBox>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
@@ -108,6 +109,7 @@ protected:
 private:
     QString path_;
     QSvgRenderer* svg_ = nullptr;
+    QPixmap rendered_;  // the drawing at the size and pixel ratio it was last shown in
     QPixmap* pixmap_ = nullptr;
     bool border_ = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/sheet_widget.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
@@ -102,9 +103,8 @@ SheetWidget::SheetWidget(QWidget* parent)
 
 // A window writes a sheet cell by cell, so one reaction may change it a hundred times: the
 // table and the chart are drawn afresh once, when the reaction is over (or when a reader asks).
-void SheetWidget::setCells(const std::map<std::string, std::string>& cells,
-                           const QStringList& highlighted) {
-    cells_ = cells;
+void SheetWidget::setCells(std::function<const Cells&()> source, const QStringList& highlighted) {
+    source_ = std::move(source);
     highlighted_ = highlighted;
     if (pending_) return;
     pending_ = true;
@@ -118,14 +118,25 @@ void SheetWidget::flush() {
     rebuild();
 }
 
+namespace {
+// Gives a cell a value of its own for role, or (an invalid value) the table's again.
+void setRole(QTableWidgetItem& item, Qt::ItemDataRole role, const QVariant& want) {
+    if (item.data(role) != want) item.setData(role, want);
+}
+void setColour(QTableWidgetItem& item, Qt::ItemDataRole role, const QColor& colour) {
+    setRole(item, role, colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
+}
+}  // namespace
+
 void SheetWidget::rebuild() {
     std::vector<std::string> hi;
     for (const QString& h : highlighted_) hi.push_back(ss(h.trimmed().toUpper()));
-    const SheetData d = sheetData(cells_, hi);
+    const SheetData d = source_ ? sheetData(source_(), hi) : sheetData({}, hi);
 
-    table_->clear();
-    table_->setRowCount(d.rows);
-    table_->setColumnCount(d.columns);
+    // The table keeps its items and changes only what differs: a key that changes a few
+    // cells repaints those cells, not the whole table.
+    if (table_->rowCount() != d.rows) table_->setRowCount(d.rows);
+    if (table_->columnCount() != d.columns) table_->setColumnCount(d.columns);
     chart_->points.clear();
     chart_->marked = d.marked;
     chart_->xTitle = qs(d.xTitle), chart_->yTitle = qs(d.yTitle);
@@ -138,25 +149,48 @@ void SheetWidget::rebuild() {
     QStringList columns, rows;
     for (int c = 0; c < d.columns; ++c) columns << qs(columnName(d.firstColumn + c));
     for (int r = 0; r < d.rows; ++r) rows << QString::number(d.firstRow + r + 1);
-    table_->setHorizontalHeaderLabels(columns);
-    table_->setVerticalHeaderLabels(rows);
+    if (columns != columnHeads_) {
+        table_->setHorizontalHeaderLabels(columnHeads_ = columns);
+        widest_.clear();  // the heads take part in the widths
+    }
+    if (rows != rowHeads_) table_->setVerticalHeaderLabels(rowHeads_ = rows);
     // A used cell shows its text; an empty one only the mark of its row.
     const QColor markBack(255, 192, 192);
     for (int r = 0; r < d.rows; ++r)
         for (int c = 0; c < d.columns; ++c) {
             const auto i = static_cast<std::size_t>(r) * static_cast<std::size_t>(d.columns) +
                            static_cast<std::size_t>(c);
-            if (d.text[i].empty() && !d.highlighted[i]) continue;
-            auto* item = new QTableWidgetItem(qs(d.text[i]));
-            if (d.numeric[i]) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (d.highlighted[i]) {
-                item->setBackground(markBack);
-                if (!d.text[i].empty())
-                    item->setForeground(readableOn(palette().color(QPalette::Text), markBack));
+            if (d.text[i].empty() && !d.highlighted[i]) {
+                if (table_->item(r, c)) delete table_->takeItem(r, c);
+                continue;
             }
-            table_->setItem(r, c, item);
+            QTableWidgetItem* item = table_->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                table_->setItem(r, c, item);
+            }
+            const QString text = qs(d.text[i]);
+            if (item->text() != text) item->setText(text);
+            setRole(*item, Qt::TextAlignmentRole,
+                    d.numeric[i] ? QVariant(static_cast<int>(Qt::AlignRight | Qt::AlignVCenter))
+                                 : QVariant());
+            setColour(*item, Qt::BackgroundRole, d.highlighted[i] ? markBack : QColor());
+            setColour(*item, Qt::ForegroundRole,
+                      d.highlighted[i] && !d.text[i].empty()
+                          ? readableOn(palette().color(QPalette::Text), markBack)
+                          : QColor());
         }
-    table_->resizeColumnsToContents();
+    // The columns are as wide as their widest text: measured again only where that changed.
+    std::vector<int> widest(static_cast<std::size_t>(d.columns), 0);
+    const QFontMetrics metrics(table_->font());
+    for (std::size_t i = 0; i < d.text.size(); ++i) {
+        int& w = widest[i % static_cast<std::size_t>(d.columns)];
+        if (!d.text[i].empty()) w = std::max(w, metrics.horizontalAdvance(qs(d.text[i])));
+    }
+    for (std::size_t c = 0; c < widest.size(); ++c)
+        if (c >= widest_.size() || widest[c] != widest_[c])
+            table_->resizeColumnToContents(static_cast<int>(c));
+    widest_ = std::move(widest);
     chart_->update();
 }
 

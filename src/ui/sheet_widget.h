@@ -11,11 +11,12 @@
 //     highlighted in the table and its point gets a mark on the curve. Cells whose address
 //     is listed in the control's tool tip (e.g. "B7" or "B7 B8") are highlighted too.
 // Only the used range of cells is shown. The widget holds no state of its own: setCells
-// replaces everything from the control's cells.
+// names where the control's cells are, and the widget reads them when it draws next.
 #pragma once
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,9 +31,11 @@ class SheetWidget : public QWidget {
 public:
     explicit SheetWidget(QWidget* parent);
 
-    // Shows the cells (address -> text) of the control; highlighted: addresses to highlight.
-    void setCells(const std::map<std::string, std::string>& cells,
-                  const QStringList& highlighted = {});
+    // Shows the cells (address -> text) that source gives, read when the table is drawn
+    // after the reaction (a window writes a table cell by cell: nothing is copied per cell);
+    // highlighted: addresses to highlight.
+    using Cells = std::map<std::string, std::string>;
+    void setCells(std::function<const Cells&()> source, const QStringList& highlighted = {});
 
     // The table, drawn from the last cells set (for the runners and tests).
     QTableWidget* table();
@@ -48,10 +51,12 @@ protected:
 private:
     void arrange();
     void flush();
-    void rebuild();  // the table and the chart from cells_
+    void rebuild();  // the table and the chart from the source's cells
 
-    std::map<std::string, std::string> cells_;
+    std::function<const Cells&()> source_;
     QStringList highlighted_;
+    QStringList columnHeads_, rowHeads_;  // the heads the table shows
+    std::vector<int> widest_;             // the widest text of each column
     bool pending_ = false;
     int rebuilds_ = 0;
 

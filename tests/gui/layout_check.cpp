@@ -1,5 +1,5 @@
-// morvane-layout-check SCENARIO...: opens every registered window offscreen in the states a
-// user reaches (at open, each tab page, each option and check box clicked, after the steps
+// morvane-layout-check [--known LIST] SCENARIO...: opens every registered window offscreen in the
+// states a user reaches (at open, each tab page, each option and check box clicked, after the steps
 // of every scenario file given, and with a long number in every output) and reports
 //   - every visible text that does not fit its control (cut, or broken inside a word),
 //   - every overlap of two texts of different controls,
@@ -8,7 +8,8 @@
 //   - every disabled control that looks like an enabled one,
 //   - every menu bar that hides entries,
 // once with the default palette and once with a dark one, while the desktop's own font is a
-// large one (the windows must not follow it). Exit status 1 when it finds anything.
+// large one (the windows must not follow it). Exit status 1 when it finds anything that is
+// not on the LIST of known findings.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,15 +29,11 @@
 #include <QTextLayout>
 #include <QToolButton>
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <memory>
-#include <sstream>
 
 #include "layout_findings.h"
-#include "replay.h"
-#include "replay_driver.h"
 #include "shell/application.h"
 #include "ui/drawn_widgets.h"
 #include "ui/form_window.h"
@@ -93,22 +90,6 @@ public:
         QCoreApplication::processEvents();
         for (FormModel* f : app.openForms())
             if (FormWindow* w = windows.window(f->name())) check(*w);
-    }
-
-    // Every output shows a long number, then the window is checked once more.
-    void checkLongValues(Application& app, WindowManager& windows) {
-        layout::showLongValues(app);
-        const std::string was = findings.state;
-        findings.state += ", lange Werte";
-        checkAll(app, windows);
-        findings.state = was;
-        // MORVANE_LAYOUT_SHOTS=DIR keeps a picture of each window with its long values.
-        const QString shots = qEnvironmentVariable("MORVANE_LAYOUT_SHOTS");
-        if (!shots.isEmpty() && QDir().mkpath(shots))
-            for (FormModel* f : app.openForms())
-                if (FormWindow* w = windows.window(f->name()))
-                    w->grab().save(shots + "/" + qs(f->name()) + "-" + qs(findings.variant) +
-                                   ".png");
     }
 
 private:
@@ -380,79 +361,7 @@ private:
     }
 };
 
-// Drives a scenario's form models as morvane-replay does, with windows on them, and checks
-// the windows after every action.
-class CheckingDriver : public ModelDriver {
-public:
-    CheckingDriver(Checker& checker, std::string file)
-        : checker_(checker), file_(std::move(file)), windows_(app(), false) {}
-    ~CheckingDriver() override {
-        checker_.findings.state = file_ + ", Ende";
-        checker_.checkLongValues(app(), windows_);
-    }
-
-    void open(const std::string& form) override {
-        act([&] { ModelDriver::open(form); });
-    }
-    void close(const std::string& form) override {
-        act([&] { ModelDriver::close(form); });
-    }
-    void menu(FormModel& owner, const std::string& key) override {
-        act([&] { ModelDriver::menu(owner, key); });
-    }
-    void submenu(FormModel& owner, const std::string& key) override {
-        act([&] { ModelDriver::submenu(owner, key); });
-    }
-    void type(FormModel& f, const std::string& key, const std::string& text,
-              bool replace) override {
-        act([&] { ModelDriver::type(f, key, text, replace); });
-    }
-    void key(FormModel& f, const std::string& key, int code) override {
-        act([&] { ModelDriver::key(f, key, code); });
-    }
-    void keyUp(FormModel& f, const std::string& key, int code) override {
-        act([&] { ModelDriver::keyUp(f, key, code); });
-    }
-    void paste(FormModel& f, const std::string& key, const std::string& text) override {
-        act([&] { ModelDriver::paste(f, key, text); });
-    }
-    void click(FormModel& f, const std::string& key) override {
-        act([&] { ModelDriver::click(f, key); });
-    }
-    void select(FormModel& f, const std::string& key, int index) override {
-        act([&] { ModelDriver::select(f, key, index); });
-    }
-    void scroll(FormModel& f, const std::string& key, int value) override {
-        act([&] { ModelDriver::scroll(f, key, value); });
-    }
-    void hover(FormModel& f, const std::string& key) override {
-        act([&] { ModelDriver::hover(f, key); });
-    }
-    void hoverWindow(FormModel& f) override {
-        act([&] { ModelDriver::hoverWindow(f); });
-    }
-    void tick(FormModel& f, const std::string& key) override {
-        act([&] { ModelDriver::tick(f, key); });
-    }
-    void tabPage(FormModel& f, const std::string& key, int page) override {
-        act([&] { ModelDriver::tabPage(f, key, page); });
-    }
-
-private:
-    template <class Body>
-    void act(const Body& body) {
-        body();
-        checker_.findings.state = file_ + ", Schritt " + std::to_string(++step_);
-        checker_.checkAll(app(), windows_);
-    }
-
-    Checker& checker_;
-    std::string file_;
-    int step_ = 0;
-    WindowManager windows_;
-};
-
-// Each window alone, with the Qt windows on it.
+// The Qt windows on the form models, each window alone or a scenario's.
 class QtChecks : public layout::WindowChecks {
 public:
     explicit QtChecks(Checker& checker) : checker_(checker) {}
@@ -464,8 +373,16 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void checkAll(Application& app) override { checker_.checkAll(app, *windows_); }
-    void checkLongValues(Application& app, layout::Findings&) override {
-        checker_.checkLongValues(app, *windows_);
+    // Every output shows a long number, then the windows are checked once more.
+    void checkLongValues(Application& app, layout::Findings& findings) override {
+        WindowChecks::checkLongValues(app, findings);
+        // MORVANE_LAYOUT_SHOTS=DIR keeps a picture of each window with its long values.
+        const QString shots = qEnvironmentVariable("MORVANE_LAYOUT_SHOTS");
+        if (!shots.isEmpty() && QDir().mkpath(shots))
+            for (FormModel* f : app.openForms())
+                if (FormWindow* w = windows_->window(f->name()))
+                    w->grab().save(shots + "/" + qs(f->name()) + "-" + qs(findings.variant) +
+                                   ".png");
     }
     void showTab(FormModel& form, const Control& tab, int page) override {
         if (FormWindow* w = windows_->window(form.name()))
@@ -478,24 +395,6 @@ private:
     std::unique_ptr<WindowManager> windows_;
 };
 
-void runScenarios(Checker& checker, int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        std::ifstream in(argv[i]);
-        if (!in) {
-            std::cerr << argv[i] << ": cannot be read\n";
-            continue;
-        }
-        std::string file = argv[i];
-        if (auto at = file.find("scenarios/"); at != std::string::npos) file = file.substr(at + 10);
-        {
-            CheckingDriver driver(checker, file);
-            std::ostringstream ignored;  // the scenarios' own checks are the replay tests' business
-            runScenario(in, argv[i], ignored, driver);
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
 }  // namespace
 }  // namespace morvane::ui
 
@@ -505,6 +404,13 @@ int main(int argc, char** argv) {
     // A desktop with a large font of its own: the windows keep theirs.
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
     morvane::ui::Checker checker;
+    std::vector<std::filesystem::path> scenarios;
+    try {
+        scenarios = morvane::layout::readArguments(checker.findings, {argv + 1, argv + argc});
+    } catch (const std::runtime_error& e) {
+        std::cerr << e.what() << "\n";
+        return 2;
+    }
     const QPalette light = QApplication::palette();
     for (const char* name : {"hell", "dunkel"}) {
         checker.findings.variant = name;
@@ -512,7 +418,7 @@ int main(int argc, char** argv) {
                                                                     : morvane::ui::darkPalette());
         morvane::ui::QtChecks checks(checker);
         morvane::layout::exploreWindows(checker.findings, checks);
-        morvane::ui::runScenarios(checker, argc, argv);
+        morvane::layout::walkScenarios(checker.findings, checks, scenarios, std::cerr);
     }
     const int found = checker.findings.report(std::cout);
     return found == 0 ? 0 : 1;

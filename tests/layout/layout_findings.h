@@ -5,9 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -45,7 +48,11 @@ public:
     // state it is found in is kept.
     void add(const std::string& kind, const std::string& where, const std::string& detail,
              bool perVariant = false);
-    // Lists every finding and a summary line; returns their count.
+    // Findings known and waiting for their mending, one a line as the report names them
+    // ("KIND  WHERE"; "#" starts a comment line): reported apart and not counted.
+    void know(std::istream& list);
+    // Lists every finding and a summary line, then the known ones, and the known ones no
+    // longer found (to be taken off the list); returns the count of the findings not known.
     int report(std::ostream& out) const;
 
 private:
@@ -53,6 +60,7 @@ private:
         std::string kind, where, detail, state;
     };
     std::map<std::string, Finding> findings_;
+    std::set<std::string> known_;
 };
 
 // Where a control draws its text (or its whole body), for the overlap rule.
@@ -94,5 +102,23 @@ public:
 // after each option and check box, and with long values (after each, checkAll).
 // only: the one window to explore ("" = every one).
 void exploreWindows(Findings& findings, WindowChecks& checks, const std::string& only = "");
+
+// Each scenario file in an application of its own, its lines acting on the form models as
+// morvane-replay's do, with the check's windows on them: checkAll after every action and,
+// at the end of the file, checkLongValues. The states are named by the file (from
+// "scenarios/" on) and the number of the action. A file that cannot be read is reported on
+// err; the scenarios' own checks are not reported (they are the replay tests' business).
+// Returns the number of files run.
+int walkScenarios(Findings& findings, WindowChecks& checks,
+                  const std::vector<std::filesystem::path>& files, std::ostream& err);
+
+// The arguments of a check, "[--known LIST] SCENARIO...": the list read into findings (see
+// Findings::know), the scenario files returned. A list that cannot be read is a
+// std::runtime_error.
+std::vector<std::filesystem::path> readArguments(Findings& findings,
+                                                 std::vector<std::filesystem::path> args);
+
+// The name of a scenario file in the states: its path from "scenarios/" on.
+std::string scenarioName(const std::filesystem::path& file);
 
 }  // namespace morvane::layout

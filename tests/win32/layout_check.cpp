@@ -1,6 +1,7 @@
-// morvane-win32-layout-check.exe: the layout check of the Qt edition for the Windows windows.
-// Opens every registered window in the states a user reaches (at open, each tab page, each
-// option and check box clicked, with a long number in every output), measures its texts with
+// morvane-win32-layout-check.exe [--known LIST] SCENARIO...: the layout check of the Qt edition for
+// the Windows windows. Opens every registered window in the states a user reaches (at open, each
+// tab page, each option and check box clicked, after the steps of every scenario file given,
+// and with a long number in every output), measures its texts with
 // GDI in the fonts the controls draw with, and reports
 //   - every visible text that does not fit its control (cut, or broken inside a word),
 //   - every overlap of two texts of different controls,
@@ -8,7 +9,7 @@
 //   - every text on a background under 4.5:1 contrast,
 //   - every disabled control that looks like an enabled one,
 //   - every menu bar entry that is not shown whole.
-// Exit status 1 when it finds anything.
+// Exit status 1 when it finds anything that is not on the LIST of known findings.
 // clang-format off
 #include <windows.h>  // before every other Windows header
 // clang-format on
@@ -17,12 +18,14 @@
 #include <objbase.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 #include <iostream>
 #include <map>
 #include <memory>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 #include "layout_findings.h"
 #include "shell/application.h"
@@ -421,22 +424,30 @@ private:
 
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
+    // The console takes UTF-8 as the core writes it.
+    SetConsoleOutputCP(CP_UTF8);
     layout::Findings findings;
+    std::vector<std::filesystem::path> scenarios;
+    try {
+        scenarios = layout::readArguments(findings, {argv + 1, argv + argc});
+    } catch (const std::runtime_error& e) {
+        std::cout << e.what() << "\n";
+        return 2;
+    }
     Checks checks(findings);
-    // MORVANE_LAYOUT_ONLY=frmX checks that window alone.
+    // MORVANE_LAYOUT_ONLY=frmX checks that window alone, without the scenarios.
     const char* only = std::getenv("MORVANE_LAYOUT_ONLY");
     layout::exploreWindows(findings, checks, only ? only : "");
     std::ostringstream out;
+    if (!only) layout::walkScenarios(findings, checks, scenarios, out);
     const int found = findings.report(out);
     out << "Schriften:";
     for (const auto& [face, used] : faces()) out << " " << face << ";";
     out << "\n";
-    // The console takes UTF-8 as the core writes it.
-    SetConsoleOutputCP(CP_UTF8);
     std::cout << out.str() << std::flush;
     // Without a display no window shows: that is no pass.
     if (checks.checked == 0) std::cout << "no window was shown (is DISPLAY set?)\n";

@@ -142,8 +142,7 @@ QWidget& WidgetDriver::widget(FormModel& f, const std::string& key) const {
 QPoint WidgetDriver::visiblePoint(QWidget& target, QPoint preferred) const {
     QWidget* top = target.window();
     const std::string name = ss(controlOf(target).objectName());
-    if (shownPart(target).isEmpty())
-        throw ScriptError("control " + name + " lies outside the part of its window shown");
+    if (shownPart(target).isEmpty()) throw outsideItsWindow(name);
     int x = preferred.x(), y = preferred.y();
     if (reachablePoint(target.width(), target.height(), x, y, [&](int px, int py) {
             const QPoint p(px, py);
@@ -151,9 +150,7 @@ QPoint WidgetDriver::visiblePoint(QWidget& target, QPoint preferred) const {
         }))
         return {x, y};
     QWidget* over = top->childAt(target.mapTo(top, preferred));
-    throw ScriptError(
-        "control " + name + " is covered by " +
-        (over ? ss(controlOf(*over).objectName()) : std::string("nothing that can be clicked")));
+    throw coveredBy(name, over ? ss(controlOf(*over).objectName()) : std::string());
 }
 
 // ---- Input ----
@@ -172,15 +169,12 @@ void WidgetDriver::mouse(Mouse action, QWidget& target, QPoint at, Qt::KeyboardM
     QPoint p = target.mapTo(top, at);
     if (p.isNull()) p = QPoint(1, 1);  // (0, 0) would mean the window's middle
     if (action != Mouse::Move && action != Mouse::Release) {
-        // The mouse comes to the point before its button goes down; what that movement
-        // raises (a reaction that resizes the window, say) runs first, and a control that
-        // is no longer under the mouse then cannot be clicked.
-        const bool before = lands(target, p);
-        QTest::mouseMove(window, p);
-        platform_.releaseAnsweringKey();
-        if (before && !lands(target, p))
-            throw ScriptError("control " + ss(controlOf(target).objectName()) +
-                              " is gone from under the mouse when the mouse reaches it");
+        moveMouseOnto(
+            ss(controlOf(target).objectName()), [&] { return lands(target, p); },
+            [&] {
+                QTest::mouseMove(window, p);
+                platform_.releaseAnsweringKey();
+            });
     }
     switch (action) {
         case Mouse::Click: QTest::mouseClick(window, Qt::LeftButton, mods, p); break;

@@ -128,8 +128,9 @@ void clickOnScreen(POINT p, const RECT& within) {
 
 struct MenuRun {
     std::vector<NativeDriver::MenuStep> steps;
-    std::size_t next = 1;       // the step whose popup is awaited
-    HMENU lastPopup = nullptr;  // shown and closed again (an entry with a submenu)
+    std::vector<std::string> entries;  // the entry of each step
+    std::size_t next = 1;              // the step whose popup is awaited
+    HMENU lastPopup = nullptr;         // shown and closed again (an entry with a submenu)
     int attempts = 0;
     std::string fault;
     bool active = false;
@@ -165,7 +166,8 @@ void CALLBACK menuTick(HWND, UINT, UINT_PTR, DWORD) {
     if (!awaited) return;  // the last entry was chosen; the loop ends by itself
     if (!popupOf(awaited)) {
         if (++r.attempts > MenuAttempts) {
-            r.fault = "a menu does not open";
+            // The entry clicked last opens the awaited menu.
+            r.fault = "menu " + r.entries[r.next - 1] + " does not open";
             r.active = false;
             EndMenu();
         }
@@ -180,7 +182,7 @@ void CALLBACK menuTick(HWND, UINT, UINT_PTR, DWORD) {
     const NativeDriver::MenuStep& s = r.steps[r.next++];
     RECT rc;
     if (!GetMenuItemRect(nullptr, s.menu, static_cast<UINT>(s.position), &rc)) {
-        r.fault = "a menu entry has no place on the screen";
+        r.fault = "menu entry " + r.entries[r.next - 1] + " has no place on the screen";
         r.active = false;
         EndMenu();
         return;
@@ -233,7 +235,40 @@ HWND NativeDriver::handle(FormModel& f, const std::string& key) const {
     return h;
 }
 
-POINT NativeDriver::reachablePoint(HWND target, POINT preferred) const {
+FormWindow* NativeDriver::formOf(HWND h) {
+    HWND root = GetAncestor(h, GA_ROOT);
+    for (FormModel* f : app_.openForms())
+        if (FormWindow* w = windows_.window(f->name()); w && w->attached() && w->hwnd() == root)
+            return w;
+    return nullptr;
+}
+
+std::string NativeDriver::keyAt(FormWindow& fw, HWND h) const {
+    std::string key;
+    HWND found = nullptr;
+    for (const Control& c : fw.model().controls()) {
+        HWND w = fw.handleFor(c.key());
+        if (!w || (w != h && !IsChild(w, h))) continue;
+        // A frame or tab panel holds the controls on it: the one nearest h names it.
+        if (!found || IsChild(found, w)) key = c.key(), found = w;
+        if (w == h) break;
+    }
+    return key;
+}
+
+std::string NativeDriver::nameOf(HWND h, const std::string& form, bool self) {
+    FormWindow* fw = h ? formOf(h) : nullptr;
+    if (!fw) return {};
+    const std::string owner = fw->model().name();
+    const std::string key = keyAt(*fw, h);
+    if (owner == form) return key.empty() && self ? owner : key;
+    return key.empty() ? "window " + owner : owner + "." + key;
+}
+
+POINT NativeDriver::reachablePoint(HWND target, POINT preferred) {
+    FormWindow* fw = formOf(target);
+    const std::string form = fw ? fw->model().name() : std::string();
+    if (!insideItsWindow(target)) throw outsideItsWindow(nameOf(target, form, true));
     RECT r;
     GetClientRect(target, &r);
     int x = preferred.x, y = preferred.y;
@@ -243,8 +278,23 @@ POINT NativeDriver::reachablePoint(HWND target, POINT preferred) const {
         }))
         return {x, y};
     HWND over = WindowFromPoint(onScreen(target, preferred));
-    throw ScriptError("control " + textOf(target) + " is covered by " +
-                      (over ? "window \"" + textOf(over) + "\"" : std::string("nothing")));
+    throw coveredBy(nameOf(target, form, true), nameOf(over, form, false));
+}
+
+void NativeDriver::mouseOnto(HWND target, POINT p) {
+    FormWindow* fw = formOf(target);
+    const std::string name = fw ? nameOf(target, fw->model().name(), true) : std::string();
+    try {
+        moveMouseOnto(
+            name, [&] { return IsWindow(target) && takenBy(target)(p); },
+            [&] {
+                SetCursorPos(p.x, p.y);
+                pump();
+            });
+    } catch (const ScriptError&) {
+        parkCursor();
+        throw;
+    }
 }
 
 // ---- Input ----
@@ -262,8 +312,7 @@ void NativeDriver::clickAt(HWND target, POINT at) {
     desktop_.releaseAnsweringKey();
     const POINT p =
         apartFromLastClick(onScreen(target, reachablePoint(target, at)), takenBy(target));
-    SetCursorPos(p.x, p.y);
-    pump();
+    mouseOnto(target, p);
     // Press and release go together: a press on a scroll bar (a text box's own one) holds
     // the program in the bar's loop until the release comes.
     sendButton(false);
@@ -318,8 +367,7 @@ void NativeDriver::focusTextBox(HWND box, bool selectAll) {
     const POINT end{last.x, last.y + tm.tmHeight / 2};
     desktop_.releaseAnsweringKey();
     const POINT s = apartFromLastClick(onScreen(box, reachablePoint(box, start)), takenBy(box));
-    SetCursorPos(s.x, s.y);
-    pump();
+    mouseOnto(box, s);
     sendButton(false);
     const POINT e = onScreen(box, end);
     SetCursorPos(e.x, e.y);
@@ -375,6 +423,7 @@ void NativeDriver::openMenus(FormModel& owner, const std::string& key, bool choo
         throw ScriptError("menu entry " + path.front() + " is not on the menu bar");
     menuRun = MenuRun{};
     menuRun.steps = steps;
+    menuRun.entries = path;
     menuRun.lastPopup = steps.back().opens ? fw.menuFor(path.back()) : nullptr;
     menuRun.active = true;
     const UINT_PTR timer = SetTimer(nullptr, 0, MenuPollMs, menuTick);
@@ -383,7 +432,7 @@ void NativeDriver::openMenus(FormModel& owner, const std::string& key, bool choo
     KillTimer(nullptr, timer);
     menuRun.active = false;
     parkCursor();
-    if (!menuRun.fault.empty()) faults_.push_back(menuRun.fault + " (" + key + ")");
+    if (!menuRun.fault.empty()) faults_.push_back(menuRun.fault);
 }
 
 void NativeDriver::menu(FormModel& owner, const std::string& key) { openMenus(owner, key, true); }
@@ -438,13 +487,7 @@ std::string NativeDriver::clickAt(FormModel& f, double x, double y) {
     GetClientRect(fw.hwnd(), &r);
     const POINT at{static_cast<LONG>(x * std::max<LONG>(0, r.right - 1)),
                    static_cast<LONG>(y * std::max<LONG>(0, r.bottom - 1))};
-    HWND hit = WindowFromPoint(onScreen(fw.hwnd(), at));
-    std::string key;
-    for (const Control& c : f.controls())
-        if (HWND h = fw.handleFor(c.key()); h && (h == hit || IsChild(h, hit))) {
-            key = c.key();
-            if (h == hit) break;  // the innermost: a control rather than its frame
-        }
+    const std::string key = keyAt(fw, WindowFromPoint(onScreen(fw.hwnd(), at)));
     clickAt(fw.hwnd(), at);
     return key;
 }
@@ -547,8 +590,7 @@ void NativeDriver::scroll(FormModel& f, const std::string& key, int value) {
         if (dx == 0) dx = target > si.nPos ? 1 : -1;
         desktop_.releaseAnsweringKey();
         apartFromLastClick({from, y}, [](POINT) { return false; });
-        SetCursorPos(from, y);
-        pump();
+        mouseOnto(h, {from, y});
         sendButton(false);
         SetCursorPos(from + dx, y);
         sendButton(true);
@@ -573,8 +615,7 @@ void NativeDriver::scroll(FormModel& f, const std::string& key, int value) {
         const POINT p = apartFromLastClick({x, (bar.top + bar.bottom) / 2}, [&](POINT q) {
             return PtInRect(&arrow, q) && takenBy(h)(q);
         });
-        SetCursorPos(p.x, p.y);
-        pump();
+        mouseOnto(h, p);
         sendButton(false);
         sendButton(true);
         pump();

@@ -89,7 +89,18 @@ private:
     void focusForKeys(FormModel& f, const std::string& key);
     void openMenus(FormModel& owner, const std::string& key, bool chooseIt);
     void pressAndRelease(WORD vk, HWND window);
-    POINT reachablePoint(HWND target, POINT preferred) const;
+    POINT reachablePoint(HWND target, POINT preferred);
+    // The mouse brought to a point of the target (screen coordinates) before a button goes
+    // down: a ScriptError where what the movement raises takes the target from under it.
+    void mouseOnto(HWND target, POINT p);
+    // The open form whose window holds h, or nullptr.
+    win32::FormWindow* formOf(HWND h);
+    // The key of the innermost control of fw whose window is h or holds it ("" for none).
+    std::string keyAt(win32::FormWindow& fw, HWND h) const;
+    // A window named as the scripts write controls: KEY for a control of the window of
+    // form, FORM.KEY for one of another window, "window FORM" for a window's own surface
+    // (form's own: "" unless self, then FORM); "" for any other window.
+    std::string nameOf(HWND h, const std::string& form, bool self);
 
     Desktop desktop_;
     Application app_{desktop_};

@@ -29,6 +29,24 @@ bool reachablePoint(int width, int height, int& x, int& y,
     return false;
 }
 
+ScriptError outsideItsWindow(const std::string& control) {
+    return ScriptError("control " + control + " lies outside the part of its window shown");
+}
+
+ScriptError coveredBy(const std::string& control, const std::string& over) {
+    return ScriptError("control " + control + " is covered by " +
+                       (over.empty() ? std::string("nothing that can be clicked") : over));
+}
+
+void moveMouseOnto(const std::string& control, const std::function<bool()>& lands,
+                   const std::function<void()>& move) {
+    const bool before = lands();
+    move();
+    if (before && !lands())
+        throw ScriptError("control " + control +
+                          " is gone from under the mouse when the mouse reaches it");
+}
+
 ShownWindow shownFromClient(std::string title, int clientWidth, int clientHeight, bool menuBar) {
     return {std::move(title), clientWidth + FrameWidthTwips,
             clientHeight + FrameHeightTwips + (menuBar ? MenuBarTwips : 0)};

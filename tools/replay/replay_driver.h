@@ -100,6 +100,18 @@ std::vector<std::string> menuPath(FormModel& owner, const std::string& key);
 bool reachablePoint(int width, int height, int& x, int& y,
                     const std::function<bool(int, int)>& reaches);
 
+// Why a user's click cannot reach a control, as the drivers word it; controls are named as
+// the scripts write them (NAME, NAME(INDEX), FORM.NAME for one of another window).
+ScriptError outsideItsWindow(const std::string& control);
+// over: what lies on top of it, "" for nothing that can be clicked.
+ScriptError coveredBy(const std::string& control, const std::string& over);
+
+// The mouse comes to the point of a control (move) before its button goes down; what that
+// movement raises (a reaction that moves or resizes the control, say) runs first. A control
+// that was under the mouse there (lands) and is no longer cannot be clicked: a ScriptError.
+void moveMouseOnto(const std::string& control, const std::function<bool()>& lands,
+                   const std::function<void()>& move);
+
 // The window as the checks see it from its client area (twips): the frame and the menu
 // bar as the models count them.
 ShownWindow shownFromClient(std::string title, int clientWidth, int clientHeight, bool menuBar);

@@ -16,8 +16,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
-#include <stdexcept>
 
+#include "shell/binding.h"
 #include "shell/sheet_data.h"
 #include "ui/accessible_names.h"
 #include "ui/drawn_widgets.h"
@@ -458,9 +458,7 @@ const FormWindow::Binder& FormWindow::binderOf(Kind kind) {
         {Kind::Menu, {nullptr, K::Menu::apply}},
         {Kind::Sheet, {K::Sheet::create, K::Sheet::apply}},
     };
-    for (const auto& [k, binder] : binders)
-        if (k == kind) return binder;
-    throw std::logic_error("no binder for a kind of control");
+    return binderIn(binders, kind);
 }
 
 }  // namespace morvane::ui

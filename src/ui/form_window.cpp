@@ -85,19 +85,19 @@ void FormWindow::detach() {
 }
 
 QWidget* FormWindow::widgetFor(const std::string& key) const {
-    auto it = bound_.find(key);
-    return it == bound_.end() ? nullptr : it->second.widget;
+    const Bound* b = bound_.find(key);
+    return b ? b->widget : nullptr;
 }
 
 QAction* FormWindow::actionFor(const std::string& key) const {
-    auto it = bound_.find(key);
-    if (it == bound_.end()) return nullptr;
-    return it->second.menu ? it->second.menu->menuAction() : it->second.action;
+    const Bound* b = bound_.find(key);
+    if (!b) return nullptr;
+    return b->menu ? b->menu->menuAction() : b->action;
 }
 
 QTimer* FormWindow::timerFor(const std::string& key) const {
-    auto it = bound_.find(key);
-    return it == bound_.end() ? nullptr : it->second.timer;
+    const Bound* b = bound_.find(key);
+    return b ? b->timer : nullptr;
 }
 
 // ---- Building ----
@@ -274,9 +274,9 @@ void FormWindow::buildMenus() {
         Bound& b = bound_[key];
         QWidget* parent = menuBar_;
         if (!c.parentMenu.empty()) {
-            auto it = bound_.find(c.parentMenu);
-            if (it == bound_.end() || !it->second.menu) continue;
-            parent = it->second.menu;
+            const Bound* up = bound_.find(c.parentMenu);
+            if (!up || !up->menu) continue;
+            parent = up->menu;
         }
         if (state_.hasSubmenu(key)) {
             b.menu = new QMenu(toDisplay(c.text), parent);
@@ -331,9 +331,9 @@ void FormWindow::track(QWidget* w, const std::string& key) {
 
 QWidget* FormWindow::containerOf(const Control& c) const {
     if (c.container.empty()) return surface_;
-    auto it = bound_.find(c.container);
-    if (it == bound_.end() || !it->second.widget) return surface_;
-    return it->second.widget;  // a frame, or a tab control (its pages are shown by hand)
+    const Bound* box = bound_.find(c.container);
+    if (!box || !box->widget) return surface_;
+    return box->widget;  // a frame, or a tab control (its pages are shown by hand)
 }
 
 // relative to it; only those of the shown page are visible.
@@ -543,9 +543,7 @@ void FormWindow::applyWindow() {
 }
 
 void FormWindow::controlChanged(const Control& control, Changes what) {
-    auto it = bound_.find(control.key());
-    if (it == bound_.end()) return;
-    apply(it->second, control, what);
+    if (Bound* b = bound_.find(control.key())) apply(*b, control, what);
 }
 
 void FormWindow::windowChanged() { applyWindow(); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/binding.h"
 #include "shell/form_model.h"
 
 class QAbstractButton;
@@ -106,7 +107,7 @@ private:
     QVBoxLayout* layout_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* surface_ = nullptr;
-    std::map<std::string, Bound, std::less<>> bound_;
+    BoundControls<Bound> bound_;
     std::map<std::string, QButtonGroup*> groups_;
     std::vector<std::string> lastTabOrder_;
     int lastLeft_ = -2, lastTop_ = -2;

@@ -4,8 +4,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <stdexcept>
 
+#include "shell/binding.h"
 #include "win32/form_window.h"
 #include "win32/label_text.h"
 #include "win32/pictures.h"
@@ -323,9 +323,7 @@ const Binder& binderOf(Kind kind) {
         {Kind::Menu, {nullptr, K::Menu::apply}},
         {Kind::Sheet, {K::Sheet::create, K::Painted::apply}},
     };
-    for (const auto& [k, binder] : binders)
-        if (k == kind) return binder;
-    throw std::logic_error("no binder for a kind of control");
+    return binderIn(binders, kind);
 }
 
 }  // namespace morvane::win32

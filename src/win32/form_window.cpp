@@ -93,8 +93,8 @@ void FormWindow::detach() {
 }
 
 HWND FormWindow::handleFor(const std::string& key) const {
-    auto it = bound_.find(key);
-    return it == bound_.end() ? nullptr : it->second.hwnd;
+    const Bound* b = bound_.find(key);
+    return b ? b->hwnd : nullptr;
 }
 
 HMENU FormWindow::menuFor(const std::string& key) const {
@@ -103,8 +103,8 @@ HMENU FormWindow::menuFor(const std::string& key) const {
 
 UINT FormWindow::commandFor(const std::string& key) const {
     if (UINT id = menus_ ? menus_->commandFor(key) : 0) return id;
-    auto it = bound_.find(key);
-    return it == bound_.end() ? 0 : it->second.id;
+    const Bound* b = bound_.find(key);
+    return b ? b->id : 0;
 }
 
 const std::string* FormWindow::keyOf(HWND h) const {
@@ -165,9 +165,8 @@ HWND FormWindow::create(Bound& b, const Control& c, HWND parent) {
 
 HWND FormWindow::containerOf(const Control& c) const {
     if (c.container.empty()) return hwnd_;
-    auto it = bound_.find(c.container);
-    if (it == bound_.end() || !it->second.hwnd) return hwnd_;
-    return it->second.hwnd;
+    const Bound* box = bound_.find(c.container);
+    return box && box->hwnd ? box->hwnd : hwnd_;
 }
 
 void FormWindow::showPage(const std::string& tabKey) {
@@ -431,9 +430,7 @@ void FormWindow::applyWindow() {
 }
 
 void FormWindow::controlChanged(const Control& control, Changes what) {
-    auto it = bound_.find(control.key());
-    if (it == bound_.end()) return;
-    apply(it->second, control, what);
+    if (Bound* b = bound_.find(control.key())) apply(*b, control, what);
 }
 
 void FormWindow::windowChanged() { applyWindow(); }
@@ -594,9 +591,9 @@ COLORREF FormWindow::groundOf(const Control& c, std::uint32_t back) {
 }
 
 COLORREF FormWindow::pageColour(const std::string& tabKey) {
-    auto it = bound_.find(tabKey);
-    if (it == bound_.end() || !it->second.face) return GetSysColor(COLOR_BTNFACE);
-    Bound& b = it->second;
+    Bound* tab = bound_.find(tabKey);
+    if (!tab || !tab->face) return GetSysColor(COLOR_BTNFACE);
+    Bound& b = *tab;
     if (b.pageColour == CLR_INVALID) {
         // Whatever the desktop's theme: the colour the tab control draws inside its page.
         RECT r;

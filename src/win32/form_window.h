@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/binding.h"
 #include "shell/form_model.h"
 #include "win32/control_binders.h"
 #include "win32/menu_bar.h"
@@ -89,7 +90,7 @@ private:
     bool attached_ = true;
     int applying_ = 0;  // programmatic text changes are no user edits
     bool built_ = false;
-    std::map<std::string, Bound, std::less<>> bound_;
+    BoundControls<Bound> bound_;
     std::map<HWND, std::string> keys_;
     std::map<UINT, std::string> timers_;
     int lastLeft_ = -2, lastTop_ = -2;

@@ -58,6 +58,9 @@ protected:
         // A box below the window's lower edge, and one that a movement over it moves away.
         add(Kind::TextBox, "txtUnten").at(120, 2600, 1500, 285).tab(4);
         add(Kind::TextBox, "txtFlieht").at(3200, 1320, 1500, 285).tab(5);
+        // Two controls in one place, each with a text of its own: one covers the other.
+        add(Kind::TextBox, "txtVerdeckt").caption("Inhalt").at(1800, 600, 1200, 285).tab(6);
+        add(Kind::Command, "cmdDeckel").caption("Deckel").at(1800, 600, 1200, 285).tab(7);
     }
 };
 MORVANE_REGISTER_FORM(ReplayProbe);
@@ -204,6 +207,18 @@ expect txtFlieht ""
         << output;
     EXPECT_NE(output.find("probe:3: error: control txtFlieht is gone from under the mouse"),
               std::string::npos)
+        << output;
+}
+
+TEST_F(GuiReplay, ACoveredControlIsNamedByItsControlNameAsInTheWindowsRunner) {
+    const ReplayResult r = run("open frmReplayProbe\nclick txtVerdeckt\nclick cmdDeckel\n");
+    // Whichever of the two lies on top, the other one cannot be clicked; both are named as
+    // the scripts write them, neither by the text it shows.
+    EXPECT_EQ(r.failed, 1) << output;
+    EXPECT_TRUE(output.find("probe:2: error: control txtVerdeckt is covered by cmdDeckel") !=
+                    std::string::npos ||
+                output.find("probe:3: error: control cmdDeckel is covered by txtVerdeckt") !=
+                    std::string::npos)
         << output;
 }
 

@@ -120,6 +120,83 @@ SheetData sheetData(const std::map<std::string, std::string>& cells,
     return d;
 }
 
+SheetAreas sheetAreas(int width, int height, int dpi) {
+    const int gap = 4 * dpi / 96;
+    SheetAreas a;
+    if (width >= height) {
+        const int tw = std::min(width * 2 / 5, 260 * dpi / 96);
+        a.table = {0, 0, tw, height};
+        a.chart = {tw + gap, 0, std::max(0, width - tw - gap), height};
+    } else {
+        const int th = height * 2 / 5;
+        a.table = {0, 0, width, th};
+        a.chart = {0, th + gap, width, std::max(0, height - th - gap)};
+    }
+    return a;
+}
+
+int SheetGrid::width() const {
+    int w = headWidth;
+    for (int c : columnWidths) w += c;
+    return w;
+}
+
+int SheetGrid::height() const { return rowHeight * (rows + 1); }
+
+SheetGrid::Bars SheetGrid::bars(int w, int h, int barWidth, int barHeight) const {
+    Bars b;
+    b.vertical = height() > h;
+    b.horizontal = width() > w - (b.vertical ? barWidth : 0);
+    // A lying bar that takes the last row's room needs an upright one; the view it
+    // narrows still needs the lying one.
+    if (b.horizontal) b.vertical = height() > h - barHeight;
+    return b;
+}
+
+int SheetGrid::pageRows(int viewHeight) const {
+    return std::max(1, (viewHeight - rowHeight) / rowHeight);
+}
+
+int SheetGrid::lastFirstRow(int viewHeight) const {
+    return std::max(0, rows - pageRows(viewHeight));
+}
+
+int SheetGrid::lastFirstColumn(int viewWidth) const {
+    const int n = static_cast<int>(columnWidths.size());
+    int first = n, room = viewWidth - headWidth;
+    while (first > 0 && columnWidths[static_cast<std::size_t>(first - 1)] <= room)
+        room -= columnWidths[static_cast<std::size_t>(--first)];
+    return std::max(0, std::min(first, n - 1));
+}
+
+int SheetGrid::shownRows(int first, int viewHeight) const {
+    const int room = viewHeight - rowHeight;
+    if (room <= 0 || first >= rows) return 0;
+    return std::min(rows - first, (room + rowHeight - 1) / rowHeight);
+}
+
+int SheetGrid::shownColumns(int first, int viewWidth) const {
+    const int n = static_cast<int>(columnWidths.size());
+    int shown = 0;
+    for (int c = first, x = headWidth; c < n && x < viewWidth; ++c, ++shown)
+        x += columnWidths[static_cast<std::size_t>(c)];
+    return shown;
+}
+
+SheetGrid sheetGrid(const SheetData& d, const std::function<int(const std::string&)>& textWidth,
+                    int rowHeight, int least, int leastHead, int pad) {
+    SheetGrid g;
+    g.rowHeight = std::max(1, rowHeight);
+    g.rows = d.rows;
+    g.headWidth = std::max(leastHead, textWidth(std::to_string(d.firstRow + d.rows)) + pad);
+    for (int c = 0; c < d.columns; ++c) {
+        int w = std::max(least, textWidth(columnName(d.firstColumn + c)) + pad);
+        for (int r = 0; r < d.rows; ++r) w = std::max(w, textWidth(d.at(r, c)) + pad);
+        g.columnWidths.push_back(w);
+    }
+    return g;
+}
+
 double niceStep(double span, int ticks) {
     if (!(span > 0)) return 1;
     const double raw = span / ticks;

@@ -11,6 +11,7 @@
 //     "B7 B8") are highlighted too.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ namespace morvane {
 struct SheetData {
     struct Point {
         double x = 0, y = 0;
+        friend bool operator==(const Point&, const Point&) = default;
     };
     int firstColumn = 0, firstRow = 0;  // from 0
     int columns = 0, rows = 0;          // 0 when no cell is used
@@ -34,6 +36,7 @@ struct SheetData {
         return text[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
                     static_cast<std::size_t>(column)];
     }
+    friend bool operator==(const SheetData&, const SheetData&) = default;
 };
 
 // Splits "J40" into column 9 (from 0) and row 39 (from 0); false for anything else.
@@ -45,6 +48,53 @@ std::vector<std::string> cellAddresses(const std::string& tip);
 
 SheetData sheetData(const std::map<std::string, std::string>& cells,
                     const std::vector<std::string>& highlightedAddresses = {});
+
+// Where a sheet of width x height pixels places its table and its chart, 4 pixels apart:
+// side by side when it is at least as wide as high, the table on the left (two fifths, at
+// most 260 pixels), else the table above the chart (two fifths of the height). dpi scales
+// the pixels of a binding that counts device pixels (96: none).
+struct SheetBox {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+struct SheetAreas {
+    SheetBox table, chart;
+};
+SheetAreas sheetAreas(int width, int height, int dpi = 96);
+
+// The table as it scrolls: the head row (column letters) and the head column (row numbers)
+// stay in place, the cells scroll by whole rows and columns. Sizes in pixels; a view is
+// the part of the table's window inside its scroll bars.
+struct SheetGrid {
+    struct Bars {
+        bool vertical = false, horizontal = false;
+    };
+    int headWidth = 0;              // the head column
+    int rowHeight = 1;              // every row, the head row too
+    std::vector<int> columnWidths;  // the columns of cells
+    int rows = 0;
+
+    int width() const;   // the head column and every column
+    int height() const;  // the head row and every row
+    // The scroll bars a window of width x height needs, its bars (barWidth thick when
+    // upright, barHeight when lying) inside it: a bar that narrows the view may make the
+    // other one needed.
+    Bars bars(int width, int height, int barWidth, int barHeight) const;
+    // In a view of the given size: the first row and column when it is scrolled to the
+    // end (the last row and column then show whole, unless one alone is larger than the
+    // view), and the rows and columns from a first one that show at least in part.
+    int lastFirstRow(int viewHeight) const;
+    int lastFirstColumn(int viewWidth) const;
+    int shownRows(int first, int viewHeight) const;
+    int shownColumns(int first, int viewWidth) const;
+    // Rows wholly in view (at least one): a page's step.
+    int pageRows(int viewHeight) const;
+};
+
+// The grid of a sheet's table: every column fits its letter and its widest text with pad
+// pixels to spare and is at least least wide; the head column fits the greatest row number
+// likewise, at least leastHead. textWidth measures a text in the table's font.
+SheetGrid sheetGrid(const SheetData& d, const std::function<int(const std::string&)>& textWidth,
+                    int rowHeight, int least, int leastHead, int pad);
 
 // Round steps for the chart's axes: 1, 2 or 5 times a power of ten.
 double niceStep(double span, int ticks);

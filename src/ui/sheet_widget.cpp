@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTableWidget>
-#include <algorithm>
 
 #include "shell/sheet_data.h"
 #include "ui/look.h"
@@ -210,16 +209,9 @@ const std::vector<int>& SheetWidget::marked() {
 void SheetWidget::resizeEvent(QResizeEvent*) { arrange(); }
 
 void SheetWidget::arrange() {
-    const QRect r = rect();
-    if (r.width() >= r.height()) {  // side by side: table on the left
-        const int tw = std::min(r.width() * 2 / 5, 260);
-        table_->setGeometry(0, 0, tw, r.height());
-        chart_->setGeometry(tw + 4, 0, r.width() - tw - 4, r.height());
-    } else {  // table above the chart
-        const int th = r.height() * 2 / 5;
-        table_->setGeometry(0, 0, r.width(), th);
-        chart_->setGeometry(0, th + 4, r.width(), r.height() - th - 4);
-    }
+    const SheetAreas a = sheetAreas(width(), height());
+    table_->setGeometry(a.table.left, a.table.top, a.table.width, a.table.height);
+    chart_->setGeometry(a.chart.left, a.chart.top, a.chart.width, a.chart.height);
 }
 
 }  // namespace morvane::ui

@@ -715,7 +715,7 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
                 }
             } else if (sheet && key) {
                 const Control& c = model_.c(*key);
-                drawSheet(mem, r, c, font(c.fontName, c.fontSize, false, false, dpi_), dpi_);
+                drawSheet(h, mem, r, c, font(c.fontName, c.fontSize, false, false, dpi_), dpi_);
             } else {
                 paintSurface(h, mem);
             }

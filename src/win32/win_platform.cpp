@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "win32/sheet_view.h"
 #include "win32/win_look.h"
 
 namespace morvane::win32 {
@@ -61,6 +62,7 @@ bool pumpMessages() {
             return false;
         }
         if (swallowed(m)) continue;
+        wheelToTable(m);
         TranslateMessage(&m);
         DispatchMessageW(&m);
     }
@@ -71,6 +73,7 @@ int runMessageLoop() {
     MSG m;
     while (GetMessageW(&m, nullptr, 0, 0) > 0) {
         if (swallowed(m)) continue;
+        wheelToTable(m);
         TranslateMessage(&m);
         DispatchMessageW(&m);
     }

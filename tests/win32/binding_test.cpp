@@ -23,8 +23,10 @@
 
 #include "desktop.h"
 #include "shell/application.h"
+#include "shell/sheet_data.h"
 #include "win32/form_window.h"
 #include "win32/label_text.h"
+#include "win32/sheet_view.h"
 #include "win32/win_look.h"
 #include "win32/win_platform.h"
 #include "win32/window_manager.h"
@@ -396,6 +398,138 @@ void vat(Program& p, BoxAnswerer& boxes) {
     closeStep(p, f);
 }
 
+// ---- The table of a sheet ----
+
+void wheel(int delta) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    in.mi.mouseData = static_cast<DWORD>(delta);
+    SendInput(1, &in, sizeof in);
+    pump(30);
+}
+
+void clickAt(HWND h, POINT p) {
+    ClientToScreen(h, &p);
+    SetCursorPos(p.x, p.y);
+    pump(20);
+    // Both at once: a press on a scroll bar is handled in a loop of its own until the release.
+    winreplay::sendButton(false);
+    winreplay::sendButton(true);
+    pump(60);
+}
+
+int heightOf(const RECT& r) { return r.bottom - r.top; }
+int widthOf(const RECT& r) { return r.right - r.left; }
+bool unseen(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+// Row row of the table shows whole: as high as a row, below the head row, above the edge.
+bool rowWhole(HWND table, int row, int rowHeight) {
+    const RECT r = sheetRowRect(table, row);
+    RECT client;
+    GetClientRect(table, &client);
+    return heightOf(r) == rowHeight && r.top >= rowHeight && r.bottom <= client.bottom;
+}
+
+// The BOD window's table holds days up to 40 and more in a box that shows a dozen: the
+// last row can be reached by the wheel over the table (the focus in a field), by the keys
+// once a click gave the table the focus, and by the scroll bar's arrow, and it then shows
+// whole below the head row that stays in place. A table too narrow for its columns scrolls
+// them likewise, its head column staying.
+void sheetTableScrolls(Program& p, BoxAnswerer& boxes) {
+    const std::string f = "frmBSB";
+    openStep(p, boxes, f);
+    FormWindow& w = windowOf(p, f);
+    HWND sheet = w.handleFor("OLE2");
+    HWND table = sheet ? sheetTable(sheet) : nullptr;
+    check(table != nullptr && IsWindowVisible(table), "BOD: the first page's sheet has a table");
+    if (!table) return closeStep(p, f);
+    const SheetData d = sheetData(p.app.model(f).c("OLE2").cells);
+    const int last = d.rows - 1;
+    check(d.rows > 30, "BOD: the relative table has many rows (" + std::to_string(d.rows) + ")");
+    check((GetWindowLongPtrW(table, GWL_STYLE) & WS_VSCROLL) != 0,
+          "BOD: the table shows a vertical scroll bar");
+    const int rowHeight = heightOf(sheetRowRect(table, 0));
+    check(rowHeight > 0 && rowWhole(table, 0, rowHeight), "BOD: the first row shows at first");
+    check(unseen(sheetRowRect(table, last)), "BOD: the last row is out of view at first");
+
+    // The wheel over the table while a field has the focus.
+    SetForegroundWindow(w.hwnd());
+    SetFocus(w.handleFor("txtK1_relativ"));
+    pump(30);
+    RECT client;
+    GetClientRect(table, &client);
+    POINT middle{client.right / 2, client.bottom / 2};
+    POINT screen = middle;
+    ClientToScreen(table, &screen);
+    SetCursorPos(screen.x, screen.y);
+    pump(20);
+    for (int i = 0; i < d.rows && !rowWhole(table, last, rowHeight); ++i) wheel(-WHEEL_DELTA);
+    check(rowWhole(table, last, rowHeight),
+          "BOD: the wheel scrolls the table to its last row, shown whole");
+    check(unseen(sheetRowRect(table, 0)), "BOD: the first row scrolled away");
+    for (int i = 0; i < d.rows && !rowWhole(table, 0, rowHeight); ++i) wheel(WHEEL_DELTA);
+    check(rowWhole(table, 0, rowHeight), "BOD: the wheel scrolls the table back to its top");
+
+    // The keys, once a click gave the table the focus.
+    clickAt(table, middle);
+    check(GetFocus() == table, "BOD: a click gives the table the focus");
+    press(VK_END);
+    check(rowWhole(table, last, rowHeight), "BOD: End shows the last row whole");
+    press(VK_HOME);
+    check(rowWhole(table, 0, rowHeight), "BOD: Home shows the first row");
+    press(VK_NEXT);
+    const RECT paged = sheetRowRect(table, 0);
+    check(unseen(paged) && unseen(sheetRowRect(table, last)),
+          "BOD: Page Down shows the rows of the next page");
+    press(VK_HOME);
+    for (int i = 0; i < d.rows && !rowWhole(table, last, rowHeight); ++i) press(VK_DOWN);
+    check(rowWhole(table, last, rowHeight), "BOD: the arrow key scrolls to the last row");
+
+    // The scroll bar's lower arrow, clicked.
+    press(VK_HOME);
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    GetScrollBarInfo(table, OBJID_VSCROLL, &bar);
+    POINT arrow{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+                bar.rcScrollBar.bottom - bar.dxyLineButton / 2};
+    ScreenToClient(table, &arrow);
+    for (int i = 0; i < d.rows && !rowWhole(table, last, rowHeight); ++i) clickAt(table, arrow);
+    check(rowWhole(table, last, rowHeight), "BOD: the scroll bar's arrow scrolls to the last row");
+    check(heightOf(sheetRowRect(table, last - 1)) == rowHeight,
+          "BOD: the row above the last one shows whole too");
+
+    // Too narrow for its columns: a horizontal bar, the columns scroll, the head column stays.
+    RECT place;
+    GetWindowRect(sheet, &place);
+    MapWindowPoints(nullptr, GetParent(sheet), reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(sheet, nullptr, 0, 0, 120, heightOf(place), SWP_NOMOVE | SWP_NOZORDER);
+    pump(100);
+    check((GetWindowLongPtrW(table, GWL_STYLE) & WS_HSCROLL) != 0,
+          "BOD: a narrow table shows a horizontal scroll bar");
+    const int lastColumn = d.columns - 1;
+    GetClientRect(table, &client);
+    check(sheetColumnRect(table, lastColumn).right < client.right ||
+              unseen(sheetColumnRect(table, lastColumn)),
+          "BOD: the narrow table does not show its last column whole");
+    clickAt(table, POINT{client.right / 2, client.bottom / 2});
+    key(VK_CONTROL, false);
+    press(VK_END);
+    key(VK_CONTROL, true);
+    pump(30);
+    const RECT lastCol = sheetColumnRect(table, lastColumn);
+    const RECT firstCol = sheetColumnRect(table, 0);
+    check(widthOf(lastCol) > 0 && lastCol.right <= client.right && lastCol.left > 0,
+          "BOD: Ctrl+End shows the last column whole beside the head column");
+    check(lastColumn == 0 || unseen(firstCol), "BOD: the first column scrolled away");
+    check(rowWhole(table, last, rowHeight), "BOD: and the last row whole");
+    SetWindowPos(sheet, nullptr, 0, 0, widthOf(place), heightOf(place), SWP_NOMOVE | SWP_NOZORDER);
+    pump(100);
+    check((GetWindowLongPtrW(table, GWL_STYLE) & WS_HSCROLL) == 0,
+          "BOD: the table at its own width needs no horizontal scroll bar");
+    closeStep(p, f);
+}
+
 // ---- The gallery ----
 
 bool savePng(HBITMAP bmp, int w, int h, const std::wstring& file) {
@@ -626,6 +760,7 @@ int wmain(int argc, wchar_t** argv) {
     bottomPressure(p, boxes);
     pipeline(p, boxes);
     vat(p, boxes);
+    sheetTableScrolls(p, boxes);
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

@@ -73,6 +73,7 @@ TEST(SheetGrid, ColumnsFitTheirTextsAndLetters) {
     const SheetData d = sheetData(cells);
     // Eight pixels a character, 8 to spare, at least 40, the head column at least 28.
     const auto width = [](const std::string& s) { return 8 * static_cast<int>(s.size()); };
+    EXPECT_EQ(widestTexts(d, width), (std::vector<int>{8 * 4, 8 * 19}));
     const SheetGrid g = sheetGrid(d, width, 18, 40, 28, 8);
     EXPECT_EQ(g.rows, 41);
     EXPECT_EQ(g.rowHeight, 18);

@@ -183,17 +183,26 @@ int SheetGrid::shownColumns(int first, int viewWidth) const {
     return shown;
 }
 
+std::vector<int> widestTexts(const SheetData& d,
+                             const std::function<int(const std::string&)>& textWidth) {
+    std::vector<int> widest(static_cast<std::size_t>(d.columns), 0);
+    for (std::size_t i = 0; i < d.text.size(); ++i) {
+        int& w = widest[i % static_cast<std::size_t>(d.columns)];
+        if (!d.text[i].empty()) w = std::max(w, textWidth(d.text[i]));
+    }
+    return widest;
+}
+
 SheetGrid sheetGrid(const SheetData& d, const std::function<int(const std::string&)>& textWidth,
                     int rowHeight, int least, int leastHead, int pad) {
     SheetGrid g;
     g.rowHeight = std::max(1, rowHeight);
     g.rows = d.rows;
     g.headWidth = std::max(leastHead, textWidth(std::to_string(d.firstRow + d.rows)) + pad);
-    for (int c = 0; c < d.columns; ++c) {
-        int w = std::max(least, textWidth(columnName(d.firstColumn + c)) + pad);
-        for (int r = 0; r < d.rows; ++r) w = std::max(w, textWidth(d.at(r, c)) + pad);
-        g.columnWidths.push_back(w);
-    }
+    const std::vector<int> widest = widestTexts(d, textWidth);
+    for (int c = 0; c < d.columns; ++c)
+        g.columnWidths.push_back(std::max({least, textWidth(columnName(d.firstColumn + c)) + pad,
+                                           widest[static_cast<std::size_t>(c)] + pad}));
     return g;
 }
 

@@ -90,6 +90,11 @@ struct SheetGrid {
     int pageRows(int viewHeight) const;
 };
 
+// The width of each column's widest text (0 where every cell is empty); textWidth measures
+// a text in the table's font.
+std::vector<int> widestTexts(const SheetData& d,
+                             const std::function<int(const std::string&)>& textWidth);
+
 // The grid of a sheet's table: every column fits its letter and its widest text with pad
 // pixels to spare and is at least least wide; the head column fits the greatest row number
 // likewise, at least leastHead. textWidth measures a text in the table's font.

@@ -180,12 +180,9 @@ void SheetWidget::rebuild() {
                           : QColor());
         }
     // The columns are as wide as their widest text: measured again only where that changed.
-    std::vector<int> widest(static_cast<std::size_t>(d.columns), 0);
     const QFontMetrics metrics(table_->font());
-    for (std::size_t i = 0; i < d.text.size(); ++i) {
-        int& w = widest[i % static_cast<std::size_t>(d.columns)];
-        if (!d.text[i].empty()) w = std::max(w, metrics.horizontalAdvance(qs(d.text[i])));
-    }
+    std::vector<int> widest =
+        widestTexts(d, [&](const std::string& s) { return metrics.horizontalAdvance(qs(s)); });
     for (std::size_t c = 0; c < widest.size(); ++c)
         if (c >= widest_.size() || widest[c] != widest_[c])
             table_->resizeColumnToContents(static_cast<int>(c));

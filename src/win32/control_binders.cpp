@@ -9,6 +9,7 @@
 #include "win32/form_window.h"
 #include "win32/label_text.h"
 #include "win32/pictures.h"
+#include "win32/sheet_view.h"
 #include "win32/win_look.h"
 
 namespace morvane::win32 {
@@ -54,6 +55,12 @@ HWND owned(FormWindow& window, const Bound& b, const Control& c, HWND parent, DW
     return h;
 }
 
+// Scroll bars whose minimum lies above the maximum run backwards: the position on the bar
+// and the value mirror each other.
+int scrollPos(const Control& c, int value) {
+    return c.min <= c.max ? value : c.min + c.max - value;
+}
+
 void setText(HWND h, const Control& c, Changes what) {
     if (what.has(Property::Text)) SetWindowTextW(h, wide(c.text).c_str());
 }
@@ -64,11 +71,19 @@ void setStyle(HWND h, LONG_PTR add, LONG_PTR remove) {
     if (changeStyle(h, GWL_STYLE, add, remove)) InvalidateRect(h, nullptr, TRUE);
 }
 
-// Each kind of control has its own binder: it makes the kind's native control, and it
-// mirrors a change of the model's control to it. What every control shares (the subclassing;
-// place, font, colours, enabled, tool tip, tab stop, visibility) FormWindow::create() and
-// FormWindow::apply() do themselves; the table at the end names each kind's binder.
+// Each kind of control has its own binder: it makes the kind's native control, mirrors a
+// change of the model's control to it, and passes the notifications of the control on to the
+// model. What every control shares (the subclassing; place, font, colours, enabled, tool tip,
+// tab stop, visibility; keys, focus and mouse) FormWindow does itself; the table at the end
+// names each kind's binder.
 struct ControlBinders {
+    // Labels and buttons: a click.
+    struct Clicked {
+        static void notified(FormWindow& window, const std::string& key, HWND, UINT code) {
+            if (code == BN_CLICKED) window.model_.click(key);  // also STN_CLICKED
+        }
+    };
+
     struct TextBox {
         static HWND create(FormWindow&, Bound& b, const Control& c, HWND parent) {
             DWORD style = ES_AUTOHSCROLL;
@@ -102,6 +117,9 @@ struct ControlBinders {
                 setExStyle(h, sunken ? WS_EX_CLIENTEDGE : 0, sunken ? 0 : WS_EX_CLIENTEDGE);
                 setStyle(h, c.border && c.flat ? WS_BORDER : 0, c.border && c.flat ? 0 : WS_BORDER);
             }
+        }
+        static void notified(FormWindow& window, const std::string& key, HWND h, UINT code) {
+            if (code == EN_CHANGE) window.userEdited(key, h);
         }
     };
 
@@ -211,6 +229,11 @@ struct ControlBinders {
             if (static_cast<int>(SendMessageW(h, LB_GETCURSEL, 0, 0)) != c.listIndex)
                 SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(c.listIndex), 0);
         }
+        static void notified(FormWindow& window, const std::string& key, HWND h, UINT code) {
+            if (code != LBN_SELCHANGE) return;
+            const int row = static_cast<int>(SendMessageW(h, LB_GETCURSEL, 0, 0));
+            if (row >= 0) window.model_.listClick(key, row);
+        }
     };
 
     // Shapes and lines: drawn on their container's surface, which draws them anew.
@@ -232,11 +255,29 @@ struct ControlBinders {
         static HWND create(FormWindow& window, Bound& b, const Control& c, HWND parent) {
             return owned(window, b, c, parent, 0, PictureClass, SS_NOTIFY);
         }
+        static void paint(FormWindow& window, HWND, const Control& c, HDC dc, const RECT& r) {
+            FillRect(dc, &r, brush(window.groundOf(c, c.backColor)));
+            const bool drawn = drawPicture(dc, r, c.picture, window.dpi_);
+            if (c.border || !drawn) {
+                HGDIOBJ ob = SelectObject(dc, GetStockObject(NULL_BRUSH));
+                HPEN pen =
+                    CreatePen(PS_SOLID, 1, GetSysColor(drawn ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
+                HGDIOBJ op = SelectObject(dc, pen);
+                Rectangle(dc, 0, 0, r.right, r.bottom);
+                SelectObject(dc, op);
+                SelectObject(dc, ob);
+                DeleteObject(pen);
+            }
+        }
     };
 
     struct Sheet {
         static HWND create(FormWindow& window, Bound& b, const Control& c, HWND parent) {
             return owned(window, b, c, parent, 0, SheetClass, 0);
+        }
+        static void paint(FormWindow& window, HWND h, const Control& c, HDC dc, const RECT& r) {
+            const UINT dpi = window.dpi_;
+            drawSheet(h, dc, r, c, font(c.fontName, c.fontSize, false, false, dpi), dpi);
         }
     };
 
@@ -253,6 +294,29 @@ struct ControlBinders {
             si.nPage = 0;
             si.nPos = scrollPos(c, c.value);
             SetScrollInfo(b.hwnd, SB_CTL, &si, TRUE);
+        }
+        static void notified(FormWindow& window, const std::string& key, HWND h, UINT code) {
+            const Control& c = window.model_.c(key);
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_ALL;
+            GetScrollInfo(h, SB_CTL, &si);
+            int pos = si.nPos;
+            switch (code) {
+                case SB_LINELEFT: pos -= c.smallChange; break;
+                case SB_LINERIGHT: pos += c.smallChange; break;
+                case SB_PAGELEFT: pos -= c.largeChange; break;
+                case SB_PAGERIGHT: pos += c.largeChange; break;
+                case SB_LEFT: pos = si.nMin; break;
+                case SB_RIGHT: pos = si.nMax; break;
+                case SB_THUMBTRACK:
+                case SB_THUMBPOSITION: pos = si.nTrackPos; break;
+                default: return;
+            }
+            pos = std::clamp(pos, si.nMin, si.nMax);
+            if (pos == si.nPos) return;
+            SetScrollPos(h, SB_CTL, pos, TRUE);
+            window.model_.scroll(key, scrollPos(c, pos));
         }
     };
 
@@ -275,6 +339,12 @@ struct ControlBinders {
             if (static_cast<int>(SendMessageW(b.face, TCM_GETCURSEL, 0, 0)) != c.currentTab)
                 SendMessageW(b.face, TCM_SETCURSEL, static_cast<WPARAM>(c.currentTab), 0);
             if (!what.all() && what.has(Property::CurrentTab)) window.showPage(c.key());
+        }
+        static void notified(FormWindow& window, const std::string& key, HWND face, UINT code) {
+            if (code != TCN_SELCHANGE) return;
+            const int page = static_cast<int>(SendMessageW(face, TCM_GETCURSEL, 0, 0));
+            window.model_.tabShown(key, page);
+            if (window.attached_) window.showPage(key);
         }
         // Inserts (TCM_INSERTITEMW) or sets (TCM_SETITEMW) the caption of tab i.
         static void setCaption(const Bound& b, const Control& c, std::size_t i, UINT message) {
@@ -305,23 +375,26 @@ struct ControlBinders {
 
 const Binder& binderOf(Kind kind) {
     using K = ControlBinders;
-    // kind: makes its native control, mirrors a change, fits it to its text, subclassed
+    // kind: makes its native control, mirrors a change, fits it to its text, passes its
+    // notifications on, paints it
     static const std::pair<Kind, Binder> binders[] = {
-        {Kind::TextBox, {K::TextBox::create, K::TextBox::apply}},
-        {Kind::Label, {K::Label::create, K::Label::apply, K::Label::fit}},
-        {Kind::Option, {K::Choice::create, K::Choice::apply, K::Choice::fit}},
-        {Kind::CheckBox, {K::Choice::create, K::Choice::apply, K::Choice::fit}},
-        {Kind::Command, {K::Command::create, K::Command::apply}},
-        {Kind::Frame, {K::Frame::create, K::Frame::apply, nullptr, false}},
-        {Kind::ListBox, {K::ListBox::create, K::ListBox::apply}},
+        {Kind::TextBox, {K::TextBox::create, K::TextBox::apply, nullptr, K::TextBox::notified}},
+        {Kind::Label, {K::Label::create, K::Label::apply, K::Label::fit, K::Clicked::notified}},
+        {Kind::Option, {K::Choice::create, K::Choice::apply, K::Choice::fit, K::Clicked::notified}},
+        {Kind::CheckBox,
+         {K::Choice::create, K::Choice::apply, K::Choice::fit, K::Clicked::notified}},
+        {Kind::Command, {K::Command::create, K::Command::apply, nullptr, K::Clicked::notified}},
+        {Kind::Frame, {K::Frame::create, K::Frame::apply}},
+        {Kind::ListBox, {K::ListBox::create, K::ListBox::apply, nullptr, K::ListBox::notified}},
         {Kind::Shape, {nullptr, K::Drawn::apply}},
         {Kind::Line, {nullptr, K::Drawn::apply}},
-        {Kind::Picture, {K::Picture::create, K::Painted::apply}},
-        {Kind::HScroll, {K::HScroll::create, K::HScroll::apply}},
+        {Kind::Picture,
+         {K::Picture::create, K::Painted::apply, nullptr, nullptr, K::Picture::paint}},
+        {Kind::HScroll, {K::HScroll::create, K::HScroll::apply, nullptr, K::HScroll::notified}},
         {Kind::Timer, {nullptr, K::Timer::apply}},
-        {Kind::Tab, {K::Tab::create, K::Tab::apply, nullptr, false}},
+        {Kind::Tab, {K::Tab::create, K::Tab::apply, nullptr, K::Tab::notified}},
         {Kind::Menu, {nullptr, K::Menu::apply}},
-        {Kind::Sheet, {K::Sheet::create, K::Painted::apply}},
+        {Kind::Sheet, {K::Sheet::create, K::Painted::apply, nullptr, nullptr, K::Sheet::paint}},
     };
     return binderIn(binders, kind);
 }

@@ -1,7 +1,7 @@
 // The kinds of controls on Windows: what the form window keeps of each control, and one
-// binder for each kind, which makes the kind's native control and mirrors a change of the
-// model's control to it. The binders and the table that names them are in
-// control_binders.cpp.
+// binder for each kind, which makes the kind's native control, mirrors a change of the
+// model's control to it and passes the user's doing on to the model. The binders and the table
+// that names them are in control_binders.cpp.
 #pragma once
 
 #include <windows.h>
@@ -39,9 +39,12 @@ struct Binder {
     void (*apply)(FormWindow& window, Bound& b, const Control& c, Changes what) = nullptr;
     // Fits the control to its text once every control stands in place.
     void (*fit)(FormWindow& window, Bound& b, const Control& c) = nullptr;
-    // The window subclasses the control to pass its keys, focus and mouse to the model; the
-    // panels of frames and tab controls are of the window's own class and go without.
-    bool subclassed = true;
+    // Passes what the control tells its parent on to the model: the notification code of a
+    // WM_COMMAND, of a WM_NOTIFY (tab controls) or the request of a WM_HSCROLL (scroll bars).
+    void (*notified)(FormWindow& window, const std::string& key, HWND from, UINT code) = nullptr;
+    // Paints the control h, of the window's own class, into dc, whose client area is r; the
+    // window paints the panels of frames and tab controls as surfaces.
+    void (*paint)(FormWindow& window, HWND h, const Control& c, HDC dc, const RECT& r) = nullptr;
 };
 const Binder& binderOf(Kind kind);
 
@@ -49,10 +52,5 @@ const Binder& binderOf(Kind kind);
 std::string windowText(HWND h);
 // Changes a window's style (GWL_STYLE) and redraws it where the style changed.
 void setStyle(HWND h, LONG_PTR add, LONG_PTR remove);
-// Scroll bars whose minimum lies above the maximum run backwards: the position on the bar
-// and the value mirror each other.
-inline int scrollPos(const Control& c, int value) {
-    return c.min <= c.max ? value : c.min + c.max - value;
-}
 
 }  // namespace morvane::win32

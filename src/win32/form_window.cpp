@@ -6,8 +6,6 @@
 
 #include "shell/application.h"
 #include "win32/label_text.h"
-#include "win32/pictures.h"
-#include "win32/sheet_view.h"
 #include "win32/win_look.h"
 #include "win32/win_platform.h"
 
@@ -158,7 +156,9 @@ HWND FormWindow::create(Bound& b, const Control& c, HWND parent) {
     const Binder& binder = binderOf(c.kind);
     if (!binder.create) return nullptr;
     HWND h = binder.create(*this, b, c, parent);
-    if (h && binder.subclassed)
+    // The window passes the keys, focus and mouse of a control to the model; the panels of
+    // frames and tab controls are of its own class, their messages come to it.
+    if (h && !isContainer(c.kind))
         SetWindowSubclass(h, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
     return h;
 }
@@ -624,28 +624,12 @@ void FormWindow::userEdited(const std::string& key, HWND h) {
     model_.userEdit(key, text);
 }
 
-void FormWindow::scrolled(const std::string& key, HWND h, int code) {
-    const Control& c = model_.c(key);
-    SCROLLINFO si{};
-    si.cbSize = sizeof si;
-    si.fMask = SIF_ALL;
-    GetScrollInfo(h, SB_CTL, &si);
-    int pos = si.nPos;
-    switch (code) {
-        case SB_LINELEFT: pos -= c.smallChange; break;
-        case SB_LINERIGHT: pos += c.smallChange; break;
-        case SB_PAGELEFT: pos -= c.largeChange; break;
-        case SB_PAGERIGHT: pos += c.largeChange; break;
-        case SB_LEFT: pos = si.nMin; break;
-        case SB_RIGHT: pos = si.nMax; break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: pos = si.nTrackPos; break;
-        default: return;
-    }
-    pos = std::clamp(pos, si.nMin, si.nMax);
-    if (pos == si.nPos) return;
-    SetScrollPos(h, SB_CTL, pos, TRUE);
-    model_.scroll(key, scrollPos(c, pos));
+// A control tells its parent what the user did; its kind's binder tells the model.
+void FormWindow::notified(HWND from, UINT code) {
+    const std::string* key = attached_ ? keyOf(from) : nullptr;
+    if (!key) return;
+    const std::string k = *key;
+    if (const auto notified = binderOf(model_.c(k).kind).notified) notified(*this, k, from, code);
 }
 
 void FormWindow::moveFocus(const std::string& from, bool back) {
@@ -682,10 +666,6 @@ LRESULT CALLBACK FormWindow::windowProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) 
 
 LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     const bool form = h == hwnd_ || hwnd_ == nullptr;
-    wchar_t cls[32] = {};
-    GetClassNameW(h, cls, 32);
-    const bool picture = lstrcmpW(cls, PictureClass) == 0;
-    const bool sheet = lstrcmpW(cls, SheetClass) == 0;
     switch (msg) {
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
@@ -699,26 +679,11 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
                 CreateCompatibleBitmap(dc, std::max<LONG>(1, r.right), std::max<LONG>(1, r.bottom));
             HGDIOBJ old = SelectObject(mem, bmp);
             const std::string* key = keyOf(h);
-            if (picture && key) {
-                const Control& c = model_.c(*key);
-                FillRect(mem, &r, brush(groundOf(c, c.backColor)));
-                const bool drawn = drawPicture(mem, r, c.picture, dpi_);
-                if (c.border || !drawn) {
-                    HGDIOBJ ob = SelectObject(mem, GetStockObject(NULL_BRUSH));
-                    HPEN pen = CreatePen(PS_SOLID, 1,
-                                         GetSysColor(drawn ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
-                    HGDIOBJ op = SelectObject(mem, pen);
-                    Rectangle(mem, 0, 0, r.right, r.bottom);
-                    SelectObject(mem, op);
-                    SelectObject(mem, ob);
-                    DeleteObject(pen);
-                }
-            } else if (sheet && key) {
-                const Control& c = model_.c(*key);
-                drawSheet(h, mem, r, c, font(c.fontName, c.fontSize, false, false, dpi_), dpi_);
-            } else {
+            const Control* c = key ? &model_.c(*key) : nullptr;
+            if (const auto paint = c ? binderOf(c->kind).paint : nullptr)
+                paint(*this, h, *c, mem, r);
+            else  // the form, a frame, a tab control's panel
                 paintSurface(h, mem);
-            }
             BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
             SelectObject(mem, old);
             DeleteObject(bmp);
@@ -740,46 +705,16 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
                     if (auto key = menus_->entryOfCommand(LOWORD(wp))) model_.menu(*key);
                 return 0;
             }
-            const std::string* key = keyOf(reinterpret_cast<HWND>(lp));
-            if (!key) return 0;
-            const std::string k = *key;
-            const Kind kind = model_.c(k).kind;
-            switch (HIWORD(wp)) {
-                case BN_CLICKED:  // also STN_CLICKED
-                    if (kind == Kind::Command || kind == Kind::Option || kind == Kind::CheckBox ||
-                        kind == Kind::Label)
-                        model_.click(k);
-                    break;
-                case EN_CHANGE:
-                    if (kind == Kind::TextBox) userEdited(k, reinterpret_cast<HWND>(lp));
-                    break;
-                case LBN_SELCHANGE:
-                    if (kind == Kind::ListBox) {
-                        const int row = static_cast<int>(
-                            SendMessageW(reinterpret_cast<HWND>(lp), LB_GETCURSEL, 0, 0));
-                        if (row >= 0) model_.listClick(k, row);
-                    }
-                    break;
-                default: break;
-            }
+            notified(reinterpret_cast<HWND>(lp), HIWORD(wp));
             return 0;
         }
         case WM_NOTIFY: {
-            auto* n = reinterpret_cast<NMHDR*>(lp);
-            if (attached_ && n->code == TCN_SELCHANGE)
-                if (const std::string* key = keyOf(n->hwndFrom)) {
-                    const std::string k = *key;
-                    const int page =
-                        static_cast<int>(SendMessageW(n->hwndFrom, TCM_GETCURSEL, 0, 0));
-                    model_.tabShown(k, page);
-                    if (attached_) showPage(k);
-                }
+            const auto* n = reinterpret_cast<const NMHDR*>(lp);
+            notified(n->hwndFrom, n->code);
             return 0;
         }
         case WM_HSCROLL:
-            if (attached_ && lp)
-                if (const std::string* key = keyOf(reinterpret_cast<HWND>(lp)))
-                    scrolled(std::string(*key), reinterpret_cast<HWND>(lp), LOWORD(wp));
+            if (lp) notified(reinterpret_cast<HWND>(lp), LOWORD(wp));
             return 0;
         case WM_TIMER: {
             auto it = timers_.find(static_cast<UINT>(wp));

@@ -76,7 +76,7 @@ private:
     const std::string* keyOf(HWND h) const;
     void moveFocus(const std::string& from, bool back);
     void userEdited(const std::string& key, HWND h);
-    void scrolled(const std::string& key, HWND h, int code);
+    void notified(HWND from, UINT code);
     HBRUSH colorsFor(HWND control, HDC dc);
     COLORREF pageColour(const std::string& tabKey);
     COLORREF groundOf(const Control& c, std::uint32_t back);

@@ -97,12 +97,15 @@ public:
                     scrollTo(firstRow_ - notches * step, firstColumn_);
                 return 0;
             }
-            case WM_GETDLGCODE: return DLGC_WANTARROWS;
+            case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTTAB;
             case WM_KEYDOWN:
                 if (key(static_cast<int>(wp))) return 0;
                 break;
             case WM_LBUTTONDOWN: SetFocus(hwnd_); return 0;
             case WM_SETFOCUS:
+                before_ = reinterpret_cast<HWND>(wp);
+                InvalidateRect(hwnd_, nullptr, FALSE);
+                return 0;
             case WM_KILLFOCUS: InvalidateRect(hwnd_, nullptr, FALSE); return 0;
             case WM_MOUSEMOVE: {
                 // The sheet's window hears the mouse over its table as over the rest of it.
@@ -209,6 +212,14 @@ private:
             case VK_RIGHT: scrollTo(firstRow_, firstColumn_ + 1); return true;
             case VK_HOME: scrollTo(0, control ? 0 : firstColumn_); return true;
             case VK_END: scrollTo(lastRow_, control ? lastColumn_ : firstColumn_); return true;
+            case VK_TAB:
+                // The table is no stop of the window's Tab order: Tab leaves it for the
+                // control that had the keyboard before the click.
+                if (before_ && IsWindow(before_) && IsWindowVisible(before_) &&
+                    IsWindowEnabled(before_) &&
+                    GetAncestor(before_, GA_ROOT) == GetAncestor(hwnd_, GA_ROOT))
+                    SetFocus(before_);
+                return true;
             default: return false;
         }
     }
@@ -308,6 +319,7 @@ private:
     SheetGrid grid_;
     HFONT font_ = nullptr;
     UINT dpi_ = 96;
+    HWND before_ = nullptr;  // what had the focus before the table took it
     bool measured_ = false, fitting_ = false;
     int firstRow_ = 0, firstColumn_ = 0;  // the first cells shown: the scroll positions
     int lastRow_ = 0, lastColumn_ = 0;    // their greatest values
@@ -475,7 +487,8 @@ void wheelToTable(MSG& m) {
     if (m.message != WM_MOUSEWHEEL && m.message != WM_MOUSEHWHEEL) return;
     POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
     HWND under = WindowFromPoint(p);
-    if (under && under != m.hwnd && tableOf(under) &&
+    const auto bar = static_cast<LONG_PTR>(m.message == WM_MOUSEWHEEL ? WS_VSCROLL : WS_HSCROLL);
+    if (under && under != m.hwnd && tableOf(under) && (GetWindowLongPtrW(under, GWL_STYLE) & bar) &&
         GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId())
         m.hwnd = under;
 }

@@ -4,7 +4,7 @@
 //
 // The table scrolls by whole rows and columns, its head row and head column staying in
 // place: by its scroll bars, by the mouse wheel over it, and by the arrow keys, Page Up and
-// Page Down, Home and End once a click gave it the focus.
+// Page Down, Home and End once a click gave it the focus; Tab gives the focus back.
 #pragma once
 
 #include <windows.h>
@@ -27,7 +27,8 @@ RECT sheetRowRect(HWND table, int row);
 RECT sheetColumnRect(HWND table, int column);
 
 // The wheel turns the table under the mouse, as in the Qt edition, wherever the focus is:
-// a wheel message for another window of the thread goes to the table under its point.
+// a wheel message for another window of the thread goes to the table under its point when
+// that table can scroll that way.
 void wheelToTable(MSG& m);
 
 }  // namespace morvane::win32

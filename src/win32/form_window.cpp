@@ -217,8 +217,8 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
     --applying_;
 }
 
-// A caption that breaks onto more lines than its label holds runs up to 3 px smaller until
-// it fits (else it keeps its size).
+// A caption that breaks onto more lines than its label holds, or breaks a word inside, runs
+// up to 3 px smaller until it fits (else it keeps its size).
 void FormWindow::fitCaption(HWND h, const Control& c) {
     const std::wstring text = wide(c.text);
     RECT room;
@@ -230,6 +230,7 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
     {
         HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi_));
         const SIZE r = wrappedSize(dc, text, room.right);
+        const bool wordsFit = widestWord(dc, text) <= room.right;
         SelectObject(dc, old);
         HWND parent = GetParent(h);
         RECT g, pr;
@@ -240,14 +241,15 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
         LONG limit = pr.bottom;
         for (const Control& o : model_.controls()) {
             HWND w = handleFor(o.key());
-            if (!w || w == h || GetParent(w) != parent || !o.visible || o.page != c.page) continue;
+            // Hidden ones too: a control shown later must not cover the grown label.
+            if (!w || w == h || GetParent(w) != parent || o.page != c.page) continue;
             RECT og;
             GetWindowRect(w, &og);
             MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&og), 2);
             if (og.right > g.left && og.left < g.right && og.top >= g.bottom)
                 limit = std::min(limit, og.top);
         }
-        if (r.cy > room.bottom && r.cx <= room.right && g.top + r.cy + border <= limit) {
+        if (r.cy > room.bottom && wordsFit && g.top + r.cy + border <= limit) {
             SetWindowPos(h, nullptr, 0, 0, g.right - g.left, r.cy + border,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             GetClientRect(h, &room);
@@ -262,8 +264,9 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
                       : font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
         HGDIOBJ old = SelectObject(dc, f);
         const SIZE r = wrappedSize(dc, text, room.right);
+        const bool wordsFit = widestWord(dc, text) <= room.right;
         SelectObject(dc, old);
-        if (r.cx <= room.right && r.cy <= room.bottom + 1) {
+        if (wordsFit && r.cy <= room.bottom + 1) {
             chosen = f;
             break;
         }

@@ -89,6 +89,17 @@ SIZE wrappedSize(HDC dc, const std::wstring& text, int width) {
     return SIZE{widest, static_cast<LONG>(lines.size()) * lineHeight(dc)};
 }
 
+int widestWord(HDC dc, const std::wstring& text) {
+    int widest = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of(L" \r\n", start), text.size());
+        if (end > start) widest = std::max(widest, widthOf(dc, text.substr(start, end - start)));
+        start = end + 1;
+    }
+    return widest;
+}
+
 void drawLabelText(HDC dc, const RECT& box, const std::wstring& text, UINT align, bool oneLine) {
     const int height = lineHeight(dc);
     const int mode = SetBkMode(dc, TRANSPARENT);

@@ -22,6 +22,10 @@ std::vector<std::wstring> brokenLines(HDC dc, const std::wstring& text, int widt
 // The size the broken lines take: the widest line and the lines' height.
 SIZE wrappedSize(HDC dc, const std::wstring& text, int width);
 
+// The width of the widest word of text (words part at blanks and line breaks): where it is
+// wider than a box, brokenLines breaks that word inside.
+int widestWord(HDC dc, const std::wstring& text);
+
 // Draws text into box in the selected font and the text colour, on no background:
 // wrapped as brokenLines breaks it (starting at the top), or with `oneLine` on a single line
 // in the box's vertical middle. `align` is DT_LEFT, DT_CENTER or DT_RIGHT. Clipped to box.

@@ -18,6 +18,35 @@ constexpr UINT FirstId = 100;
 // Shapes and lines are drawn on their container's surface, below every control.
 bool drawnOnSurface(Kind k) { return k == Kind::Shape || k == Kind::Line; }
 
+// Drawing off screen: a bitmap the size of a window's client area r, shown on target at once
+// when the drawing is done.
+class OffScreen {
+public:
+    OffScreen(HDC target, const RECT& r)
+        : target_(target),
+          r_(r),
+          dc_(CreateCompatibleDC(target)),
+          bmp_(CreateCompatibleBitmap(target, std::max<LONG>(1, r.right),
+                                      std::max<LONG>(1, r.bottom))),
+          old_(SelectObject(dc_, bmp_)) {}
+    ~OffScreen() {
+        BitBlt(target_, 0, 0, r_.right, r_.bottom, dc_, 0, 0, SRCCOPY);
+        SelectObject(dc_, old_);
+        DeleteObject(bmp_);
+        DeleteDC(dc_);
+    }
+    OffScreen(const OffScreen&) = delete;
+    OffScreen& operator=(const OffScreen&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HDC target_;
+    RECT r_;
+    HDC dc_;
+    HBITMAP bmp_;
+    HGDIOBJ old_;
+};
+
 UINT windowDpi(HWND h) {
     const UINT d = h ? GetDpiForWindow(h) : 0;
     return d ? d : 96;
@@ -522,10 +551,8 @@ void FormWindow::paintSurface(HWND h, HDC dc) {
 void FormWindow::paintLabel(HWND h, HDC target, const Control& c) {
     RECT r;
     GetClientRect(h, &r);
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP bmp =
-        CreateCompatibleBitmap(target, std::max<LONG>(1, r.right), std::max<LONG>(1, r.bottom));
-    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    const OffScreen off(target, r);
+    HDC dc = off.dc();
     HBRUSH back = colorsFor(h, dc);
     HWND parent = GetParent(h);
     const std::string* parentKey = parent == hwnd_ ? nullptr : keyOf(parent);
@@ -550,10 +577,6 @@ void FormWindow::paintLabel(HWND h, HDC target, const Control& c) {
                                                             : DT_LEFT;
     drawLabelText(dc, r, text, align, (style & SS_CENTERIMAGE) != 0);
     SelectObject(dc, oldFont);
-    BitBlt(target, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, oldBmp);
-    DeleteObject(bmp);
-    DeleteDC(dc);
 }
 
 HBRUSH FormWindow::colorsFor(HWND control, HDC dc) {
@@ -676,21 +699,15 @@ LRESULT FormWindow::handle(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = BeginPaint(h, &ps);
             RECT r;
             GetClientRect(h, &r);
-            // Drawn off screen, then shown at once.
-            HDC mem = CreateCompatibleDC(dc);
-            HBITMAP bmp =
-                CreateCompatibleBitmap(dc, std::max<LONG>(1, r.right), std::max<LONG>(1, r.bottom));
-            HGDIOBJ old = SelectObject(mem, bmp);
-            const std::string* key = keyOf(h);
-            const Control* c = key ? &model_.c(*key) : nullptr;
-            if (const auto paint = c ? binderOf(c->kind).paint : nullptr)
-                paint(*this, h, *c, mem, r);
-            else  // the form, a frame, a tab control's panel
-                paintSurface(h, mem);
-            BitBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, SRCCOPY);
-            SelectObject(mem, old);
-            DeleteObject(bmp);
-            DeleteDC(mem);
+            {
+                const OffScreen off(dc, r);
+                const std::string* key = keyOf(h);
+                const Control* c = key ? &model_.c(*key) : nullptr;
+                if (const auto paint = c ? binderOf(c->kind).paint : nullptr)
+                    paint(*this, h, *c, off.dc(), r);
+                else  // the form, a frame, a tab control's panel
+                    paintSurface(h, off.dc());
+            }
             EndPaint(h, &ps);
             return 0;
         }

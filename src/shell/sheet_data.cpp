@@ -135,6 +135,15 @@ SheetAreas sheetAreas(int width, int height, int dpi) {
     return a;
 }
 
+ChartLayout chartLayout(int width, int height, int numberWidth, int line, int dpi) {
+    auto at = [dpi](int pixels) { return pixels * dpi / 96; };
+    ChartLayout l;
+    l.gap = at(4), l.tick = at(3), l.numberHalf = at(40), l.mark = at(5), l.titleTop = at(2);
+    const int left = numberWidth + at(8), top = line + at(6);
+    l.plot = {left, top, width - at(12) - left, height - 2 * line - at(6) - top};
+    return l;
+}
+
 int SheetGrid::width() const {
     int w = headWidth;
     for (int c : columnWidths) w += c;

@@ -118,6 +118,20 @@ struct ChartAxes {
     std::vector<double> xTicks() const;
 };
 ChartAxes chartAxes(const std::vector<SheetData::Point>& points);
+
+// Where the parts of a chart lie in a box width x height pixels (the box's own pixels): the
+// framed plot, with room on its left for axis numbers numberWidth wide, a text line above it
+// for the y title and two below it for the x numbers and the x title, text lines being line
+// pixels high; the fixed spacings scale with dpi.
+struct ChartLayout {
+    SheetBox plot;
+    int gap = 4;          // between a y number and the plot, and below the plot to the x numbers
+    int tick = 3;         // the length of a tick below the plot
+    int numberHalf = 40;  // half the width of an x number's box
+    int mark = 5;         // the radius of a marked point
+    int titleTop = 2;     // the y title's distance from the top
+};
+ChartLayout chartLayout(int width, int height, int numberWidth, int line, int dpi = 96);
 // An axis label in German notation ("" where the number has no text).
 std::string axisText(double v);
 

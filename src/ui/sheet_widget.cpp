@@ -29,8 +29,9 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QFontMetrics fm(font());
-        const QRectF plot = QRectF(rect()).adjusted(fm.horizontalAdvance("00000,0") + 8,
-                                                    fm.height() + 6, -12, -2 * fm.height() - 6);
+        const ChartLayout l =
+            chartLayout(width(), height(), fm.horizontalAdvance("00000,0"), fm.height());
+        const QRectF plot(l.plot.left, l.plot.top, l.plot.width, l.plot.height);
         p.setPen(palette().color(QPalette::Mid));
         p.drawRect(plot);
         if (points.empty() || plot.width() < 10 || plot.height() < 10) return;
@@ -48,19 +49,22 @@ protected:
             p.setPen(QPen(palette().color(QPalette::Midlight), 1, Qt::DotLine));
             p.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
             p.setPen(palette().color(QPalette::Text));
-            p.drawText(QRectF(0, py - fm.height() / 2.0, plot.left() - 4, fm.height()),
+            p.drawText(QRectF(0, py - fm.height() / 2.0, plot.left() - l.gap, fm.height()),
                        Qt::AlignRight | Qt::AlignVCenter, qs(axisText(y)));
         }
         for (double x : a.xTicks()) {
             const qreal px = map({x, a.y0}).x();
             p.setPen(palette().color(QPalette::Text));
-            p.drawLine(QPointF(px, plot.bottom()), QPointF(px, plot.bottom() + 3));
-            p.drawText(QRectF(px - 40, plot.bottom() + 4, 80, fm.height()), Qt::AlignCenter,
-                       qs(axisText(x)));
+            p.drawLine(QPointF(px, plot.bottom()), QPointF(px, plot.bottom() + l.tick));
+            p.drawText(
+                QRectF(px - l.numberHalf, plot.bottom() + l.gap, 2 * l.numberHalf, fm.height()),
+                Qt::AlignCenter, qs(axisText(x)));
         }
-        p.drawText(QRectF(plot.left(), plot.bottom() + fm.height() + 4, plot.width(), fm.height()),
-                   Qt::AlignCenter, xTitle);
-        p.drawText(QRectF(plot.left(), 2, plot.width(), fm.height()), Qt::AlignLeft, yTitle);
+        p.drawText(
+            QRectF(plot.left(), plot.bottom() + fm.height() + l.gap, plot.width(), fm.height()),
+            Qt::AlignCenter, xTitle);
+        p.drawText(QRectF(plot.left(), l.titleTop, plot.width(), fm.height()), Qt::AlignLeft,
+                   yTitle);
 
         // The curve and its marks.
         QPainterPath path;
@@ -81,9 +85,9 @@ protected:
             const QPointF q = map(points[static_cast<std::size_t>(i)]);
             p.setPen(QPen(mark, 2));
             p.setBrush(QColor(255, 192, 192));
-            p.drawEllipse(q, 5, 5);
+            p.drawEllipse(q, l.mark, l.mark);
             p.setPen(QPen(mark, 1, Qt::DashLine));
-            p.drawLine(QPointF(q.x(), q.y() + 5), QPointF(q.x(), plot.bottom()));
+            p.drawLine(QPointF(q.x(), q.y() + l.mark), QPointF(q.x(), plot.bottom()));
         }
     }
 };

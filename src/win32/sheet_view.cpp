@@ -362,12 +362,14 @@ HWND makeTable(HWND sheet) {
                            0, 0, sheet, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-void drawChart(HDC dc, const RECT& r, const SheetData& d, int lineHeight) {
+void drawChart(HDC dc, const RECT& r, const SheetData& d, int lineHeight, UINT dpi) {
     FillRect(dc, &r, brush(GetSysColor(COLOR_WINDOW)));
     SIZE digits{};
     GetTextExtentPoint32W(dc, L"00000,0", 7, &digits);
-    const RECT plot{r.left + digits.cx + 8, r.top + lineHeight + 6, r.right - 12,
-                    r.bottom - 2 * lineHeight - 6};
+    const ChartLayout l = chartLayout(r.right - r.left, r.bottom - r.top, digits.cx, lineHeight,
+                                      static_cast<int>(dpi));
+    const RECT plot{r.left + l.plot.left, r.top + l.plot.top, r.left + l.plot.left + l.plot.width,
+                    r.top + l.plot.top + l.plot.height};
     HPEN frame = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
     HGDIOBJ oldPen = SelectObject(dc, frame);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -390,37 +392,42 @@ void drawChart(HDC dc, const RECT& r, const SheetData& d, int lineHeight) {
             MoveToEx(dc, plot.left, py, nullptr);
             LineTo(dc, plot.right, py);
             text(dc, axisText(y),
-                 RECT{r.left, py - lineHeight / 2, plot.left - 4, py + lineHeight / 2},
+                 RECT{r.left, py - lineHeight / 2, plot.left - l.gap, py + lineHeight / 2},
                  DT_RIGHT | DT_VCENTER);
         }
         SelectObject(dc, frame);
         for (double x : a.xTicks()) {
             const int px = mx(x);
             MoveToEx(dc, px, plot.bottom, nullptr);
-            LineTo(dc, px, plot.bottom + 3);
+            LineTo(dc, px, plot.bottom + l.tick);
             text(dc, axisText(x),
-                 RECT{px - 40, plot.bottom + 4, px + 40, plot.bottom + 4 + lineHeight}, DT_CENTER);
+                 RECT{px - l.numberHalf, plot.bottom + l.gap, px + l.numberHalf,
+                      plot.bottom + l.gap + lineHeight},
+                 DT_CENTER);
         }
         text(dc, d.xTitle,
-             RECT{plot.left, plot.bottom + lineHeight + 4, plot.right,
-                  plot.bottom + 2 * lineHeight + 4},
+             RECT{plot.left, plot.bottom + lineHeight + l.gap, plot.right,
+                  plot.bottom + 2 * lineHeight + l.gap},
              DT_CENTER);
-        text(dc, d.yTitle, RECT{plot.left, r.top + 2, plot.right, r.top + 2 + lineHeight}, DT_LEFT);
-        HPEN curve = CreatePen(PS_SOLID, 2, RGB(0, 0, 192));
+        text(dc, d.yTitle,
+             RECT{plot.left, r.top + l.titleTop, plot.right, r.top + l.titleTop + lineHeight},
+             DT_LEFT);
+        const int thick = MulDiv(2, static_cast<int>(dpi), 96);
+        HPEN curve = CreatePen(PS_SOLID, thick, RGB(0, 0, 192));
         SelectObject(dc, curve);
         std::vector<POINT> pts;
         for (const auto& p : d.points) pts.push_back(POINT{mx(p.x), my(p.y)});
         Polyline(dc, pts.data(), static_cast<int>(pts.size()));
-        HPEN mark = CreatePen(PS_SOLID, 2, RGB(192, 0, 0));
+        HPEN mark = CreatePen(PS_SOLID, thick, RGB(192, 0, 0));
         HPEN dash = CreatePen(PS_DASH, 1, RGB(192, 0, 0));
         for (int i : d.marked) {
             const POINT q = pts[static_cast<std::size_t>(i)];
             SelectObject(dc, dash);
-            MoveToEx(dc, q.x, q.y + 5, nullptr);
+            MoveToEx(dc, q.x, q.y + l.mark, nullptr);
             LineTo(dc, q.x, plot.bottom);
             SelectObject(dc, mark);
             SelectObject(dc, brush(MarkBack));
-            Ellipse(dc, q.x - 5, q.y - 5, q.x + 6, q.y + 6);
+            Ellipse(dc, q.x - l.mark, q.y - l.mark, q.x + l.mark + 1, q.y + l.mark + 1);
         }
         SelectObject(dc, frame);
         DeleteObject(dots);
@@ -463,7 +470,7 @@ void drawSheet(HWND sheet, HDC dc, const RECT& r, const Control& c, HFONT font, 
     GetTextMetricsW(dc, &tm);
     const RECT chart{r.left + a.chart.left, r.top + a.chart.top,
                      r.left + a.chart.left + a.chart.width, r.top + a.chart.top + a.chart.height};
-    drawChart(dc, chart, d, tm.tmHeight);
+    drawChart(dc, chart, d, tm.tmHeight, dpi);
     SelectObject(dc, old);
 }
 

@@ -14,14 +14,6 @@
 
 namespace morvane::win32 {
 
-std::string windowText(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(h, w.data(), n + 1);
-    w.resize(static_cast<std::size_t>(n));
-    return narrow(w);
-}
-
 namespace {
 
 // Changes a window's style (GWL_STYLE) or extended style (GWL_EXSTYLE); true if it changed.

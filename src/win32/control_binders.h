@@ -48,8 +48,6 @@ struct Binder {
 };
 const Binder& binderOf(Kind kind);
 
-// The text of a window, as UTF-8.
-std::string windowText(HWND h);
 // Changes a window's style (GWL_STYLE) and redraws it where the style changed.
 void setStyle(HWND h, LONG_PTR add, LONG_PTR remove);
 

@@ -567,9 +567,7 @@ void FormWindow::paintLabel(HWND h, HDC target, const Control& c) {
     } else {
         FillRect(dc, &r, back);
     }
-    const int length = GetWindowTextLengthW(h);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), length + 1)));
+    const std::wstring text = windowTextW(h);
     HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
     const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
     const UINT align = (style & SS_TYPEMASK) == SS_RIGHT    ? DT_RIGHT

@@ -1,5 +1,6 @@
 #include "win32/win_look.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "shell/contrast.h"
@@ -46,6 +47,13 @@ std::uint32_t rgbOf(COLORREF c) {
 COLORREF readable(COLORREF fore, COLORREF back) {
     const std::uint32_t c = readableOn(rgbOf(fore), rgbOf(back));
     return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
+
+std::wstring windowTextW(HWND h) {
+    const int n = GetWindowTextLengthW(h);
+    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
+    w.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(h, w.data(), n + 1))));
+    return w;
 }
 
 HBRUSH brush(COLORREF colour) {

@@ -15,6 +15,10 @@ namespace morvane::win32 {
 std::wstring wide(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
 
+// The whole text of a window or control (GetWindowText).
+std::wstring windowTextW(HWND h);
+inline std::string windowText(HWND h) { return narrow(windowTextW(h)); }
+
 // Twips to pixels at a window's DPI: 15 twips make one pixel at 96 dpi.
 inline int px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 

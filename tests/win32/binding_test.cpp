@@ -60,12 +60,6 @@ void pump(int ms) {
     } while (std::chrono::steady_clock::now() < end);
 }
 
-std::string textOf(HWND h) {
-    wchar_t buf[4096] = {};
-    GetWindowTextW(h, buf, 4096);
-    return narrow(buf);
-}
-
 // Answers every message box of the program with a real Enter press and release, the
 // release after the box has gone (as a user's finger leaves the key).
 class BoxAnswerer {
@@ -96,7 +90,7 @@ private:
             }
             Sleep(100);
             Box b;
-            b.title = textOf(box);
+            b.title = windowText(box);
             wchar_t text[2048] = {};
             GetDlgItemTextW(box, 0xFFFF, text, 2048);
             b.text = narrow(text);
@@ -161,7 +155,7 @@ void type(Program& p, const std::string& form, const std::string& field, const s
 }
 
 std::string shown(Program& p, const std::string& form, const std::string& control) {
-    return textOf(windowOf(p, form).handleFor(control));
+    return windowText(windowOf(p, form).handleFor(control));
 }
 
 // Every text box and label shows the text its model holds.
@@ -170,7 +164,7 @@ void mirrorsModel(Program& p, const std::string& form) {
     for (const Control& c : m.controls()) {
         if (c.kind != Kind::TextBox && c.kind != Kind::Label) continue;
         HWND h = windowOf(p, form).handleFor(c.key());
-        if (h) expectEq(textOf(h), c.text, form + "." + c.key() + " shows its model's text");
+        if (h) expectEq(windowText(h), c.text, form + "." + c.key() + " shows its model's text");
     }
 }
 
@@ -180,7 +174,7 @@ void startWindowAndEveryWindow(Program& p) {
     FormWindow* start = p.windows.window("frmStart");
     check(start && IsWindowVisible(start->hwnd()), "the start window is shown");
     if (!start) return;
-    expectEq(textOf(start->hwnd()), "Morvane - Kleine Programme", "start window title");
+    expectEq(windowText(start->hwnd()), "Morvane - Kleine Programme", "start window title");
 
     // Every entry of the start window's menu that opens a window opens it on screen.
     std::set<std::string> byMenu;
@@ -196,7 +190,7 @@ void startWindowAndEveryWindow(Program& p) {
             FormWindow* w = p.windows.window(f->name());
             check(w && IsWindowVisible(w->hwnd()), f->name() + " opens through its menu entry");
             if (w) {
-                expectEq(textOf(w->hwnd()), f->window().title, f->name() + " title");
+                expectEq(windowText(w->hwnd()), f->window().title, f->name() + " title");
                 mirrorsModel(p, f->name());
             }
             p.app.close(f->name());
@@ -213,7 +207,7 @@ void startWindowAndEveryWindow(Program& p) {
         FormWindow* w = p.windows.window(name);
         check(w && IsWindowVisible(w->hwnd()), name + " opens");
         if (w) {
-            expectEq(textOf(w->hwnd()), p.app.model(name).window().title, name + " title");
+            expectEq(windowText(w->hwnd()), p.app.model(name).window().title, name + " title");
             mirrorsModel(p, name);
         }
         p.app.close(name);

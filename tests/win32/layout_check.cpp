@@ -44,14 +44,6 @@ std::uint32_t rgbOf(COLORREF c) {
            (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
 }
 
-std::wstring textOf(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(h, w.data(), n + 1);
-    w.resize(static_cast<std::size_t>(n));
-    return w;
-}
-
 std::string shortText(const std::wstring& w) { return narrow(std::wstring_view(w).substr(0, 40)); }
 
 // Texts joined one after the other (GCC 12 warns falsely on "literal" + std::string).
@@ -201,7 +193,7 @@ private:
         const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
         switch (c.kind) {
             case Kind::Label: {
-                const std::wstring text = textOf(h);
+                const std::wstring text = windowTextW(h);
                 if (text.empty()) return;
                 Measure m(h);
                 // A static control with SS_CENTERIMAGE draws its text on one line.
@@ -224,7 +216,7 @@ private:
             }
             case Kind::Option:
             case Kind::CheckBox: {
-                const std::wstring text = textOf(h);
+                const std::wstring text = windowTextW(h);
                 if (text.empty()) return;
                 Measure m(h);
                 // The box, then half a digit's width, then the text (as the button draws it).
@@ -243,7 +235,7 @@ private:
             }
             case Kind::Command: {
                 ink = cr;
-                const std::wstring text = textOf(h);
+                const std::wstring text = windowTextW(h);
                 if (text.empty()) return;
                 Measure m(h);
                 int room = cr.right - 6;
@@ -279,7 +271,7 @@ private:
                     add("abgeschnitten", where,
                         "Textfeld zeigt " + std::to_string(cr.bottom) + " von " +
                             std::to_string(m.tm.tmHeight) + " px Zeilenhöhe");
-                const std::wstring text = textOf(h);
+                const std::wstring text = windowTextW(h);
                 const DWORD margins = static_cast<DWORD>(SendMessageW(h, EM_GETMARGINS, 0, 0));
                 const int room = cr.right - LOWORD(margins) - HIWORD(margins);
                 if ((c.readOnly || !c.enabled) && m.width(text) > room)

@@ -28,14 +28,6 @@ bool extended(WORD vk) {
     }
 }
 
-std::string textOf(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(h, w.data(), n + 1);
-    w.resize(static_cast<std::size_t>(n));
-    return win32::narrow(w);
-}
-
 // The icon the box shows: the error icon or none.
 MessageIcon iconOf(HWND box) {
     HICON error = LoadIconW(nullptr, IDI_ERROR);
@@ -147,7 +139,7 @@ void Desktop::answer() {
         }
         wchar_t text[4096] = {};
         GetDlgItemTextW(box, 0xFFFF, text, 4096);
-        messages.push_back({win32::narrow(text), textOf(box), iconOf(box)});
+        messages.push_back({win32::narrow(text), win32::windowText(box), iconOf(box)});
         box_ = box;
         state_ = State::Answered;
         attempts_ = 0;
@@ -157,7 +149,8 @@ void Desktop::answer() {
     if (state_ == State::Answered && IsWindow(box_) && IsWindowVisible(box_) &&
         ++attempts_ > AnswerAttempts) {
         // Enter did not close the box: closed without a key, so that nothing hangs.
-        faults_.push_back("the message box \"" + textOf(box_) + "\" did not close on Enter");
+        faults_.push_back("the message box \"" + win32::windowText(box_) +
+                          "\" did not close on Enter");
         state_ = State::Idle;
         EndDialog(box_, IDOK);
     }

@@ -23,14 +23,6 @@ constexpr int MenuAttempts = 300;
 constexpr int ScrollAttempts = 3;
 constexpr int ScrollClicks = 50;
 
-std::string textOf(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(h, w.data(), n + 1);
-    w.resize(static_cast<std::size_t>(n));
-    return narrow(w);
-}
-
 // Whether some of a control lies inside the client areas of its containers and of its
 // window: not below the lower edge of a window made too low for it.
 bool insideItsWindow(HWND h) {
@@ -773,14 +765,14 @@ Control NativeDriver::shown(FormModel& f, const std::string& key) {
 
     switch (kind) {
         case Kind::TextBox:
-            x.text = textOf(h);
+            x.text = win32::windowText(h);
             x.readOnly = (style & ES_READONLY) != 0;
             x.flat =
                 (style & WS_BORDER) != 0 && !(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
             break;
         case Kind::Option:
         case Kind::CheckBox:
-            x.text = textOf(h);
+            x.text = win32::windowText(h);
             x.selected = SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
             break;
         case Kind::ListBox: {
@@ -832,7 +824,7 @@ Control NativeDriver::shown(FormModel& f, const std::string& key) {
             // The table is drawn, not made of windows: its cells as the model holds them.
             x.cells = model.cells;
             break;
-        default: x.text = textOf(h); break;
+        default: x.text = win32::windowText(h); break;
     }
     return x;
 }
@@ -843,7 +835,7 @@ ShownWindow NativeDriver::window(FormModel& f) {
     RECT client;
     GetClientRect(fw.hwnd(), &client);
     const int dpi = static_cast<int>(fw.dpi());
-    return shownFromClient(textOf(fw.hwnd()), MulDiv(client.right, 1440, dpi),
+    return shownFromClient(win32::windowText(fw.hwnd()), MulDiv(client.right, 1440, dpi),
                            MulDiv(client.bottom, 1440, dpi), GetMenu(fw.hwnd()) != nullptr);
 }
 

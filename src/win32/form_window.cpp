@@ -247,7 +247,7 @@ void FormWindow::apply(Bound& b, const Control& c, Changes what) {
 }
 
 // A caption that breaks onto more lines than its label holds, or breaks a word inside, runs
-// up to 3 px smaller until it fits (else it keeps its size).
+// up to 3 px (at 96 dpi) smaller until it fits (else it keeps its size).
 void FormWindow::fitCaption(HWND h, const Control& c) {
     const std::wstring text = wide(c.text);
     RECT room;
@@ -285,12 +285,11 @@ void FormWindow::fitCaption(HWND h, const Control& c) {
         }
     }
     const double points = c.fontSize > 0 ? c.fontSize : 8.25;
-    const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
+    const int fullPixels = fontPixels(points, dpi_);
+    const int least = fullPixels - MulDiv(3, static_cast<int>(dpi_), 96);
     HFONT chosen = font(c.fontName, points, c.bold, c.underline, dpi_);
-    for (int pixels = fullPixels; pixels >= fullPixels - 3 && pixels > 1; --pixels) {
-        HFONT f = pixels == fullPixels
-                      ? chosen
-                      : font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
+    for (int pixels = fullPixels; pixels >= least && pixels > 1; --pixels) {
+        HFONT f = fontOfPixels(c.fontName, pixels, c.bold, c.underline);
         HGDIOBJ old = SelectObject(dc, f);
         const SIZE r = wrappedSize(dc, text, room.right);
         const bool wordsFit = widestWord(dc, text) <= room.right;
@@ -358,11 +357,11 @@ void FormWindow::fitResult(Bound& b, const Control& c) {
     HFONT f = font(c.fontName, points, c.bold, c.underline, dpi_);
     if (need(f, nullptr) > r.right - r.left) r = widened(c, h, r, need(f, nullptr), true);
     const int lineRoom = r.bottom - r.top - (c.border ? 2 : 0) + 1;
-    const int fullPixels = static_cast<int>(std::lround(points * dpi_ / 72.0));
+    const int fullPixels = fontPixels(points, dpi_);
     int pixels = fullPixels, lineHeight = 0;
     while ((need(f, &lineHeight) > r.right - r.left || lineHeight > lineRoom) && pixels > 1) {
         --pixels;
-        f = font(c.fontName, pixels * 72.0 / dpi_, c.bold, c.underline, dpi_);
+        f = fontOfPixels(c.fontName, pixels, c.bold, c.underline);
     }
     ReleaseDC(h, dc);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(f), TRUE);

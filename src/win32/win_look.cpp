@@ -63,14 +63,22 @@ HBRUSH brush(COLORREF colour) {
     return b;
 }
 
+int fontPixels(double points, UINT dpi) {
+    const long at96 = std::lround((points > 0 ? points : 8.25) * 96 / 72.0);
+    return std::max(1, static_cast<int>(at96 * static_cast<long>(dpi) / 96));
+}
+
 HFONT font(const std::string& face, double points, bool bold, bool underline, UINT dpi) {
-    using Look = std::tuple<std::string, long, bool, bool, UINT>;
+    return fontOfPixels(face, fontPixels(points, dpi), bold, underline);
+}
+
+HFONT fontOfPixels(const std::string& face, int pixels, bool bold, bool underline) {
+    using Look = std::tuple<std::string, int, bool, bool>;
     static std::map<Look, HFONT> fonts;
-    const long tenths = std::lround((points > 0 ? points : 8.25) * 100);
-    HFONT& f = fonts[Look{face, tenths, bold, underline, dpi}];
+    HFONT& f = fonts[Look{face, pixels, bold, underline}];
     if (!f) {
         LOGFONTW lf{};
-        lf.lfHeight = -static_cast<LONG>(std::lround(tenths / 100.0 * dpi / 72.0));
+        lf.lfHeight = -pixels;
         lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
         lf.lfUnderline = underline ? TRUE : FALSE;
         lf.lfCharSet = DEFAULT_CHARSET;

@@ -30,6 +30,11 @@ COLORREF readable(COLORREF fore, COLORREF back);
 
 // Brushes and fonts that live as long as the program: one per colour and per look.
 HBRUSH brush(COLORREF colour);
+// The pixel height of a font of the given points at dpi: its height at 96 dpi grown by
+// dpi/96 and rounded down, so that no text grows faster than the boxes laid out for it.
+int fontPixels(double points, UINT dpi);
 HFONT font(const std::string& face, double points, bool bold, bool underline, UINT dpi);
+// The same face, pixels high.
+HFONT fontOfPixels(const std::string& face, int pixels, bool bold, bool underline);
 
 }  // namespace morvane::win32

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark of the Windows edition under Wine: starts build/windows/morvane.exe
 # RUNS times (default 7) on a fresh Xvfb display without a window manager and prints the
-# median time until its start window "Morvane - Kleine Programme" is shown, measured twice:
+# median time until its start window "Morvane - Kleine Programme" is shown, measured twice
+# (inside Wine beside a bare window of the same kind, tests/win32/bare_window.cpp):
 #   - inside Wine (morvane-win32-tests.exe --start): from CreateProcess to the visible
 #     window, with Wine already running, as a user who has Wine running waits;
 #   - from Linux (first_map of the Qt benchmark, where built): from "wine64 morvane.exe" to
@@ -33,14 +34,27 @@ exe_w=$("$wine" winepath -w "$PWD/$build/morvane.exe" 2>/dev/null | tr -d '\r')
 # Wine keeps running between the starts (a persistent wineserver), as on a desktop using it.
 "$wineserver" -p 2>/dev/null || true  # (a running one stays)
 "$wine" "$build/morvane-win32-tests.exe" --start "$exe_w" >/dev/null  # warm-up
-inside=()
+# The program, and a bare window of the same kind beside it (bare_window.exe), in turns.
+bare_w=$("$wine" winepath -w "$PWD/$build/bare_window.exe" 2>/dev/null | tr -d '\r')
+shown() {
+  "$wine" "$build/morvane-win32-tests.exe" --start "$1" |
+    sed -n 's/^start window shown after \([0-9]*\) ms.*/\1/p'
+}
+inside=() bare=()
 for _ in $(seq "$runs"); do
-  ms=$("$wine" "$build/morvane-win32-tests.exe" --start "$exe_w" |
-    sed -n 's/^start window shown after \([0-9]*\) ms.*/\1/p')
+  ms=$(shown "$exe_w")
   inside+=("${ms:-0}")
+  if [ -f "$build/bare_window.exe" ]; then
+    ms=$(shown "$bare_w")
+    bare+=("${ms:-0}")
+  fi
 done
 echo "inside Wine runs: ${inside[*]} ms"
 printf '%-34s %9.1f ms\n' "median, CreateProcess to window" "$(median "${inside[@]}")"
+if [ "${#bare[@]}" -gt 0 ]; then
+  echo "bare window runs: ${bare[*]} ms"
+  printf '%-34s %9.1f ms\n' "median, the same for a bare window" "$(median "${bare[@]}")"
+fi
 
 first_map=$linux/bench/startup/first_map
 if [ -x "$first_map" ]; then

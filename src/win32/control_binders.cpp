@@ -127,14 +127,11 @@ struct ControlBinders {
             // texts break at blanks and start at the top.
             const std::wstring text = wide(c.text);
             HDC dc = GetDC(h);
-            SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi));
-            TEXTMETRICW tm{};
-            GetTextMetricsW(dc, &tm);
-            const SIZE r =
-                wrappedSize(dc, text, std::max(1, px(c.width, dpi) - (c.border ? 8 : 0)));
+            HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi));
+            const bool oneLine = standsOnOneLine(
+                dc, text, std::max(1, px(c.width, dpi) - (c.border ? 8 : 0)), px(c.height, dpi));
+            SelectObject(dc, old);
             ReleaseDC(h, dc);
-            const int line = tm.tmHeight + tm.tmExternalLeading;
-            const bool oneLine = px(c.height, dpi) < 2 * line && r.cy < 2 * line;
             const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
                                : c.align == Align::Center ? SS_CENTER
                                                           : SS_LEFT;

@@ -100,6 +100,15 @@ int widestWord(HDC dc, const std::wstring& text) {
     return widest;
 }
 
+bool standsOnOneLine(HDC dc, const std::wstring& text, int width, int height) {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    // The lines are counted, not their height against the leading's: at 144 dpi a font's two
+    // lines are less high than two lines with its external leading.
+    return height < 2 * (tm.tmHeight + tm.tmExternalLeading) &&
+           brokenLines(dc, text, width).size() <= 1;
+}
+
 void drawLabelText(HDC dc, const RECT& box, const std::wstring& text, UINT align, bool oneLine) {
     const int height = lineHeight(dc);
     const int mode = SetBkMode(dc, TRANSPARENT);

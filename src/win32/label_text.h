@@ -26,6 +26,10 @@ SIZE wrappedSize(HDC dc, const std::wstring& text, int width);
 // wider than a box, brokenLines breaks that word inside.
 int widestWord(HDC dc, const std::wstring& text);
 
+// Whether a label's text stands on one line in the label's vertical middle: the label is less
+// than two lines high (external leading counted) and the text does not break within width.
+bool standsOnOneLine(HDC dc, const std::wstring& text, int width, int height);
+
 // Draws text into box in the selected font and the text colour, on no background:
 // wrapped as brokenLines breaks it (starting at the top), or with `oneLine` on a single line
 // in the box's vertical middle. `align` is DT_LEFT, DT_CENTER or DT_RIGHT. Clipped to box.

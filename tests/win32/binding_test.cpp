@@ -633,6 +633,26 @@ void labelTexts() {
           "a label keeps the line breaks of its text");
     const auto word = brokenLines(dc, std::wstring(200, L'8'), 100);
     check(word.size() > 1 && word.front().size() > 1, "a word longer than the box breaks inside");
+    // A label less than two lines high shows its text on one line in its middle only where the
+    // text does not break; at 144 dpi the font has an external leading, and two lines of it
+    // are less high than two lines with their leading.
+    const std::wstring caption = L"Nicht absetzbare Schwebstoffe";
+    for (UINT dpi : {96U, 144U}) {
+        SelectObject(dc, font("MS Sans Serif", 8.25, false, false, dpi));
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        const int line = tm.tmHeight + tm.tmExternalLeading;
+        SIZE whole{};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &whole);
+        const std::string at = " at " + std::to_string(dpi) + " dpi (external leading " +
+                               std::to_string(tm.tmExternalLeading) + ")";
+        check(standsOnOneLine(dc, caption, whole.cx, 2 * line - 1),
+              "a text that fits stands on one line" + at);
+        check(!standsOnOneLine(dc, caption, whole.cx, 2 * line),
+              "a label two lines high starts its text at the top" + at);
+        check(!standsOnOneLine(dc, caption, whole.cx * 2 / 3, 2 * line - 1),
+              "a text that breaks onto two lines does not stand on one" + at);
+    }
     SelectObject(dc, oldBmp);
     DeleteObject(bmp);
     DeleteDC(dc);

@@ -387,6 +387,7 @@ RECT FormWindow::widened(const Control& c, HWND self, RECT r, int need, bool lef
         RECT g;
         GetWindowRect(w, &g);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&g), 2);
+        if (g.bottom <= r.top || g.top >= r.bottom) continue;  // not in the row: no measuring
         // An unframed label stops the growth where its text is, not where its box is.
         if (o.kind == Kind::Label && !o.border && !o.text.empty()) {
             HDC dc = GetDC(w);

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "shell/binding.h"
 #include "win32/form_window.h"
@@ -128,8 +129,11 @@ struct ControlBinders {
             const std::wstring text = wide(c.text);
             HDC dc = GetDC(h);
             HGDIOBJ old = SelectObject(dc, font(c.fontName, c.fontSize, c.bold, c.underline, dpi));
-            const bool oneLine = standsOnOneLine(
-                dc, text, std::max(1, px(c.width, dpi) - (c.border ? 8 : 0)), px(c.height, dpi));
+            // A result never breaks (fitResult makes its number fit): only its own line breaks
+            // count, as in the Qt windows.
+            const int width = isResult(c) ? std::numeric_limits<int>::max()
+                                          : std::max(1, px(c.width, dpi) - (c.border ? 8 : 0));
+            const bool oneLine = standsOnOneLine(dc, text, width, px(c.height, dpi));
             SelectObject(dc, old);
             ReleaseDC(h, dc);
             const LONG_PTR a = c.align == Align::Right    ? SS_RIGHT
